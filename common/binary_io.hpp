@@ -1,0 +1,69 @@
+// Little-endian encoding of the integers and IEEE floats that the suite's binary files hold.
+#pragma once
+
+#include <array>
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <type_traits>
+#include <vector>
+
+namespace slab {
+
+using Bytes = std::vector<std::uint8_t>;
+
+/// Stores v at p, least significant byte first.
+template <class T> void putLE(std::uint8_t* p, T v) {
+    if constexpr (std::is_floating_point_v<T>) {
+        using U = std::conditional_t<sizeof(T) == 4, std::uint32_t, std::uint64_t>;
+        putLE(p, std::bit_cast<U>(v));
+    } else {
+        using U = std::make_unsigned_t<T>;
+        U u = static_cast<U>(v);
+        for (std::size_t i = 0; i < sizeof(T); ++i) p[i] = static_cast<std::uint8_t>(u >> (8 * i));
+    }
+}
+
+/// Reads a T stored least significant byte first at p.
+template <class T> T getLE(const std::uint8_t* p) {
+    if constexpr (std::is_floating_point_v<T>) {
+        using U = std::conditional_t<sizeof(T) == 4, std::uint32_t, std::uint64_t>;
+        return std::bit_cast<T>(getLE<U>(p));
+    } else {
+        using U = std::make_unsigned_t<T>;
+        U u = 0;
+        for (std::size_t i = 0; i < sizeof(T); ++i) u |= static_cast<U>(U(p[i]) << (8 * i));
+        return static_cast<T>(u);
+    }
+}
+
+/// Field visitor that decodes a record from bytes; see the record field tables.
+struct FieldReader {
+    const std::uint8_t* base;
+    template <class T> void operator()(std::size_t offset, T& field) const {
+        if constexpr (requires { field.size(); }) {
+            using E = typename T::value_type;
+            for (std::size_t i = 0; i < field.size(); ++i)
+                field[i] = getLE<E>(base + offset + i * sizeof(E));
+        } else {
+            field = getLE<T>(base + offset);
+        }
+    }
+};
+
+/// Field visitor that encodes a record into bytes; the counterpart of FieldReader.
+struct FieldWriter {
+    std::uint8_t* base;
+    template <class T> void operator()(std::size_t offset, const T& field) const {
+        if constexpr (requires { field.size(); }) {
+            using E = typename T::value_type;
+            for (std::size_t i = 0; i < field.size(); ++i)
+                putLE<E>(base + offset + i * sizeof(E), field[i]);
+        } else {
+            putLE<T>(base + offset, field);
+        }
+    }
+};
+
+} // namespace slab

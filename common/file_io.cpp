@@ -1,0 +1,64 @@
+// Whole-file reading and atomic whole-file writing.
+#include "common/file_io.hpp"
+
+#include "common/file_lookup.hpp"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+#include <unistd.h>
+
+namespace slab {
+
+std::optional<std::vector<std::uint8_t>> readFileBytes(const std::string& path) {
+    std::ifstream in(resolveCaseInsensitive(path), std::ios::binary);
+    if (!in) return std::nullopt;
+    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                                    std::istreambuf_iterator<char>());
+    if (in.bad()) return std::nullopt;
+    return bytes;
+}
+
+std::optional<std::string> readFileText(const std::string& path) {
+    std::ifstream in(resolveCaseInsensitive(path), std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return std::nullopt;
+    return text;
+}
+
+bool writeFileAtomic(const std::string& path, std::string_view contents) {
+    std::string target = resolveCaseInsensitive(path);
+    std::string temp = target + ".tmp" + std::to_string(::getpid());
+    {
+        std::FILE* f = std::fopen(temp.c_str(), "wb");
+        if (!f) return false;
+        bool ok = std::fwrite(contents.data(), 1, contents.size(), f) == contents.size();
+        ok = (std::fclose(f) == 0) && ok;
+        if (!ok) {
+            std::remove(temp.c_str());
+            return false;
+        }
+    }
+    std::error_code ec;
+    std::filesystem::rename(temp, target, ec);
+    if (ec) {
+        std::remove(temp.c_str());
+        return false;
+    }
+    return true;
+}
+
+bool writeFileAtomic(const std::string& path, const std::vector<std::uint8_t>& contents) {
+    return writeFileAtomic(
+        path, std::string_view(reinterpret_cast<const char*>(contents.data()), contents.size()));
+}
+
+bool fileExists(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::exists(resolveCaseInsensitive(path), ec);
+}
+
+} // namespace slab

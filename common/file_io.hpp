@@ -1,0 +1,26 @@
+// Whole-file reading and atomic whole-file writing, both with case-insensitive name lookup.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace slab {
+
+/// Reads the whole file (name looked up case-insensitively); nullopt if it cannot be opened.
+std::optional<std::vector<std::uint8_t>> readFileBytes(const std::string& path);
+
+/// Reads a whole text file; nullopt if it cannot be opened.
+std::optional<std::string> readFileText(const std::string& path);
+
+/// Writes the whole file through a temporary name and a rename, so a failure never leaves half
+/// a file; an existing file of another letter case is replaced. Returns false on failure.
+bool writeFileAtomic(const std::string& path, std::string_view contents);
+bool writeFileAtomic(const std::string& path, const std::vector<std::uint8_t>& contents);
+
+/// True when the file exists under any letter case.
+bool fileExists(const std::string& path);
+
+} // namespace slab

@@ -1,0 +1,85 @@
+// The run sequence of the calculation form.
+#include "solver/solver_run.hpp"
+
+#include "common/format.hpp"
+#include "solver/model_reader.hpp"
+
+#include <chrono>
+
+namespace slab {
+
+namespace {
+
+void setStatus(CalculationForm& form, ui::StatusLine& line, std::string_view text) {
+    form.status.assign(text);
+    line.status(form.status);
+}
+
+} // namespace
+
+CalculationForm initialForm(const CommandLine& cl) {
+    CalculationForm form;
+    const std::string name = cl.position.empty() ? std::string() : cl.position.substr(1);
+    form.positionDirectory = format("%s%s%s/", cl.dataPath.c_str(), "SDIRFEM", name.c_str());
+    if (form.positionDirectory.size() > kMaxPositionDirLength)
+        form.positionDirectory.resize(kMaxPositionDirLength);
+    return form;
+}
+
+std::optional<std::string> positionDirectoryError(const std::string& text) {
+    if (text.size() > kMaxPositionDirLength)
+        return format("Geben Sie nicht mehr als %zu Zeichen ein.", kMaxPositionDirLength);
+    return std::nullopt;
+}
+
+std::optional<std::string> loadCaseError(int loadCase) {
+    if (loadCase < 0 || loadCase > kMaxLoadCase)
+        return format("Geben Sie eine ganze Zahl zwischen 0 und %i ein.", kMaxLoadCase);
+    return std::nullopt;
+}
+
+std::string timingText(long long milliseconds) {
+    const double seconds = static_cast<double>(milliseconds) / 1000.0;
+    long long rounded = static_cast<long long>(seconds);
+    // A fraction of exactly one half rounds down.
+    if (seconds - static_cast<double>(rounded) > 0.5) ++rounded;
+    if (rounded == 0) return "Die Berechnung dauerte weniger als 1 Sekunde.";
+    if (rounded == 1) return "Die Berechnung dauerte\t1 Sekunde.";
+    return format("Die Berechnung dauerte\t%lld Sekunden.", rounded);
+}
+
+long long steadyMilliseconds() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+bool runCalculation(CalculationForm& form, SolverModel& model, ui::Ui& ui, const Clock& clock,
+                    StageTimes* times) {
+    const long long start = clock();
+    form.timing = " ";
+    setStatus(form, ui, "FEM-Berechnung läuft ...");
+    // A load case outside the field's range would name files no editor writes.
+    if (auto error = loadCaseError(form.loadCase)) {
+        ui.message(kSolverTitle, *error);
+        setStatus(form, ui, "Die Berechnung wurde abgebrochen!");
+        return false;
+    }
+    if (!readModel(form.positionDirectory, form.loadCase, model, ui)) {
+        setStatus(form, ui, "Die Berechnung wurde abgebrochen!");
+        return false;
+    }
+    setStatus(form, ui, "Aufstellen und Lösen von KU=F ...");
+    ui.setPosition(0);
+    setStatus(form, ui, "Lösen des Gleichungssystems ...");
+    if (!formAndSolve(model, ui, ui, times)) {
+        setStatus(form, ui, "Die Berechnung wurde abgebrochen!");
+        return false;
+    }
+    setStatus(form, ui, "Berechnung wurde erfolgreich beendet.");
+    ui.beep();
+    form.timing = timingText(clock() - start);
+    return true;
+}
+
+} // namespace slab

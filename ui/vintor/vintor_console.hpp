@@ -1,0 +1,14 @@
+// The console front end of the solver's calculation form.
+#pragma once
+
+#include <istream>
+#include <ostream>
+#include <string>
+
+namespace vintor {
+
+/// Runs the form for the command line text until "ende" or the end of input; returns the
+/// process exit status.
+int runConsole(const std::string& commandLine, std::istream& in, std::ostream& out, bool interactive);
+
+} // namespace vintor
