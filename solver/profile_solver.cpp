@@ -95,8 +95,10 @@ std::optional<int> factorize(ProfileMatrix& a) {
             sum += l * g;
             row[j - si] = l;
         }
-        const double pivot = row[i - si] - sum;
-        if (!(pivot > 0.0) || !std::isfinite(pivot)) return i;
+        const double diagonal = row[i - si];
+        const double pivot = diagonal - sum;
+        // Written so that NaN fails as well.
+        if (!(pivot > kPivotRatio * diagonal) || !(pivot > 0.0) || !std::isfinite(pivot)) return i;
         row[i - si] = pivot;
     }
     return std::nullopt;

@@ -13,6 +13,13 @@ namespace slab {
 /// single-precision value of 1e-10, compared in double precision.
 inline constexpr double kProfileThreshold = static_cast<double>(1e-10f);
 
+/// A pivot at or below this fraction of its row's diagonal counts as not positive: what is
+/// left of it is round-off. An unsupported slab (a rigid-body motion) leaves pivots of 1e-15
+/// to 1e-9 of the diagonal, positive or negative by chance; stiffnesses further apart than
+/// double precision can carry (a "rigid" modulus of 1e18 beside concrete) leave 1e-10 and
+/// visibly wrong reactions. Sound slabs, springs and beddings stay far above it.
+inline constexpr double kPivotRatio = 1e-8;
+
 /// Lower triangle of a symmetric matrix, row after row: row i holds the columns rowStart[i] to
 /// i in increasing order, its diagonal last at diag[i]. Rows and columns are 0-based.
 struct ProfileMatrix {
@@ -38,7 +45,7 @@ void trimProfile(ProfileMatrix& a);
 ProfileMatrix profileFromDense(const std::vector<double>& dense, int n);
 
 /// Factorises a in place into L (off the diagonal) and D (on it). Returns the 0-based row
-/// whose pivot is not a finite positive number, or nullopt on success.
+/// whose pivot is not a finite number above kPivotRatio times its diagonal, or nullopt.
 std::optional<int> factorize(ProfileMatrix& a);
 
 /// Forward reduction, scaling and back substitution with a factorised profile. Drives the

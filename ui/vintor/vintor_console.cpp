@@ -49,12 +49,11 @@ int runConsole(const std::string& commandLine, std::istream& in, std::ostream& o
          }},
         {"lf", "N", "setzt das Feld Lastfall (Nr.), 0 bis 50",
          [&](const auto& words, const std::string&) {
-             auto n = words.size() == 1 ? slab::parseInteger(words[0]) : std::nullopt;
-             auto error = n ? slab::loadCaseError(*n) : slab::loadCaseError(-1);
-             if (error)
+             const int n = words.size() == 1 ? slab::parseInteger(words[0]).value_or(-1) : -1;
+             if (auto error = slab::loadCaseError(n))
                  console.message(slab::kSolverTitle, *error);
              else
-                 form.loadCase = *n;
+                 form.loadCase = n;
              return ui::Flow::Continue;
          }},
         {"konform", "", "wählt Konform (empfohlen)",
