@@ -6,27 +6,37 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <system_error>
 #include <unistd.h>
 
 namespace slab {
 
-std::optional<std::vector<std::uint8_t>> readFileBytes(const std::string& path) {
-    std::ifstream in(resolveCaseInsensitive(path), std::ios::binary);
+namespace {
+
+// Reads the whole file in one call where its size is known; streams otherwise.
+template <class Buffer> std::optional<Buffer> readWhole(const std::string& path) {
+    std::ifstream in(resolveCaseInsensitive(path), std::ios::binary | std::ios::ate);
     if (!in) return std::nullopt;
-    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                    std::istreambuf_iterator<char>());
+    Buffer data;
+    const std::streamoff size = in.tellg();
+    if (size > 0) {
+        data.resize(static_cast<std::size_t>(size));
+        in.seekg(0);
+        in.read(reinterpret_cast<char*>(data.data()), size);
+        data.resize(static_cast<std::size_t>(in.gcount()));
+    }
     if (in.bad()) return std::nullopt;
-    return bytes;
+    return data;
+}
+
+} // namespace
+
+std::optional<std::vector<std::uint8_t>> readFileBytes(const std::string& path) {
+    return readWhole<std::vector<std::uint8_t>>(path);
 }
 
 std::optional<std::string> readFileText(const std::string& path) {
-    std::ifstream in(resolveCaseInsensitive(path), std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
-    return text;
+    return readWhole<std::string>(path);
 }
 
 bool writeFileAtomic(const std::string& path, std::string_view contents) {

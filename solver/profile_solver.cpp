@@ -7,19 +7,17 @@ namespace slab {
 
 namespace {
 
-// The factorisation spends nearly all its time here; four partial sums let the compiler keep
-// several vector lanes busy. The order of summation differs from a plain loop only in round-off.
-double dot(const double* a, const double* b, std::size_t n) {
-    double s0 = 0, s1 = 0, s2 = 0, s3 = 0;
+// The factorisation spends nearly all its time here. Eight partial sums keep two vector
+// registers of four lanes busy; the order of summation differs from a plain loop only in
+// round-off. The AVX2 clone is chosen at run time where the processor has it.
+__attribute__((target_clones("avx2", "default"))) double dot(const double* a, const double* b,
+                                                             std::size_t n) {
+    double s[8] = {0, 0, 0, 0, 0, 0, 0, 0};
     std::size_t k = 0;
-    for (; k + 4 <= n; k += 4) {
-        s0 += a[k] * b[k];
-        s1 += a[k + 1] * b[k + 1];
-        s2 += a[k + 2] * b[k + 2];
-        s3 += a[k + 3] * b[k + 3];
-    }
-    for (; k < n; ++k) s0 += a[k] * b[k];
-    return (s0 + s1) + (s2 + s3);
+    for (; k + 8 <= n; k += 8)
+        for (int l = 0; l < 8; ++l) s[l] += a[k + l] * b[k + l];
+    for (; k < n; ++k) s[0] += a[k] * b[k];
+    return ((s[0] + s[4]) + (s[1] + s[5])) + ((s[2] + s[6]) + (s[3] + s[7]));
 }
 
 } // namespace
