@@ -3,6 +3,10 @@
 
 #include "common/format.hpp"
 #include "solver/model_reader.hpp"
+#include "solver/ph_load_case.hpp"
+#include "solver/report.hpp"
+#include "solver/result_files.hpp"
+#include "solver/stress_resultants.hpp"
 
 #include <chrono>
 
@@ -13,6 +17,11 @@ namespace {
 void setStatus(CalculationForm& form, ui::StatusLine& line, std::string_view text) {
     form.status.assign(text);
     line.status(form.status);
+}
+
+std::string fileNotWritten(const std::string& name) {
+    return format("Die Datei %s konnte nicht geschrieben werden und wurde übersprungen.",
+                  name.c_str());
 }
 
 } // namespace
@@ -76,6 +85,19 @@ bool runCalculation(CalculationForm& form, SolverModel& model, ui::Ui& ui, const
         setStatus(form, ui, "Die Berechnung wurde abgebrochen!");
         return false;
     }
+    setStatus(form, ui, "Berechne Schnittgrößen ...");
+    computeElementResults(model);
+    computeNodalAverages(model);
+    setStatus(form, ui, "Berechne FE-Lastfall ...");
+    computeElementPh(model);
+    computePhSums(model);
+    setStatus(form, ui, "Schreibe ASCII- und Binaerdateien ...");
+    // A file that cannot be written is skipped; the status says which, the others are written.
+    if (!writeReport(model, form.positionDirectory, form.loadCase))
+        setStatus(form, ui, fileNotWritten(kReportFileName));
+    for (const std::string& name :
+         writeResultFiles(model, form.positionDirectory, form.loadCase))
+        setStatus(form, ui, fileNotWritten(name));
     setStatus(form, ui, "Berechnung wurde erfolgreich beendet.");
     ui.beep();
     form.timing = timingText(clock() - start);
