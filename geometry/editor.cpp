@@ -1,0 +1,246 @@
+// The editor's commands: each runs to completion and reports through the user interface.
+#include "geometry/editor.hpp"
+
+#include "common/format.hpp"
+#include "common/position.hpp"
+#include "geometry/edge_lines.hpp"
+#include "geometry/element_deletion.hpp"
+#include "geometry/geometry_file.hpp"
+#include "geometry/start.hpp"
+
+namespace morvel {
+
+namespace {
+
+constexpr const char* kSupportPrompt =
+    " Wählen Sie eine Lagerart und klicken Sie auf die entsprechenden Abschnitte!";
+constexpr const char* kSinglePrompt =
+    "Mausklick = Löschen von Elementen      Z = ZURÜCK      Leertaste = Ende der Eingabe";
+constexpr const char* kWindowPrompt =
+    " Ziehen Sie ein Fenster auf! Alle Elemente, die ganz in dem Fenster liegen, werden gelöscht! ";
+constexpr const char* kIdlePrompt = " Am Ende der Eingabe sollten Sie die Platte speichern!";
+
+} // namespace
+
+Editor::Editor(ui::Ui& ui, NameDialog askName, std::function<Date()> clock)
+    : ui_(ui), askName_(std::move(askName)), clock_(std::move(clock)) {}
+
+bool Editor::start(const std::string& commandLine, const std::string& workDirectory) {
+    auto p = positionFromCommandLine(commandLine, workDirectory, ui_);
+    if (!p) return false;
+    position_ = *p;
+    readStartSettings(position_.workDirectory, settings_);
+    const StartMode startMode = chooseStartMode(position_);
+    switch (startMode) {
+    case StartMode::NewPosition: startNewPosition(); break;
+    case StartMode::LoadArchive:
+    case StartMode::LoadEcho: {
+        const std::string name =
+            std::string(startMode == StartMode::LoadEcho ? kEchoFile : kArchiveFile) + position_.suffix();
+        switch (loadGeometryFile(model_, name, position_, ui_)) {
+        case LoadResult::Missing: return false;
+        case LoadResult::Refused: startNewPosition(); break;
+        case LoadResult::Loaded:
+            adoptModelFiles(model_, position_.directory(), ui_);
+            fit();
+            break;
+        }
+        break;
+    }
+    }
+    support_.kind = defaultSupportKind(model_.kind);
+    remember();
+    return true;
+}
+
+void Editor::startNewPosition() {
+    model_ = Model{};
+    settings_.user = readGdUser1(position_.workDirectory);
+}
+
+void Editor::remember() { savedChecksum_ = edgeLineChecksum(model_); }
+
+bool Editor::changed() const { return edgeLineChecksum(model_) != savedChecksum_; }
+
+std::string Editor::title() const { return slab::format("Position %s", position_.name.c_str()); }
+
+std::string Editor::prompt() const {
+    switch (mode_) {
+    case Mode::None: return kIdlePrompt;
+    case Mode::Support: return kSupportPrompt;
+    case Mode::DeleteSingle: return kSinglePrompt;
+    case Mode::DeleteWindow: return kWindowPrompt;
+    }
+    return kIdlePrompt;
+}
+
+void Editor::leaveMode() { mode_ = Mode::None; }
+
+bool Editor::generate(const GridInput& in) {
+    leaveMode();
+    return generateMesh(model_, in, settings_.margin, world_, position_.directory(), ui_);
+}
+
+void Editor::openSupports(const SupportChoice& choice) {
+    support_ = choice;
+    mode_ = Mode::Support;
+}
+
+bool Editor::clickEdge(double x, double y) {
+    if (mode_ != Mode::Support) return false;
+    auto line = pickLine(model_, x, y, settings_.snap.radius);
+    if (!line) return false;
+    assignSupport(model_, *line, support_);
+    return true;
+}
+
+bool Editor::wholeBoundary() {
+    if (mode_ != Mode::Support) return false;
+    return assignWholeBoundary(model_, support_, settings_.margin, ui_);
+}
+
+void Editor::closeSupports() {
+    if (mode_ == Mode::Support) leaveMode();
+}
+
+void Editor::toggleDeleteSingle() {
+    if (mode_ == Mode::DeleteSingle) {
+        leaveMode();
+        return;
+    }
+    save();
+    mode_ = Mode::DeleteSingle;
+}
+
+void Editor::toggleDeleteWindow() {
+    if (mode_ == Mode::DeleteWindow) {
+        leaveMode();
+        return;
+    }
+    save();
+    mode_ = Mode::DeleteWindow;
+}
+
+int Editor::clickDelete(double x, double y) {
+    if (mode_ != Mode::DeleteSingle) return 0;
+    const int e = pickElement(model_, x, y);
+    if (e == 0) return 0;
+    deleteElements(model_, {e}, position_.directory());
+    return e;
+}
+
+int Editor::windowDelete(double x1, double y1, double x2, double y2) {
+    if (mode_ != Mode::DeleteWindow) return 0;
+    return deleteElements(model_, elementsInWindow(model_, x1, y1, x2, y2), position_.directory());
+}
+
+void Editor::fit() { fitExtents(model_, world_, ui_); }
+
+bool Editor::save() {
+    if (position_.isNew()) return saveAs();
+    if (!savePosition(model_, settings_, position_, world_, clock_(), ui_)) return false;
+    remember();
+    return true;
+}
+
+bool Editor::saveAs(std::optional<std::string> name) {
+    if (!name || name->empty()) {
+        name = askName_ ? askName_() : std::nullopt;
+        if (!name) return false;
+    }
+    if (auto error = slab::positionNameError(*name)) {
+        ui_.message("Speichern", *error);
+        return false;
+    }
+    if (*name == "NEU") {
+        ui_.message("Speichern", "Bitte einen anderen Positionsnamen als NEU eingeben.");
+        return false;
+    }
+    if (name->size() > kExtSize - 2) {
+        ui_.message("Speichern", slab::format("Der Positionsname ist zu lang (höchstens %zu Zeichen).", kExtSize - 2));
+        return false;
+    }
+    position_.name = *name;
+    ui_.status(title());
+    if (!savePosition(model_, settings_, position_, world_, clock_(), ui_)) return false;
+    remember();
+    return true;
+}
+
+bool Editor::newPlate() {
+    if (ui_.message("Neue Platte", "Neue Platte ? Bildschirm löschen ?", ui::Buttons::YesNoCancel) != ui::Answer::Yes)
+        return false;
+    leaveMode();
+    model_.clearMesh();
+    model_.kind = SlabKind::Floor;
+    position_.name = "NEU";
+    ui_.status(title());
+    if (!writeExt(position_)) ui_.message("Fehler", "Nicht geschrieben: EXT");
+    return true;
+}
+
+std::optional<std::string> Editor::document() { return showDocument(position_, ui_); }
+
+LeaveResult Editor::leave() {
+    if (!changed()) return LeaveResult::Leave;
+    switch (ui_.message("Speichern ?", "Sollen die Änderungen gespeichert werden?", ui::Buttons::YesNoCancel)) {
+    case ui::Answer::Yes:
+    case ui::Answer::Ok: return save() ? LeaveResult::Leave : LeaveResult::Stay;
+    case ui::Answer::No: return LeaveResult::Leave;
+    case ui::Answer::Cancel: return LeaveResult::Stay;
+    }
+    return LeaveResult::Stay;
+}
+
+TextTable Editor::openTable(TableKind kind) {
+    leaveMode();
+    switch (kind) {
+    case TableKind::Nodes:
+    case TableKind::Springs: {
+        // The files on disk then match what the table shows.
+        std::vector<std::string> failed;
+        writeModel(model_, settings_, position_, clock_(), failed);
+        break;
+    }
+    case TableKind::Elements:
+    case TableKind::Bedding: break;
+    }
+    return makeTable(model_, kind);
+}
+
+bool Editor::confirmTable(const TextTable& t) {
+    if (auto error = applyTable(model_, t)) {
+        ui_.message(t.title, *error);
+        return false;
+    }
+    std::vector<std::string> failed;
+    writeModel(model_, settings_, position_, clock_(), failed);
+    if (!failed.empty()) {
+        ui_.message("Fehler", "Nicht geschrieben: " + failed.front() + (failed.size() > 1 ? " ..." : ""));
+        return false;
+    }
+    return true;
+}
+
+void Editor::clearSupportsButton(TextTable& t) {
+    clearSupports(model_);
+    std::vector<std::string> failed;
+    writeModel(model_, settings_, position_, clock_(), failed);
+    t = makeTable(model_, t.kind);
+}
+
+void Editor::clearSpringsButton(TextTable& t) {
+    clearSprings(model_);
+    std::vector<std::string> failed;
+    writeModel(model_, settings_, position_, clock_(), failed);
+    t = makeTable(model_, t.kind);
+}
+
+void Editor::clearBeddingButton(TextTable& t) {
+    clearBedding(model_);
+    std::vector<std::string> failed;
+    writeModel(model_, settings_, position_, clock_(), failed);
+    t = makeTable(model_, t.kind);
+}
+
+} // namespace morvel

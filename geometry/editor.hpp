@@ -1,0 +1,109 @@
+// The geometry editor's document: the model of one position with the settings, the world, the
+// current mode, and the commands of the menus, dialogs and mouse modes.
+#pragma once
+
+#include "geometry/mesh_generator.hpp"
+#include "geometry/model.hpp"
+#include "geometry/save.hpp"
+#include "geometry/settings.hpp"
+#include "geometry/supports.hpp"
+#include "geometry/tables.hpp"
+#include "geometry/world.hpp"
+#include "ui/core/ui.hpp"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace morvel {
+
+/// The mouse mode of the drawing.
+enum class Mode { None, Support, DeleteSingle, DeleteWindow };
+
+/// The dialog "Speichern" with its field "Position": the name typed, or nullopt on cancel.
+using NameDialog = std::function<std::optional<std::string>()>;
+
+/// What leaving asks for.
+enum class LeaveResult { Leave, Stay };
+
+class Editor {
+  public:
+    Editor(ui::Ui& ui, NameDialog askName, std::function<Date()> clock = today);
+
+    /// Starts on the position of the command line; false when the program must end (the
+    /// message has been shown).
+    bool start(const std::string& commandLine, const std::string& workDirectory);
+
+    /// OK of "Eingabe der Geometrie".
+    bool generate(const GridInput& in);
+    /// "Lager setzen": enters the support mode with the dialog's kind and stiffnesses.
+    void openSupports(const SupportChoice& choice);
+    /// A click on an edge line in the support mode; false when no line is hit.
+    bool clickEdge(double x, double y);
+    /// "Ganzer Rand".
+    bool wholeBoundary();
+    /// "Ende" of the support dialog.
+    void closeSupports();
+    /// The two deletion commands: enter (after saving) or leave their mode.
+    void toggleDeleteSingle();
+    void toggleDeleteWindow();
+    /// A click in the single-element mode: the element deleted, or 0.
+    int clickDelete(double x, double y);
+    /// A window in the window mode: the number of elements deleted.
+    int windowDelete(double x1, double y1, double x2, double y2);
+    /// "Grundriß anpassen".
+    void fit();
+
+    /// "Speichern" (save as for a new plate); false when nothing or not all was saved.
+    bool save();
+    /// "Speichern unter": the given name, or asked for when empty.
+    bool saveAs(std::optional<std::string> name = std::nullopt);
+    /// "Neu": asks, then empties the plate as position NEU.
+    bool newPlate();
+    /// "Datei D1 (Abmessungen)".
+    std::optional<std::string> document();
+    /// "Beenden": asks when the edge lines changed since loading or saving.
+    LeaveResult leave();
+    /// True when the edge lines differ from the last loaded or saved state.
+    bool changed() const;
+
+    /// Opens a table (the node and spring tables write the model first).
+    TextTable openTable(TableKind kind);
+    /// OK of a table: takes it and writes the model; false after a message.
+    bool confirmTable(const TextTable& t);
+    /// The buttons "Lager Löschen", "Federn löschen" and "Alle löschen"; the table is refreshed.
+    void clearSupportsButton(TextTable& t);
+    void clearSpringsButton(TextTable& t);
+    void clearBeddingButton(TextTable& t);
+
+    const Model& model() const { return model_; }
+    Model& model() { return model_; }
+    const Position& position() const { return position_; }
+    const Settings& settings() const { return settings_; }
+    const World& world() const { return world_; }
+    Mode mode() const { return mode_; }
+    const SupportChoice& supportChoice() const { return support_; }
+    /// The prompt line of the current mode.
+    std::string prompt() const;
+    /// The window title "Position %s".
+    std::string title() const;
+
+  private:
+    void leaveMode();
+    void startNewPosition();
+    void remember();
+
+    ui::Ui& ui_;
+    NameDialog askName_;
+    std::function<Date()> clock_;
+    Model model_;
+    Settings settings_;
+    Position position_;
+    World world_;
+    Mode mode_ = Mode::None;
+    SupportChoice support_;
+    std::uint64_t savedChecksum_ = 0;
+};
+
+} // namespace morvel

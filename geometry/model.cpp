@@ -1,0 +1,82 @@
+// The slab model's node search and the support code conversions.
+#include "geometry/model.hpp"
+
+#include <cmath>
+
+namespace morvel {
+
+void Model::clearMesh() {
+    for (int i = 0; i <= nodeCount && i <= slab::kMaxNodes; ++i) {
+        nodes[static_cast<std::size_t>(i)] = {};
+        springs[static_cast<std::size_t>(i)] = {};
+    }
+    for (int i = 0; i <= elementCount && i <= slab::kMaxElements; ++i) {
+        elements[static_cast<std::size_t>(i)] = {};
+        bedding[static_cast<std::size_t>(i)] = {};
+    }
+    nodeCount = 0;
+    elementCount = 0;
+    lines.clear();
+}
+
+int Model::findNode(double x, double y) const {
+    for (int n = 1; n <= nodeCount; ++n) {
+        const auto& node = nodes[static_cast<std::size_t>(n)];
+        if (std::fabs(x - node.x) < kNodeJoin && std::fabs(y - node.y) < kNodeJoin) return n;
+    }
+    return 0;
+}
+
+int Model::findOrAddNode(double x, double y) {
+    if (int n = findNode(x, y)) return n;
+    if (nodeCount >= slab::kMaxNodes) return 0;
+    ++nodeCount;
+    auto& node = nodes[static_cast<std::size_t>(nodeCount)];
+    node = {};
+    node.number = nodeCount;
+    node.x = x;
+    node.y = y;
+    springs[static_cast<std::size_t>(nodeCount)] = {};
+    return nodeCount;
+}
+
+std::optional<EdgeSupport> edgeSupportFromByte(std::uint8_t byte) {
+    switch (byte) {
+    case 0: return EdgeSupport::None;
+    case 1: return EdgeSupport::Clamped;
+    case 2: return EdgeSupport::Hinged;
+    case 3: return EdgeSupport::Free;
+    case 7: return EdgeSupport::RotationalSpring;
+    case 8: return EdgeSupport::TranslationalSpring;
+    case 9: return EdgeSupport::BothSprings;
+    }
+    return std::nullopt;
+}
+
+char edgeSupportLetter(EdgeSupport code) {
+    switch (code) {
+    case EdgeSupport::None: return 'n';
+    case EdgeSupport::Clamped: return 'c';
+    case EdgeSupport::Hinged: return 'h';
+    case EdgeSupport::Free: return 'f';
+    case EdgeSupport::RotationalSpring: return 'r';
+    case EdgeSupport::TranslationalSpring: return 't';
+    case EdgeSupport::BothSprings: return 'a';
+    }
+    return 'n';
+}
+
+std::string edgeSupportLabel(EdgeSupport code) {
+    switch (code) {
+    case EdgeSupport::None: return "";
+    case EdgeSupport::Clamped: return "E";
+    case EdgeSupport::Hinged: return "G";
+    case EdgeSupport::Free: return "F";
+    case EdgeSupport::RotationalSpring: return "DF";
+    case EdgeSupport::TranslationalSpring: return "SF";
+    case EdgeSupport::BothSprings: return "D&SF";
+    }
+    return "";
+}
+
+} // namespace morvel

@@ -1,0 +1,224 @@
+// Supports on edge lines. Hinged edges hold w and the tangential slope; clamped edges hold every
+// freedom; spring edges leave the freedoms free and put the stiffness on them.
+#include "geometry/supports.hpp"
+
+#include "common/format.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace morvel {
+
+namespace {
+
+/// Most sides of a traced boundary.
+constexpr std::size_t kMaxBoundarySides = 6000;
+/// Join distance of the second trace attempt [m].
+constexpr double kWideJoin = 0.2;
+/// An edge counts as parallel to an axis when its other component is below this fraction of its
+/// length (the same cut-off at which the drawing writes labels obliquely).
+constexpr double kAxisFraction = 0.01;
+
+enum class Direction { AlongX, AlongY, Oblique };
+
+Direction direction(const Model& m, int a, int b) {
+    const double dx = m.nodes[static_cast<std::size_t>(b)].x - m.nodes[static_cast<std::size_t>(a)].x;
+    const double dy = m.nodes[static_cast<std::size_t>(b)].y - m.nodes[static_cast<std::size_t>(a)].y;
+    const double length = std::hypot(dx, dy);
+    if (std::fabs(dy) <= kAxisFraction * length) return Direction::AlongX;
+    if (std::fabs(dx) <= kAxisFraction * length) return Direction::AlongY;
+    return Direction::Oblique;
+}
+
+void setNode(Model& m, int n, Direction dir, const SupportChoice& c) {
+    auto& code = m.nodes[static_cast<std::size_t>(n)].code;
+    auto& spring = m.springs[static_cast<std::size_t>(n)];
+    for (int k = 0; k < 4; ++k) springConstant(spring, k) = 0.0f;
+    // The rotational spring acts on the slope across the edge.
+    auto rotational = [&] {
+        switch (dir) {
+        case Direction::AlongY: springConstant(spring, 1) = c.rotational; break;
+        case Direction::AlongX: springConstant(spring, 2) = c.rotational; break;
+        case Direction::Oblique: break;
+        }
+    };
+    switch (c.kind) {
+    case EdgeSupport::None:
+    case EdgeSupport::Free: code = {0, 0, 0, 0}; break;
+    case EdgeSupport::Clamped: code = {1, 1, 1, 1}; break;
+    case EdgeSupport::Hinged:
+        switch (dir) {
+        case Direction::AlongY: code = {1, 0, 1, 0}; break;
+        case Direction::AlongX: code = {1, 1, 0, 0}; break;
+        case Direction::Oblique: break;
+        }
+        break;
+    case EdgeSupport::TranslationalSpring:
+        code = {0, 0, 0, 0};
+        springConstant(spring, 0) = c.translational;
+        break;
+    case EdgeSupport::RotationalSpring:
+        code = {0, 0, 0, 0};
+        rotational();
+        break;
+    case EdgeSupport::BothSprings:
+        code = {0, 0, 0, 0};
+        springConstant(spring, 0) = c.translational;
+        rotational();
+        break;
+    }
+}
+
+/// Liang-Barsky: does the segment meet the square of half-width h around (px, py)?
+bool segmentMeetsSquare(double x1, double y1, double x2, double y2, double px, double py, double h) {
+    double t0 = 0.0, t1 = 1.0;
+    const double dx = x2 - x1, dy = y2 - y1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x1 - (px - h), (px + h) - x1, y1 - (py - h), (py + h) - y1};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0.0) {
+            if (q[i] < 0.0) return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0.0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1) return false;
+    }
+    return true;
+}
+
+} // namespace
+
+EdgeSupport defaultSupportKind(SlabKind kind) {
+    switch (kind) {
+    case SlabKind::Floor: return EdgeSupport::Hinged;
+    case SlabKind::Ground: return EdgeSupport::Free;
+    }
+    return EdgeSupport::Hinged;
+}
+
+void assignSupport(Model& m, std::size_t index, const SupportChoice& choice) {
+    if (index >= m.lines.size()) return;
+    EdgeLine& line = m.lines[index];
+    line.code = choice.kind;
+    line.translational = choice.translational;
+    line.rotational = choice.rotational;
+    if (line.element >= 1 && line.element <= m.elementCount && line.edge >= 1 && line.edge <= 4)
+        m.elements[static_cast<std::size_t>(line.element)].edgeSupport[static_cast<std::size_t>(line.edge - 1)] =
+            static_cast<std::uint8_t>(choice.kind);
+    if (line.a < 1 || line.b > m.nodeCount) return;
+    const Direction dir = direction(m, line.a, line.b);
+    setNode(m, line.a, dir, choice);
+    setNode(m, line.b, dir, choice);
+}
+
+std::optional<std::size_t> pickLine(const Model& m, double x, double y, double r) {
+    const double h = 1.2 * std::numbers::sqrt2 * r;
+    for (std::size_t i = m.lines.size(); i-- > 0;) {
+        const EdgeLine& l = m.lines[i];
+        const double xmin = std::min(l.x1, l.x2) - h, xmax = std::max(l.x1, l.x2) + h;
+        const double ymin = std::min(l.y1, l.y2) - h, ymax = std::max(l.y1, l.y2) + h;
+        if (x + h < xmin || x - h > xmax || y + h < ymin || y - h > ymax) continue;
+        if (segmentMeetsSquare(l.x1, l.y1, l.x2, l.y2, x, y, h)) return i;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::vector<std::size_t>> traceBoundary(const Model& m, double tolerance, ui::MessageBox& box) {
+    std::vector<std::size_t> outer;
+    for (std::size_t i = 0; i < m.lines.size(); ++i)
+        if (!m.lines[i].inner) outer.push_back(i);
+    if (outer.empty()) {
+        box.message("Hinweis", "Es gibt keinen Rand: zuerst die Platte generieren.");
+        return std::nullopt;
+    }
+    auto end = [&](std::size_t line, int which) {
+        const EdgeLine& l = m.lines[line];
+        return which == 0 ? std::array<double, 2>{l.x1, l.y1} : std::array<double, 2>{l.x2, l.y2};
+    };
+    // The start point: the outer end point nearest (-1000, -1000), the lower left of the outline.
+    std::array<double, 2> start{};
+    double best = INFINITY;
+    for (std::size_t i : outer)
+        for (int w = 0; w < 2; ++w) {
+            auto p = end(i, w);
+            const double d = std::hypot(p[0] + 1000.0, p[1] + 1000.0);
+            if (d < best) {
+                best = d;
+                start = p;
+            }
+        }
+    std::vector<bool> used(m.lines.size(), false);
+    std::vector<std::size_t> traced;
+    std::array<double, 2> at = start;
+    double heading = -std::numbers::pi / 2; // arriving as if from below: leave along the bottom
+    for (;;) {
+        // Candidates leaving the current point; at a point where more outer lines meet, the one
+        // turning furthest to the right keeps the exterior on the right and the trace outside.
+        std::optional<std::size_t> next;
+        int nextFar = 0;
+        double bestTurn = INFINITY;
+        for (double join : {tolerance, kWideJoin}) {
+            for (std::size_t i : outer) {
+                if (used[i]) continue;
+                for (int w = 0; w < 2; ++w) {
+                    auto p = end(i, w);
+                    if (std::hypot(p[0] - at[0], p[1] - at[1]) >= join) continue;
+                    auto q = end(i, 1 - w);
+                    double turn = std::atan2(q[1] - p[1], q[0] - p[0]) - heading;
+                    while (turn <= -std::numbers::pi) turn += 2 * std::numbers::pi;
+                    while (turn > std::numbers::pi) turn -= 2 * std::numbers::pi;
+                    if (turn < bestTurn) {
+                        bestTurn = turn;
+                        next = i;
+                        nextFar = 1 - w;
+                    }
+                }
+            }
+            if (next) break;
+        }
+        if (!next) {
+            box.message("Fehler 2", "Der Rand ist nicht geschlossen; es wurden keine Lager gesetzt.");
+            return std::nullopt;
+        }
+        if (traced.size() >= kMaxBoundarySides) {
+            box.message("Fehler 1", slab::format("Rand hat zuviele Seiten. Stopp bei %zu > %zu !",
+                                                 traced.size() + 1, kMaxBoundarySides));
+            return std::nullopt;
+        }
+        used[*next] = true;
+        traced.push_back(*next);
+        auto from = at;
+        at = end(*next, nextFar);
+        heading = std::atan2(at[1] - from[1], at[0] - from[0]);
+        if (std::hypot(at[0] - start[0], at[1] - start[1]) < std::max(tolerance, 1e-9)) break;
+    }
+    return traced;
+}
+
+bool assignWholeBoundary(Model& m, const SupportChoice& choice, double tolerance, ui::MessageBox& box) {
+    auto traced = traceBoundary(m, tolerance, box);
+    if (!traced) return false;
+    for (std::size_t i : *traced) assignSupport(m, i, choice);
+    applyCornerRule(m);
+    return true;
+}
+
+void applyCornerRule(Model& m) {
+    std::vector<int> uses(static_cast<std::size_t>(m.nodeCount + 1), 0);
+    for (int e = 1; e <= m.elementCount; ++e)
+        for (int n : m.elements[static_cast<std::size_t>(e)].node)
+            if (n >= 1 && n <= m.nodeCount) ++uses[static_cast<std::size_t>(n)];
+    for (int n = 1; n <= m.nodeCount; ++n) {
+        const int u = uses[static_cast<std::size_t>(n)];
+        if (u != 1 && u != 3) continue;
+        auto& code = m.nodes[static_cast<std::size_t>(n)].code;
+        if ((code[1] != 0) != (code[2] != 0)) code[1] = code[2] = 1;
+    }
+}
+
+} // namespace morvel
