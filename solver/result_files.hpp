@@ -4,6 +4,7 @@
 #include "common/binary_io.hpp"
 #include "solver/model.hpp"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -83,6 +84,8 @@ std::vector<std::uint8_t> encodeInfo(const SolverModel& m);
 template <class Layout, class Row>
 std::vector<std::uint8_t> encodeResultRows(const std::vector<Row>& rows, std::size_t first,
                                            std::size_t count) {
+    // Never reads past the table, whatever count a caller passes.
+    count = std::min(count, rows.size() > first ? rows.size() - first : 0);
     std::vector<std::uint8_t> bytes(count * Layout::kSize);
     for (std::size_t k = 0; k < count; ++k)
         Layout::fields(rows[first + k], FieldWriter{bytes.data() + k * Layout::kSize});
