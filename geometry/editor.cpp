@@ -213,12 +213,10 @@ bool Editor::confirmTable(const TextTable& t) {
         ui_.message(t.title, *error);
         return false;
     }
+    // The table is taken; a file that cannot be written is named, and saving writes it again.
     std::vector<std::string> failed;
     writeModel(model_, settings_, position_, clock_(), failed);
-    if (!failed.empty()) {
-        ui_.message("Fehler", "Nicht geschrieben: " + failed.front() + (failed.size() > 1 ? " ..." : ""));
-        return false;
-    }
+    if (!failed.empty()) ui_.message("Fehler", "Nicht geschrieben: " + failed.front() + (failed.size() > 1 ? " ..." : ""));
     return true;
 }
 

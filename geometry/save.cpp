@@ -180,6 +180,8 @@ bool writeExt(const Position& p) {
 void writeModel(const Model& m, const Settings& s, const Position& p, const Date& d,
                 std::vector<std::string>& failed) {
     const std::string dir = p.directory();
+    std::error_code ec;
+    std::filesystem::create_directories(dir, ec);
     writeNodeIndexTable(dir, findNodeIndexTable(m), m.master.nx, m.master.ny, failed);
     write(dir, std::string(kEchoFile) + p.suffix(), geometryText(m), failed);
     if (!writeGdUser1(p.workDirectory, s.user)) failed.emplace_back(kGdUser1File);
