@@ -62,41 +62,37 @@ void elements(std::string& out, const SolverModel& m) {
     out += "Nr.\t Anfang\t Ende\t Breite\t Höhe(inkl. Platte)\n\n";
 }
 
-// One line per row: the number, then count values from first on, each in fmt.
-template <class Row>
-void rows(std::string& out, const std::vector<Row>& table, int n, int first, int count,
-          const char* fmt) {
-    for (int j = 1; j <= n; ++j) {
-        appendFormat(out, "%i\t", j);
-        for (int i = first; i < first + count; ++i)
-            appendFormat(out, fmt, static_cast<double>(table[j][i]));
-        out += '\n';
-    }
+// Each line is formatted by one call: the report has some 150000 numbers for a full mesh.
+void nineValues(std::string& out, int number, const double* v) {
+    appendFormat(out, "%i\t%.2lf\t%.2lf\t%.2lf\t%.2lf\t%.2lf\t%.2lf\t%.2lf\t%.2lf\t%.2lf\t\n",
+                 number, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8]);
 }
 
 void nodalResults(std::string& out, const SolverModel& m) {
     const int nn = m.nodeCount;
     heading(out, "Knotenverformungen");
     out += "Nr.\t w\t w,x\t w,y\t w,xy\n\n";
-    rows(out, m.displacement, nn, 0, 4, "%.8lf\t");
+    for (int j = 1; j <= nn; ++j) {
+        const auto& d = m.displacement[j];
+        appendFormat(out, "%i\t%.8lf\t%.8lf\t%.8lf\t%.8lf\t\n", j, d[0], d[1], d[2], d[3]);
+    }
 
     heading(out, "Lagerreaktionen (Kräfte und Momente)");
     out += "Nr.\t F\t Mxx\t Myy\t Mxy\n\n";
     for (int j = 1; j <= nn; ++j) {
-        appendFormat(out, "%i\t", j);
-        for (int k = 0; k < 4; ++k)
-            appendFormat(out, "%.6lf\t", m.nodalLoads[j].v[NodalLoadRecord::kReaction + k]);
-        out += '\n';
+        const auto& v = m.nodalLoads[j].v;
+        constexpr std::size_t r = NodalLoadRecord::kReaction;
+        appendFormat(out, "%i\t%.6lf\t%.6lf\t%.6lf\t%.6lf\t\n", j, v[r], v[r + 1], v[r + 2], v[r + 3]);
     }
 
     heading(out, "Federkräfte (Kräfte und Momente)");
     out += "Nr.\t F\t Mxx\t Myy\t Mxy\n\n";
     for (int j = 1; j <= nn; ++j) {
-        appendFormat(out, "%i\t", j);
-        for (int k = 0; k < 4; ++k)
-            appendFormat(out, "%.2lf\t",
-                         static_cast<double>(m.springs[j].v[SpringRecord::kForce + k]));
-        out += '\n';
+        const auto& v = m.springs[j].v;
+        constexpr std::size_t f = SpringRecord::kForce;
+        appendFormat(out, "%i\t%.2lf\t%.2lf\t%.2lf\t%.2lf\t\n", j, static_cast<double>(v[f]),
+                     static_cast<double>(v[f + 1]), static_cast<double>(v[f + 2]),
+                     static_cast<double>(v[f + 3]));
     }
 }
 
@@ -105,10 +101,10 @@ void stressResults(std::string& out, const SolverModel& m) {
         "Nr.\t Mxx\t  Myy\t  Mxy\t  M1\t  M2\t phi\t Qx\t  Qy\t  Q1\t\n\n";
     heading(out, "Schnittgrößen in den Elementmittelpunkten");
     out += kColumns;
-    rows(out, m.elementResults, m.elementCount, 0, 9, "%.2lf\t");
+    for (int e = 1; e <= m.elementCount; ++e) nineValues(out, e, m.elementResults[e].data());
     heading(out, "Gemittelte Knotenschnittgrößen");
     out += kColumns;
-    rows(out, m.nodeResults, m.nodeCount, 5, 9, "%.2lf\t");
+    for (int j = 1; j <= m.nodeCount; ++j) nineValues(out, j, m.nodeResults[j].data() + 5);
 }
 
 void phResults(std::string& out, const SolverModel& m) {
