@@ -1,8 +1,11 @@
 // The plate rectangle against hand values and fields it represents exactly.
 #include "solver/element.hpp"
+#include "solver/example_slab.hpp"
+#include "solver/model.hpp"
 #include "tests/support/test_support.hpp"
 
 #include <functional>
+#include <memory>
 
 using namespace slab;
 using testsupport::near;
@@ -163,6 +166,21 @@ TEST(Element, BeddingMatrixIsTheMassOfTheShapeFunctions) {
     EXPECT_TRUE(near(sum, c * kLx * kLy, 1e-6));
     for (int i = 0; i < 16; ++i)
         for (int j = 0; j < 16; ++j) EXPECT_EQ(kb[i * 16 + j], kb[j * 16 + i]);
+}
+
+TEST(Element, LengthsAreRoundedToSinglePrecisionInEveryBuild) {
+    // 8 m in 12 elements: 2/3 m is not a float, so the rounding is visible.
+    auto m = std::make_unique<SolverModel>();
+    ExampleSlab s;
+    s.nx = 12;
+    s.ny = 9;
+    buildExampleSlab(s, *m);
+    for (int e : {1, 50, 108}) {
+        const auto [lx, ly] = elementSize(*m, e);
+        EXPECT_EQ(lx, static_cast<double>(static_cast<float>(edgeLength(*m, e, 1))));
+        EXPECT_EQ(ly, static_cast<double>(static_cast<float>(edgeLength(*m, e, 2))));
+        EXPECT_NE(lx, edgeLength(*m, e, 1));
+    }
 }
 
 TEST(Element, LineRuleConstants) {

@@ -98,8 +98,9 @@ TEST(PlateSolutions, ReactionsBalanceTheLoad) {
         s.ny = 9;
         s.clamped = clamped;
         Solved r = solve(s);
-        EXPECT_TRUE(near(r.model->totalLoad, 480.0));
-        EXPECT_TRUE(near(r.model->equivalentSum, 480.0, 1e-7)); // loads kept in single precision
+        // Lengths and equivalent loads are kept in single precision.
+        EXPECT_TRUE(near(r.model->totalLoad, 480.0, 1e-7));
+        EXPECT_TRUE(near(r.model->equivalentSum, 480.0, 1e-7));
         EXPECT_TRUE(near(r.model->supportSum, -r.model->equivalentSum, 1e-9));
     }
 }
