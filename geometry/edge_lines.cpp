@@ -7,7 +7,9 @@
 
 namespace morvel {
 
-std::array<int, 2> edgeCorners(int edge) { return {edge, edge == 4 ? 1 : edge + 1}; }
+std::array<int, 2> edgeCorners(int edge) {
+    return {edge, edge == 4 ? 1 : edge + 1};
+}
 
 void rebuildEdgeLines(Model& m) {
     m.lines.clear();
@@ -51,7 +53,8 @@ void rebuildEdgeLines(Model& m) {
             int a = el.node[static_cast<std::size_t>(c1 - 1)];
             int b = el.node[static_cast<std::size_t>(c2 - 1)];
             if (a > b) std::swap(a, b);
-            el.outerEdge[static_cast<std::size_t>(k - 1)] = m.lines[lineOfPair[{a, b}]].inner ? 0 : 1;
+            el.outerEdge[static_cast<std::size_t>(k - 1)] =
+                m.lines[lineOfPair[{a, b}]].inner ? 0 : 1;
         }
     }
 }

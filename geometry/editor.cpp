@@ -32,14 +32,20 @@ bool Editor::start(const std::string& commandLine, const std::string& workDirect
     readStartSettings(position_.workDirectory, settings_);
     const StartMode startMode = chooseStartMode(position_);
     switch (startMode) {
-    case StartMode::NewPosition: startNewPosition(); break;
+    case StartMode::NewPosition:
+        startNewPosition();
+        break;
     case StartMode::LoadArchive:
     case StartMode::LoadEcho: {
         const std::string name =
-            std::string(startMode == StartMode::LoadEcho ? kEchoFile : kArchiveFile) + position_.suffix();
+            std::string(startMode == StartMode::LoadEcho ? kEchoFile : kArchiveFile) +
+            position_.suffix();
         switch (loadGeometryFile(model_, name, position_, ui_)) {
-        case LoadResult::Missing: return false;
-        case LoadResult::Refused: startNewPosition(); break;
+        case LoadResult::Missing:
+            return false;
+        case LoadResult::Refused:
+            startNewPosition();
+            break;
         case LoadResult::Loaded:
             adoptModelFiles(model_, position_.directory(), ui_);
             fit();
@@ -58,23 +64,35 @@ void Editor::startNewPosition() {
     settings_.user = readGdUser1(position_.workDirectory);
 }
 
-void Editor::remember() { savedChecksum_ = edgeLineChecksum(model_); }
+void Editor::remember() {
+    savedChecksum_ = edgeLineChecksum(model_);
+}
 
-bool Editor::changed() const { return edgeLineChecksum(model_) != savedChecksum_; }
+bool Editor::changed() const {
+    return edgeLineChecksum(model_) != savedChecksum_;
+}
 
-std::string Editor::title() const { return slab::format("Position %s", position_.name.c_str()); }
+std::string Editor::title() const {
+    return slab::format("Position %s", position_.name.c_str());
+}
 
 std::string Editor::prompt() const {
     switch (mode_) {
-    case Mode::None: return kIdlePrompt;
-    case Mode::Support: return kSupportPrompt;
-    case Mode::DeleteSingle: return kSinglePrompt;
-    case Mode::DeleteWindow: return kWindowPrompt;
+    case Mode::None:
+        return kIdlePrompt;
+    case Mode::Support:
+        return kSupportPrompt;
+    case Mode::DeleteSingle:
+        return kSinglePrompt;
+    case Mode::DeleteWindow:
+        return kWindowPrompt;
     }
     return kIdlePrompt;
 }
 
-void Editor::leaveMode() { mode_ = Mode::None; }
+void Editor::leaveMode() {
+    mode_ = Mode::None;
+}
 
 bool Editor::generate(const GridInput& in) {
     leaveMode();
@@ -134,7 +152,9 @@ int Editor::windowDelete(double x1, double y1, double x2, double y2) {
     return deleteElements(model_, elementsInWindow(model_, x1, y1, x2, y2), position_.directory());
 }
 
-void Editor::fit() { fitExtents(model_, world_, ui_); }
+void Editor::fit() {
+    fitExtents(model_, world_, ui_);
+}
 
 bool Editor::save() {
     if (position_.isNew()) return saveAs();
@@ -157,7 +177,9 @@ bool Editor::saveAs(std::optional<std::string> name) {
         return false;
     }
     if (name->size() > kExtSize - 2) {
-        ui_.message("Speichern", slab::format("Der Positionsname ist zu lang (höchstens %zu Zeichen).", kExtSize - 2));
+        ui_.message(
+            "Speichern",
+            slab::format("Der Positionsname ist zu lang (höchstens %zu Zeichen).", kExtSize - 2));
         return false;
     }
     position_.name = *name;
@@ -168,7 +190,8 @@ bool Editor::saveAs(std::optional<std::string> name) {
 }
 
 bool Editor::newPlate() {
-    if (ui_.message("Neue Platte", "Neue Platte ? Bildschirm löschen ?", ui::Buttons::YesNoCancel) != ui::Answer::Yes)
+    if (ui_.message("Neue Platte", "Neue Platte ? Bildschirm löschen ?",
+                    ui::Buttons::YesNoCancel) != ui::Answer::Yes)
         return false;
     leaveMode();
     model_.clearMesh();
@@ -179,15 +202,21 @@ bool Editor::newPlate() {
     return true;
 }
 
-std::optional<std::string> Editor::document() { return showDocument(position_, ui_); }
+std::optional<std::string> Editor::document() {
+    return showDocument(position_, ui_);
+}
 
 LeaveResult Editor::leave() {
     if (!changed()) return LeaveResult::Leave;
-    switch (ui_.message("Speichern ?", "Sollen die Änderungen gespeichert werden?", ui::Buttons::YesNoCancel)) {
+    switch (ui_.message("Speichern ?", "Sollen die Änderungen gespeichert werden?",
+                        ui::Buttons::YesNoCancel)) {
     case ui::Answer::Yes:
-    case ui::Answer::Ok: return save() ? LeaveResult::Leave : LeaveResult::Stay;
-    case ui::Answer::No: return LeaveResult::Leave;
-    case ui::Answer::Cancel: return LeaveResult::Stay;
+    case ui::Answer::Ok:
+        return save() ? LeaveResult::Leave : LeaveResult::Stay;
+    case ui::Answer::No:
+        return LeaveResult::Leave;
+    case ui::Answer::Cancel:
+        return LeaveResult::Stay;
     }
     return LeaveResult::Stay;
 }
@@ -203,7 +232,8 @@ TextTable Editor::openTable(TableKind kind) {
         break;
     }
     case TableKind::Elements:
-    case TableKind::Bedding: break;
+    case TableKind::Bedding:
+        break;
     }
     return makeTable(model_, kind);
 }
@@ -216,7 +246,9 @@ bool Editor::confirmTable(const TextTable& t) {
     // The table is taken; a file that cannot be written is named, and saving writes it again.
     std::vector<std::string> failed;
     writeModel(model_, settings_, position_, clock_(), failed);
-    if (!failed.empty()) ui_.message("Fehler", "Nicht geschrieben: " + failed.front() + (failed.size() > 1 ? " ..." : ""));
+    if (!failed.empty())
+        ui_.message("Fehler",
+                    "Nicht geschrieben: " + failed.front() + (failed.size() > 1 ? " ..." : ""));
     return true;
 }
 

@@ -54,7 +54,8 @@ int pickElement(const Model& m, double x, double y) {
             }
             sum += std::atan2(ax * by - ay * bx, ax * bx + ay * by);
         }
-        if (!atCorner && std::fabs(std::fabs(sum) - 2.0 * std::numbers::pi) < kAngleSumTolerance) return e;
+        if (!atCorner && std::fabs(std::fabs(sum) - 2.0 * std::numbers::pi) < kAngleSumTolerance)
+            return e;
     }
     return 0;
 }
@@ -75,7 +76,8 @@ std::vector<int> elementsInWindow(const Model& m, double x1, double y1, double x
     return inside;
 }
 
-int deleteElements(Model& m, const std::vector<int>& numbers, const std::string& positionDirectory) {
+int deleteElements(Model& m, const std::vector<int>& numbers,
+                   const std::string& positionDirectory) {
     std::vector<bool> remove(static_cast<std::size_t>(m.elementCount + 1), false);
     int removed = 0;
     for (int e : numbers)
@@ -96,7 +98,8 @@ int deleteElements(Model& m, const std::vector<int>& numbers, const std::string&
             c.field = node.reserved;
             c.code = node.code;
             for (int k = 0; k < 4; ++k)
-                c.spring[static_cast<std::size_t>(k)] = springConstant(m.springs[static_cast<std::size_t>(n)], k);
+                c.spring[static_cast<std::size_t>(k)] =
+                    springConstant(m.springs[static_cast<std::size_t>(n)], k);
             scratch.resize(scratch.size() + ScratchCorner::kSize);
             slab::encodeRecord(c, scratch.data() + scratch.size() - ScratchCorner::kSize);
         }
@@ -143,7 +146,8 @@ int deleteElements(Model& m, const std::vector<int>& numbers, const std::string&
             node.reserved = c.field;
             node.code = c.code;
             for (int k = 0; k < 4; ++k)
-                springConstant(m.springs[static_cast<std::size_t>(corner)], k) = c.spring[static_cast<std::size_t>(k)];
+                springConstant(m.springs[static_cast<std::size_t>(corner)], k) =
+                    c.spring[static_cast<std::size_t>(k)];
         }
     }
     rebuildEdgeLines(m);

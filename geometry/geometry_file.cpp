@@ -19,10 +19,11 @@ using FT = FieldType;
 
 const std::vector<FieldType> kParameterFields = {FT::Integer, FT::Integer};
 const std::vector<FieldType> kNodeFields = {FT::Integer, FT::Real, FT::Real};
-const std::vector<FieldType> kElementFields = {FT::Integer, FT::Integer, FT::Integer, FT::Integer,
-                                               FT::Integer, FT::RealExponent, FT::Real, FT::Real};
+const std::vector<FieldType> kElementFields = {FT::Integer, FT::Integer, FT::Integer,
+                                               FT::Integer, FT::Integer, FT::RealExponent,
+                                               FT::Real,    FT::Real};
 const std::vector<FieldType> kSupportFields(7, FT::Letter);
-const std::vector<FieldType> kMasterFields = {FT::Real,    FT::Real,         FT::Integer, FT::Integer,
+const std::vector<FieldType> kMasterFields = {FT::Real,         FT::Real, FT::Integer, FT::Integer,
                                               FT::RealExponent, FT::Real, FT::Real};
 
 const char* const kKeywords[] = {"PARAMETER", "KNOTEN", "ELEMENTE", "MASTER", "LAGERE"};
@@ -31,18 +32,24 @@ bool isNumeric(FieldType t) {
     switch (t) {
     case FT::Integer:
     case FT::Real:
-    case FT::RealExponent: return true;
-    case FT::Letter: return false;
+    case FT::RealExponent:
+        return true;
+    case FT::Letter:
+        return false;
     }
     return false;
 }
 
 std::string_view allowedCharacters(FieldType t) {
     switch (t) {
-    case FT::Integer: return "0123456789";
-    case FT::Real: return "0123456789-,.";
-    case FT::RealExponent: return "0123456789+-,.Ee";
-    case FT::Letter: return "";
+    case FT::Integer:
+        return "0123456789";
+    case FT::Real:
+        return "0123456789-,.";
+    case FT::RealExponent:
+        return "0123456789+-,.Ee";
+    case FT::Letter:
+        return "";
     }
     return "";
 }
@@ -63,7 +70,8 @@ std::optional<std::string> convertCard(const Card& card, std::string_view sectio
                                        const std::vector<FieldType>& types, Fields& out) {
     std::vector<std::string> tokens;
     std::istringstream in(card.text);
-    for (std::string t; in >> t;) tokens.push_back(t);
+    for (std::string t; in >> t;)
+        tokens.push_back(t);
     tokens = cleanTokens(std::move(tokens), types);
     if (tokens.size() < types.size())
         return slab::format("Zeile %i (%.*s): %zu Werte erwartet, %zu gefunden.", card.line,
@@ -73,7 +81,8 @@ std::optional<std::string> convertCard(const Card& card, std::string_view sectio
         const std::string f = filterField(tokens[i], types[i]);
         auto bad = [&] {
             return slab::format("Zeile %i (%.*s): \"%s\" ist kein gültiger Wert.", card.line,
-                                static_cast<int>(section.size()), section.data(), tokens[i].c_str());
+                                static_cast<int>(section.size()), section.data(),
+                                tokens[i].c_str());
         };
         switch (types[i]) {
         case FT::Letter:
@@ -116,7 +125,8 @@ std::optional<std::string> splitCards(std::string_view text, std::vector<Card>& 
     std::size_t pos = 0;
     while (pos < text.size()) {
         std::size_t end = text.find('\n', pos);
-        std::string_view line = text.substr(pos, end == std::string_view::npos ? text.npos : end - pos);
+        std::string_view line =
+            text.substr(pos, end == std::string_view::npos ? text.npos : end - pos);
         pos = end == std::string_view::npos ? text.size() : end + 1;
         ++lineNumber;
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
@@ -131,14 +141,16 @@ std::optional<std::string> splitCards(std::string_view text, std::vector<Card>& 
     return std::nullopt;
 }
 
-std::vector<std::string> cleanTokens(std::vector<std::string> tokens, const std::vector<FieldType>& types) {
+std::vector<std::string> cleanTokens(std::vector<std::string> tokens,
+                                     const std::vector<FieldType>& types) {
     std::size_t i = 0;
     // Every removal shortens the list, and i only grows otherwise: the loop ends.
     while (tokens.size() > types.size() && i < types.size()) {
         bool foreign = false;
         if (isNumeric(types[i]))
             for (char c : tokens[i])
-                if (std::string_view("0123456789-,.eE").find(c) == std::string_view::npos) foreign = true;
+                if (std::string_view("0123456789-,.eE").find(c) == std::string_view::npos)
+                    foreign = true;
         if (foreign)
             tokens.erase(tokens.begin() + static_cast<std::ptrdiff_t>(i));
         else
@@ -170,7 +182,8 @@ std::optional<std::string> readGeometryText(std::string_view text, Model& out) {
             if (cards[c].text == s.name && s.start == std::string::npos) s.start = c;
     for (const auto& s : sections)
         if (s.start == std::string::npos)
-            return slab::format("Der Abschnitt %.*s fehlt.", static_cast<int>(s.name.size()), s.name.data());
+            return slab::format("Der Abschnitt %.*s fehlt.", static_cast<int>(s.name.size()),
+                                s.name.data());
 
     // The cards of a section: the count wanted, all before the next keyword card.
     auto sectionCards = [&](const Section& s, std::size_t count,
@@ -182,7 +195,8 @@ std::optional<std::string> readGeometryText(std::string_view text, Model& out) {
         }
         if (found.size() < count)
             return slab::format("Der Abschnitt %.*s ist unvollständig: %zu von %zu Karten.",
-                                static_cast<int>(s.name.size()), s.name.data(), found.size(), count);
+                                static_cast<int>(s.name.size()), s.name.data(), found.size(),
+                                count);
         return std::nullopt;
     };
 
@@ -193,7 +207,8 @@ std::optional<std::string> readGeometryText(std::string_view text, Model& out) {
     const int nodeCount = static_cast<int>(f.numbers[0]);
     const int elementCount = static_cast<int>(f.numbers[1]);
     if (nodeCount > slab::kMaxNodes)
-        return slab::format("%i Knoten sind mehr als die höchstens %i Knoten.", nodeCount, slab::kMaxNodes);
+        return slab::format("%i Knoten sind mehr als die höchstens %i Knoten.", nodeCount,
+                            slab::kMaxNodes);
     if (elementCount > slab::kMaxElements)
         return slab::format("%i Elemente sind mehr als die höchstens %i Elemente.", elementCount,
                             slab::kMaxElements);
@@ -202,7 +217,8 @@ std::optional<std::string> readGeometryText(std::string_view text, Model& out) {
     if (auto e = sectionCards(sections[1], static_cast<std::size_t>(nodeCount), found)) return e;
     for (int n = 1; n <= nodeCount; ++n) {
         f = {};
-        if (auto e = convertCard(*found[static_cast<std::size_t>(n - 1)], "KNOTEN", kNodeFields, f)) return e;
+        if (auto e = convertCard(*found[static_cast<std::size_t>(n - 1)], "KNOTEN", kNodeFields, f))
+            return e;
         auto& node = out.nodes[static_cast<std::size_t>(n)];
         node.number = static_cast<std::int32_t>(f.numbers[0]);
         node.x = f.numbers[1];
@@ -233,7 +249,9 @@ std::optional<std::string> readGeometryText(std::string_view text, Model& out) {
     if (auto e = sectionCards(sections[3], static_cast<std::size_t>(elementCount), found)) return e;
     for (int k = 1; k <= elementCount; ++k) {
         f = {};
-        if (auto e = convertCard(*found[static_cast<std::size_t>(k - 1)], "LAGERE", kSupportFields, f)) return e;
+        if (auto e =
+                convertCard(*found[static_cast<std::size_t>(k - 1)], "LAGERE", kSupportFields, f))
+            return e;
         auto& el = out.elements[static_cast<std::size_t>(k)];
         // The seven letters fill the four edge codes and the three bytes after them.
         std::uint8_t* bytes[7] = {&el.edgeSupport[0], &el.edgeSupport[1], &el.edgeSupport[2],
@@ -241,14 +259,29 @@ std::optional<std::string> readGeometryText(std::string_view text, Model& out) {
                                   &el.outerEdge[1]};
         for (std::size_t i = 0; i < 7; ++i) {
             switch (f.letters[i]) {
-            case 'n': *bytes[i] = 0; break;
-            case 'c': *bytes[i] = 1; break;
-            case 'h': *bytes[i] = 2; break;
-            case 'f': *bytes[i] = 3; break;
-            case 'r': *bytes[i] = 7; break;
-            case 't': *bytes[i] = 8; break;
-            case 'a': *bytes[i] = 9; break;
-            default: break; // other letters leave the byte as it is
+            case 'n':
+                *bytes[i] = 0;
+                break;
+            case 'c':
+                *bytes[i] = 1;
+                break;
+            case 'h':
+                *bytes[i] = 2;
+                break;
+            case 'f':
+                *bytes[i] = 3;
+                break;
+            case 'r':
+                *bytes[i] = 7;
+                break;
+            case 't':
+                *bytes[i] = 8;
+                break;
+            case 'a':
+                *bytes[i] = 9;
+                break;
+            default:
+                break; // other letters leave the byte as it is
             }
         }
     }
@@ -284,8 +317,8 @@ std::string geometryText(const Model& m) {
     t += "ELEMENTE\n";
     for (int k = 1; k <= m.elementCount; ++k) {
         const auto& el = m.elements[static_cast<std::size_t>(k)];
-        slab::appendFormat(t, "%i  %i  %i  %i  %i %.3lE  %.2f %.3f\n", el.number, el.node[0], el.node[1],
-                           el.node[2], el.node[3], el.e, el.nu, el.thickness);
+        slab::appendFormat(t, "%i  %i  %i  %i  %i %.3lE  %.2f %.3f\n", el.number, el.node[0],
+                           el.node[1], el.node[2], el.node[3], el.e, el.nu, el.thickness);
     }
     t += "LAGERE\n";
     for (int k = 1; k <= m.elementCount; ++k) {
@@ -295,7 +328,8 @@ std::string geometryText(const Model& m) {
                                        el.outerEdge[1]};
         char letters[7];
         for (std::size_t i = 0; i < 7; ++i)
-            letters[i] = edgeSupportLetter(edgeSupportFromByte(bytes[i]).value_or(EdgeSupport::None));
+            letters[i] =
+                edgeSupportLetter(edgeSupportFromByte(bytes[i]).value_or(EdgeSupport::None));
         slab::appendFormat(t, "%c  %c  %c  %c %c  %c  %c\n", letters[0], letters[1], letters[2],
                            letters[3], letters[4], letters[5], letters[6]);
     }

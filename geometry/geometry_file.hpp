@@ -33,7 +33,8 @@ std::optional<std::string> splitCards(std::string_view text, std::vector<Card>& 
 
 /// The tokens of a card after removing surplus non-numeric tokens at numeric positions; stops
 /// as soon as no surplus token is left, so it always ends.
-std::vector<std::string> cleanTokens(std::vector<std::string> tokens, const std::vector<FieldType>& types);
+std::vector<std::string> cleanTokens(std::vector<std::string> tokens,
+                                     const std::vector<FieldType>& types);
 
 /// Keeps only the characters the field type allows (a comma becomes a point for reals).
 std::string filterField(std::string_view token, FieldType type);

@@ -56,12 +56,14 @@ bool generateMesh(Model& m, const GridInput& in, double& margin, World& world,
     g.e = static_cast<float>(in.e);
     g.nu = static_cast<float>(in.nu);
     g.thickness = static_cast<float>(in.thickness);
-    setExtents(world, {0.0f, 0.0f, static_cast<float>(nx) * g.dx, static_cast<float>(ny) * g.dy}, box);
+    setExtents(world, {0.0f, 0.0f, static_cast<float>(nx) * g.dx, static_cast<float>(ny) * g.dy},
+               box);
     margin = std::min(0.01, std::min(static_cast<double>(g.dx), static_cast<double>(g.dy)) / 10.0);
 
     // A new mesh starts without the supports, springs and bedding of the former one.
     m.clearMesh();
-    NodeIndexTable table(static_cast<std::size_t>(ny + 2), std::vector<std::int16_t>(static_cast<std::size_t>(nx + 2), 0));
+    NodeIndexTable table(static_cast<std::size_t>(ny + 2),
+                         std::vector<std::int16_t>(static_cast<std::size_t>(nx + 2), 0));
     for (int j = 1; j <= ny; ++j) {
         for (int i = 1; i <= nx; ++i) {
             const float x0 = static_cast<float>(i - 1) * g.dx;
@@ -102,8 +104,10 @@ bool generateMesh(Model& m, const GridInput& in, double& margin, World& world,
 
 NodeIndexTable findNodeIndexTable(const Model& m) {
     const MasterGrid& g = m.master;
-    const int nx = std::clamp(g.nx, 0, kMaxGridDivisions), ny = std::clamp(g.ny, 0, kMaxGridDivisions);
-    NodeIndexTable t(static_cast<std::size_t>(ny + 2), std::vector<std::int16_t>(static_cast<std::size_t>(nx + 2), 0));
+    const int nx = std::clamp(g.nx, 0, kMaxGridDivisions),
+              ny = std::clamp(g.ny, 0, kMaxGridDivisions);
+    NodeIndexTable t(static_cast<std::size_t>(ny + 2),
+                     std::vector<std::int16_t>(static_cast<std::size_t>(nx + 2), 0));
     for (int j = 1; j <= ny + 1; ++j)
         for (int i = 1; i <= nx + 1; ++i)
             t[static_cast<std::size_t>(j)][static_cast<std::size_t>(i)] = static_cast<std::int16_t>(
@@ -119,7 +123,8 @@ std::vector<std::uint8_t> encodeNodeIndexTable(const NodeIndexTable& t, int nx, 
     std::size_t at = 4;
     for (int j = 1; j <= ny + 1; ++j)
         for (int i = 1; i <= nx + 1; ++i, at += 2)
-            slab::putLE<std::int16_t>(bytes.data() + at, t[static_cast<std::size_t>(j)][static_cast<std::size_t>(i)]);
+            slab::putLE<std::int16_t>(bytes.data() + at,
+                                      t[static_cast<std::size_t>(j)][static_cast<std::size_t>(i)]);
     return bytes;
 }
 

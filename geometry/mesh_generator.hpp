@@ -27,7 +27,8 @@ struct GridInput {
 /// The dialog's fields filled from the master grid.
 GridInput gridInputOf(const MasterGrid& g);
 
-/// Node numbers of the grid points: [j][i] for row j = 1..ny+1, column i = 1..nx+1 (index 0 unused).
+/// Node numbers of the grid points: [j][i] for row j = 1..ny+1, column i = 1..nx+1 (index 0
+/// unused).
 using NodeIndexTable = std::vector<std::vector<std::int16_t>>;
 
 /// Generates the mesh anew from the dialog's values (OK of "Eingabe der Geometrie"): supports,

@@ -42,39 +42,60 @@ int Model::findOrAddNode(double x, double y) {
 
 std::optional<EdgeSupport> edgeSupportFromByte(std::uint8_t byte) {
     switch (byte) {
-    case 0: return EdgeSupport::None;
-    case 1: return EdgeSupport::Clamped;
-    case 2: return EdgeSupport::Hinged;
-    case 3: return EdgeSupport::Free;
-    case 7: return EdgeSupport::RotationalSpring;
-    case 8: return EdgeSupport::TranslationalSpring;
-    case 9: return EdgeSupport::BothSprings;
+    case 0:
+        return EdgeSupport::None;
+    case 1:
+        return EdgeSupport::Clamped;
+    case 2:
+        return EdgeSupport::Hinged;
+    case 3:
+        return EdgeSupport::Free;
+    case 7:
+        return EdgeSupport::RotationalSpring;
+    case 8:
+        return EdgeSupport::TranslationalSpring;
+    case 9:
+        return EdgeSupport::BothSprings;
     }
     return std::nullopt;
 }
 
 char edgeSupportLetter(EdgeSupport code) {
     switch (code) {
-    case EdgeSupport::None: return 'n';
-    case EdgeSupport::Clamped: return 'c';
-    case EdgeSupport::Hinged: return 'h';
-    case EdgeSupport::Free: return 'f';
-    case EdgeSupport::RotationalSpring: return 'r';
-    case EdgeSupport::TranslationalSpring: return 't';
-    case EdgeSupport::BothSprings: return 'a';
+    case EdgeSupport::None:
+        return 'n';
+    case EdgeSupport::Clamped:
+        return 'c';
+    case EdgeSupport::Hinged:
+        return 'h';
+    case EdgeSupport::Free:
+        return 'f';
+    case EdgeSupport::RotationalSpring:
+        return 'r';
+    case EdgeSupport::TranslationalSpring:
+        return 't';
+    case EdgeSupport::BothSprings:
+        return 'a';
     }
     return 'n';
 }
 
 std::string edgeSupportLabel(EdgeSupport code) {
     switch (code) {
-    case EdgeSupport::None: return "";
-    case EdgeSupport::Clamped: return "E";
-    case EdgeSupport::Hinged: return "G";
-    case EdgeSupport::Free: return "F";
-    case EdgeSupport::RotationalSpring: return "DF";
-    case EdgeSupport::TranslationalSpring: return "SF";
-    case EdgeSupport::BothSprings: return "D&SF";
+    case EdgeSupport::None:
+        return "";
+    case EdgeSupport::Clamped:
+        return "E";
+    case EdgeSupport::Hinged:
+        return "G";
+    case EdgeSupport::Free:
+        return "F";
+    case EdgeSupport::RotationalSpring:
+        return "DF";
+    case EdgeSupport::TranslationalSpring:
+        return "SF";
+    case EdgeSupport::BothSprings:
+        return "D&SF";
     }
     return "";
 }

@@ -1,4 +1,5 @@
-// The slab model of the geometry editor: master grid, nodes, elements, springs, bedding, edge lines.
+// The slab model of the geometry editor: master grid, nodes, elements, springs, bedding, edge
+// lines.
 #pragma once
 
 #include "solver/modelfiles/model_files.hpp"
@@ -36,9 +37,9 @@ struct EdgeLine {
     int element = 0; ///< owning element (the first that uses the edge)
     int edge = 0;    ///< edge index 1..4 in the owning element
     EdgeSupport code = EdgeSupport::None;
-    bool inner = false;       ///< a second element shares the edge
-    float translational = 0;  ///< stiffness of a translational spring support [kN/m]
-    float rotational = 0;     ///< stiffness of a rotational spring support [kNm/m]
+    bool inner = false;      ///< a second element shares the edge
+    float translational = 0; ///< stiffness of a translational spring support [kN/m]
+    float rotational = 0;    ///< stiffness of a rotational spring support [kNm/m]
 };
 
 /// The model of one position; tables are numbered from 1 and hold the model capacity.
@@ -47,8 +48,10 @@ struct Model {
     SlabKind kind = SlabKind::Floor;
     int nodeCount = 0;
     int elementCount = 0;
-    slab::RecordTable<slab::NodeRecord> nodes = slab::RecordTable<slab::NodeRecord>(slab::kMaxNodes + 1);
-    slab::RecordTable<slab::SpringRecord> springs = slab::RecordTable<slab::SpringRecord>(slab::kMaxNodes + 1);
+    slab::RecordTable<slab::NodeRecord> nodes =
+        slab::RecordTable<slab::NodeRecord>(slab::kMaxNodes + 1);
+    slab::RecordTable<slab::SpringRecord> springs =
+        slab::RecordTable<slab::SpringRecord>(slab::kMaxNodes + 1);
     slab::RecordTable<slab::ElementRecord> elements =
         slab::RecordTable<slab::ElementRecord>(slab::kMaxElements + 1);
     slab::RecordTable<slab::BeddingRecord> bedding =

@@ -20,7 +20,8 @@ namespace morvel {
 
 namespace {
 
-const char* const kWeekdays[] = {"Sonntag", "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag"};
+const char* const kWeekdays[] = {"Sonntag",    "Montag",  "Dienstag", "Mittwoch",
+                                 "Donnerstag", "Freitag", "Samstag"};
 
 /// Characters of a UTF-8 text (continuation bytes not counted).
 std::size_t characterCount(std::string_view s) {
@@ -34,19 +35,23 @@ void write(const std::string& dir, std::string_view name, const std::vector<std:
     if (!slab::writeFileAtomic(dir + std::string(name), bytes)) failed.emplace_back(name);
 }
 
-void write(const std::string& dir, std::string_view name, std::string_view text, std::vector<std::string>& failed) {
+void write(const std::string& dir, std::string_view name, std::string_view text,
+           std::vector<std::string>& failed) {
     if (!slab::writeFileAtomic(dir + std::string(name), text)) failed.emplace_back(name);
 }
 
 std::string joined(const std::vector<std::string>& names) {
     std::string s;
-    for (const auto& n : names) s += (s.empty() ? "" : ", ") + n;
+    for (const auto& n : names)
+        s += (s.empty() ? "" : ", ") + n;
     return s;
 }
 
 } // namespace
 
-std::string Position::directory() const { return slab::positionDirectory(dataPath, name); }
+std::string Position::directory() const {
+    return slab::positionDirectory(dataPath, name);
+}
 
 Date today() {
     std::time_t now = std::time(nullptr);
@@ -101,7 +106,8 @@ std::vector<std::uint8_t> encodeWindow(const Model& m, const World& w) {
 std::vector<std::uint8_t> encodePcad(const Model& m, const Settings& s, const std::string& title) {
     constexpr std::size_t kTitleAt = 72, kTitleEnd = 268;
     std::vector<std::uint8_t> bytes(kPcadSize, 0);
-    slab::putLE<std::int16_t>(bytes.data() + 58, static_cast<std::int16_t>(std::min<std::size_t>(m.lines.size(), 32767)));
+    slab::putLE<std::int16_t>(
+        bytes.data() + 58, static_cast<std::int16_t>(std::min<std::size_t>(m.lines.size(), 32767)));
     slab::putLE<std::int16_t>(bytes.data() + 60, 1);
     slab::putLE<std::int16_t>(bytes.data() + 62, s.memory.material);
     const std::size_t n = std::min(title.size(), kTitleEnd - kTitleAt - 1);
@@ -115,17 +121,19 @@ std::vector<std::uint8_t> encodePcad(const Model& m, const Settings& s, const st
 }
 
 std::string dateLine(const Date& d, const std::string& directory) {
-    const std::string date = slab::format("%s der %i. %i. %i", kWeekdays[((d.weekday % 7) + 7) % 7], d.day,
-                                          d.month, d.year);
+    const std::string date = slab::format("%s der %i. %i. %i", kWeekdays[((d.weekday % 7) + 7) % 7],
+                                          d.day, d.month, d.year);
     return slab::format("Datum: %s  %s", date.c_str(), directory.c_str());
 }
 
-std::string documentText(const Model& m, const std::string& title, const std::string& directory, const Date& d) {
+std::string documentText(const Model& m, const std::string& title, const std::string& directory,
+                         const Date& d) {
     const char* b = " ";
     const std::string rule(76, '-');
     const std::string date = dateLine(d, directory);
     std::string t;
-    slab::appendFormat(t, "%sPlattenberechnung nach der Methode der Finiten Elemente Version 1.0 WIN98/NT\n", b);
+    slab::appendFormat(
+        t, "%sPlattenberechnung nach der Methode der Finiten Elemente Version 1.0 WIN98/NT\n", b);
     slab::appendFormat(t, "%s%s\n", b, rule.c_str());
     slab::appendFormat(t, "%s%s\n", b, title.c_str());
     slab::appendFormat(t, "%s%s\n", b, rule.c_str());
@@ -145,16 +153,20 @@ std::string documentText(const Model& m, const std::string& title, const std::st
     slab::appendFormat(t, "%s\n", b);
     for (int k = 1; k <= m.elementCount; ++k) {
         const auto& el = m.elements[static_cast<std::size_t>(k)];
-        slab::appendFormat(t, "%s%3i  %3i  %3i  %3i  %3i %6.3lE  %5.2f %5.3f\n", b, el.number, el.node[0],
-                           el.node[1], el.node[2], el.node[3], el.e, el.nu, el.thickness);
+        slab::appendFormat(t, "%s%3i  %3i  %3i  %3i  %3i %6.3lE  %5.2f %5.3f\n", b, el.number,
+                           el.node[0], el.node[1], el.node[2], el.node[3], el.e, el.nu,
+                           el.thickness);
     }
     slab::appendFormat(t, "%s\n", b);
     return t;
 }
 
-std::string documentListLine() { return std::string(14, ' ') + "D1" + std::string(48, ' ') + "Abmessungen\n"; }
+std::string documentListLine() {
+    return std::string(14, ' ') + "D1" + std::string(48, ' ') + "Abmessungen\n";
+}
 
-std::optional<std::vector<std::uint8_t>> markDiary(const std::optional<std::vector<std::uint8_t>>& old) {
+std::optional<std::vector<std::uint8_t>>
+markDiary(const std::optional<std::vector<std::uint8_t>>& old) {
     std::vector<std::uint8_t> bytes = old.value_or(std::vector<std::uint8_t>(kDiarySize, 0));
     if (bytes.size() != kDiarySize) return std::nullopt;
     const int n = slab::getLE<std::int16_t>(bytes.data());
@@ -185,13 +197,16 @@ void writeModel(const Model& m, const Settings& s, const Position& p, const Date
     writeNodeIndexTable(dir, findNodeIndexTable(m), m.master.nx, m.master.ny, failed);
     write(dir, std::string(kEchoFile) + p.suffix(), geometryText(m), failed);
     if (!writeGdUser1(p.workDirectory, s.user)) failed.emplace_back(kGdUser1File);
-    write(dir, slab::files::kParameter, slab::encodeParameter({m.nodeCount, m.elementCount}), failed);
-    const auto ne = static_cast<std::size_t>(m.elementCount), nn = static_cast<std::size_t>(m.nodeCount);
+    write(dir, slab::files::kParameter, slab::encodeParameter({m.nodeCount, m.elementCount}),
+          failed);
+    const auto ne = static_cast<std::size_t>(m.elementCount),
+               nn = static_cast<std::size_t>(m.nodeCount);
     if (!slab::writeRows(dir + std::string(slab::files::kElements), m.elements, ne))
         failed.emplace_back(slab::files::kElements);
     if (!slab::writeRows(dir + std::string(slab::files::kBedding), m.bedding, ne))
         failed.emplace_back(slab::files::kBedding);
-    if (!slab::writeRows(dir + std::string(slab::files::kNodes), m.nodes, nn)) failed.emplace_back(slab::files::kNodes);
+    if (!slab::writeRows(dir + std::string(slab::files::kNodes), m.nodes, nn))
+        failed.emplace_back(slab::files::kNodes);
     if (!slab::writeRows(dir + std::string(slab::files::kSprings), m.springs, nn))
         failed.emplace_back(slab::files::kSprings);
     write(dir, kDocumentFile, documentText(m, p.title(), dir, d), failed);
@@ -200,7 +215,8 @@ void writeModel(const Model& m, const Settings& s, const Position& p, const Date
         slab::putLE<std::int16_t>(one.data(), 1);
         write(dir, kLastDocumentFile, one, failed);
     }
-    if (!slab::fileExists(dir + std::string(kDocumentListFile))) write(dir, kDocumentListFile, documentListLine(), failed);
+    if (!slab::fileExists(dir + std::string(kDocumentListFile)))
+        write(dir, kDocumentListFile, documentListLine(), failed);
 }
 
 bool savePosition(Model& m, const Settings& s, const Position& p, const World& w, const Date& d,
@@ -209,13 +225,16 @@ bool savePosition(Model& m, const Settings& s, const Position& p, const World& w
     std::error_code ec;
     std::filesystem::create_directories(dir, ec);
     if (!std::filesystem::is_directory(dir, ec)) {
-        box.message("Fehler", slab::format("Das Verzeichnis %s kann nicht angelegt werden. Nichts gespeichert.",
-                                           dir.c_str()));
+        box.message(
+            "Fehler",
+            slab::format("Das Verzeichnis %s kann nicht angelegt werden. Nichts gespeichert.",
+                         dir.c_str()));
         return false;
     }
     const double shortest = std::min(0.05, s.margin);
     std::erase_if(m.lines, [&](const EdgeLine& l) {
-        return std::hypot(static_cast<double>(l.x2 - l.x1), static_cast<double>(l.y2 - l.y1)) < shortest;
+        return std::hypot(static_cast<double>(l.x2 - l.x1), static_cast<double>(l.y2 - l.y1)) <
+               shortest;
     });
     std::vector<std::string> failed;
     const std::string suffix = p.suffix();
@@ -231,7 +250,8 @@ bool savePosition(Model& m, const Settings& s, const Position& p, const World& w
     if (auto diary = markDiary(slab::readFileBytes(dir + diaryName)))
         write(dir, diaryName, *diary, failed);
     else
-        box.message("Hinweis", slab::format("%s ist beschädigt und wurde nicht geändert.", diaryName.c_str()));
+        box.message("Hinweis",
+                    slab::format("%s ist beschädigt und wurde nicht geändert.", diaryName.c_str()));
     if (!writeExt(p)) failed.emplace_back(kExtFile);
     if (!failed.empty()) {
         box.message("Fehler", slab::format("Nicht geschrieben: %s", joined(failed).c_str()));

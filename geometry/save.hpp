@@ -15,10 +15,10 @@
 
 namespace morvel {
 
-inline constexpr std::string_view kLinesFile = "CMAC";     ///< + suffix
-inline constexpr std::string_view kWindowFile = "CWIN";    ///< + suffix
-inline constexpr std::string_view kPcadFile = "PCAD";      ///< + suffix
-inline constexpr std::string_view kDiaryFile = "DIARY";    ///< + suffix
+inline constexpr std::string_view kLinesFile = "CMAC";  ///< + suffix
+inline constexpr std::string_view kWindowFile = "CWIN"; ///< + suffix
+inline constexpr std::string_view kPcadFile = "PCAD";   ///< + suffix
+inline constexpr std::string_view kDiaryFile = "DIARY"; ///< + suffix
 inline constexpr std::string_view kRcFile = "RC";
 inline constexpr std::string_view kDocumentFile = "D1.TXT";
 inline constexpr std::string_view kDocumentOldFile = "D1";
@@ -57,14 +57,16 @@ std::vector<std::uint8_t> encodeWindow(const Model& m, const World& w);
 /// PCAD: the 456-byte parameter record.
 std::vector<std::uint8_t> encodePcad(const Model& m, const Settings& s, const std::string& title);
 /// The geometry document D1.TXT.
-std::string documentText(const Model& m, const std::string& title, const std::string& directory, const Date& d);
+std::string documentText(const Model& m, const std::string& title, const std::string& directory,
+                         const Date& d);
 /// The line "Datum: ..." of the document.
 std::string dateLine(const Date& d, const std::string& directory);
 /// The single line of a new DATEIEN.
 std::string documentListLine();
 /// DIARY after a save: every listed load case marked; nullopt when an existing list is damaged
 /// (wrong size or count) and must be left alone.
-std::optional<std::vector<std::uint8_t>> markDiary(const std::optional<std::vector<std::uint8_t>>& old);
+std::optional<std::vector<std::uint8_t>>
+markDiary(const std::optional<std::vector<std::uint8_t>>& old);
 /// EXT: the suffix as a fixed field of 81 bytes.
 std::vector<std::uint8_t> encodeExt(const std::string& suffix);
 

@@ -99,12 +99,12 @@ std::vector<std::uint8_t> encodeMemory(const MemorySettings& s) {
 }
 
 void readStartSettings(const std::string& workDirectory, Settings& s) {
-    s.memory = decodeMemory(slab::readFileBytes(workDirectory + std::string(kMemoryFile)).value_or(
-        std::vector<std::uint8_t>{}));
+    s.memory = decodeMemory(slab::readFileBytes(workDirectory + std::string(kMemoryFile))
+                                .value_or(std::vector<std::uint8_t>{}));
     auto margin = slab::readFileText(workDirectory + std::string(kMarginFile));
     s.margin = margin ? parseMargin(*margin) : kDefaultMargin;
-    s.snap = decodeSnap(slab::readFileBytes(workDirectory + std::string(kSnapFile)).value_or(
-        std::vector<std::uint8_t>{}));
+    s.snap = decodeSnap(slab::readFileBytes(workDirectory + std::string(kSnapFile))
+                            .value_or(std::vector<std::uint8_t>{}));
     // A snap radius that is no positive number would make every pick miss.
     if (!std::isfinite(s.snap.radius) || s.snap.radius <= 0.0f) s.snap = SnapSettings{};
 }

@@ -27,7 +27,8 @@ std::optional<std::filesystem::file_time_type> modified(const std::string& path)
 
 } // namespace
 
-std::optional<Position> positionFromCommandLine(const std::string& commandLine, const std::string& workDirectory,
+std::optional<Position> positionFromCommandLine(const std::string& commandLine,
+                                                const std::string& workDirectory,
                                                 ui::MessageBox& box) {
     const slab::CommandLine cl = slab::splitCommandLine(commandLine);
     if (cl.position.size() < 2 || cl.position[0] != '.' || cl.dataPath.empty()) {
@@ -41,7 +42,8 @@ std::optional<Position> positionFromCommandLine(const std::string& commandLine, 
         return std::nullopt;
     }
     p.dataPath = cl.dataPath;
-    while (!p.dataPath.empty() && p.dataPath.back() == ' ') p.dataPath.pop_back();
+    while (!p.dataPath.empty() && p.dataPath.back() == ' ')
+        p.dataPath.pop_back();
     if (p.dataPath.back() != '/') p.dataPath += '/';
     p.workDirectory = workDirectory;
     if (p.workDirectory.empty() || p.workDirectory.back() != '/') p.workDirectory += '/';
@@ -52,31 +54,36 @@ StartMode chooseStartMode(const Position& p) {
     const std::string dir = p.directory();
     const auto archive = modified(dir + std::string(kArchiveFile) + p.suffix());
     const auto echo = modified(dir + std::string(kEchoFile) + p.suffix());
-    if (echo && slab::fileExists(p.workDirectory + std::string(kForceEchoFile))) return StartMode::LoadEcho;
+    if (echo && slab::fileExists(p.workDirectory + std::string(kForceEchoFile)))
+        return StartMode::LoadEcho;
     if (!archive && !echo) return StartMode::NewPosition;
     if (!echo) return StartMode::LoadArchive;
     if (!archive) return StartMode::LoadEcho;
     return *echo > *archive ? StartMode::LoadEcho : StartMode::LoadArchive;
 }
 
-LoadResult loadGeometryFile(Model& m, const std::string& name, const Position& p, ui::MessageBox& box) {
+LoadResult loadGeometryFile(Model& m, const std::string& name, const Position& p,
+                            ui::MessageBox& box) {
     const std::string inWork = p.workDirectory + name;
     const std::string inPosition = p.directory() + name;
     const bool fromWork = slab::fileExists(inWork);
     const std::string path = fromWork ? inWork : inPosition;
     auto text = slab::readFileText(path);
     if (!text) {
-        box.message("Hinweis", " Weder der File " + inWork + " existiert, noch der File" + inPosition);
+        box.message("Hinweis",
+                    " Weder der File " + inWork + " existiert, noch der File" + inPosition);
         return LoadResult::Missing;
     }
     Model loaded;
     loaded.kind = m.kind;
     if (auto error = readGeometryText(*text, loaded)) {
-        box.message("Fehler", slab::format("Die Datei %s wurde nicht geladen: %s", path.c_str(), error->c_str()));
+        box.message("Fehler", slab::format("Die Datei %s wurde nicht geladen: %s", path.c_str(),
+                                           error->c_str()));
         return LoadResult::Refused;
     }
     if (fromWork && !slab::writeFileAtomic(inPosition, *text))
-        box.message("Hinweis", slab::format("Die Datei %s konnte nicht kopiert werden.", inPosition.c_str()));
+        box.message("Hinweis",
+                    slab::format("Die Datei %s konnte nicht kopiert werden.", inPosition.c_str()));
     m = std::move(loaded);
     return LoadResult::Loaded;
 }
@@ -86,9 +93,11 @@ void adoptModelFiles(Model& m, const std::string& directory, ui::MessageBox& box
     if (!parameterBytes) return;
     auto parameter = slab::decodeParameter(*parameterBytes);
     auto nodes = slab::readFileBytes(directory + std::string(slab::files::kNodes));
-    const auto nn = static_cast<std::size_t>(m.nodeCount), ne = static_cast<std::size_t>(m.elementCount);
-    bool matches = parameter && parameter->nodeCount == m.nodeCount && parameter->elementCount == m.elementCount &&
-                   nodes && nodes->size() >= nn * slab::NodeRecord::kSize;
+    const auto nn = static_cast<std::size_t>(m.nodeCount),
+               ne = static_cast<std::size_t>(m.elementCount);
+    bool matches = parameter && parameter->nodeCount == m.nodeCount &&
+                   parameter->elementCount == m.elementCount && nodes &&
+                   nodes->size() >= nn * slab::NodeRecord::kSize;
     slab::RecordTable<slab::NodeRecord> saved(matches ? nn + 1 : 0);
     if (matches) {
         slab::decodeRows(*nodes, saved, nn);

@@ -1,5 +1,6 @@
 // The start on a position: the command line, the start mode from the geometry files' times,
-// loading a geometry file (with the working-directory copy), and the supports kept in the model files.
+// loading a geometry file (with the working-directory copy), and the supports kept in the model
+// files.
 #pragma once
 
 #include "geometry/model.hpp"
@@ -15,7 +16,8 @@ inline constexpr std::string_view kForceEchoFile = "FECHO";
 
 /// The position of a command line ".POS @datapath/"; nullopt after the message "Fehlende
 /// Eingabe" (or the reason the name cannot be used).
-std::optional<Position> positionFromCommandLine(const std::string& commandLine, const std::string& workDirectory,
+std::optional<Position> positionFromCommandLine(const std::string& commandLine,
+                                                const std::string& workDirectory,
                                                 ui::MessageBox& box);
 
 enum class StartMode { NewPosition, LoadArchive, LoadEcho };
@@ -29,7 +31,8 @@ enum class LoadResult { Loaded, Refused, Missing };
 /// Loads the geometry file named name (with suffix): the working directory's copy wins and is
 /// copied into the position directory once it has been read without fault. A damaged file is
 /// refused with a message and m keeps what it had.
-LoadResult loadGeometryFile(Model& m, const std::string& name, const Position& p, ui::MessageBox& box);
+LoadResult loadGeometryFile(Model& m, const std::string& name, const Position& p,
+                            ui::MessageBox& box);
 
 /// Takes fixities, springs and bedding (which the geometry file does not hold) from KNOTEN1,
 /// FEDER1 and BETTUNG1 when PARAMETER and the node coordinates match the loaded model.

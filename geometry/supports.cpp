@@ -23,8 +23,10 @@ constexpr double kAxisFraction = 0.01;
 enum class Direction { AlongX, AlongY, Oblique };
 
 Direction direction(const Model& m, int a, int b) {
-    const double dx = m.nodes[static_cast<std::size_t>(b)].x - m.nodes[static_cast<std::size_t>(a)].x;
-    const double dy = m.nodes[static_cast<std::size_t>(b)].y - m.nodes[static_cast<std::size_t>(a)].y;
+    const double dx =
+        m.nodes[static_cast<std::size_t>(b)].x - m.nodes[static_cast<std::size_t>(a)].x;
+    const double dy =
+        m.nodes[static_cast<std::size_t>(b)].y - m.nodes[static_cast<std::size_t>(a)].y;
     const double length = std::hypot(dx, dy);
     if (std::fabs(dy) <= kAxisFraction * length) return Direction::AlongX;
     if (std::fabs(dx) <= kAxisFraction * length) return Direction::AlongY;
@@ -34,24 +36,39 @@ Direction direction(const Model& m, int a, int b) {
 void setNode(Model& m, int n, Direction dir, const SupportChoice& c) {
     auto& code = m.nodes[static_cast<std::size_t>(n)].code;
     auto& spring = m.springs[static_cast<std::size_t>(n)];
-    for (int k = 0; k < 4; ++k) springConstant(spring, k) = 0.0f;
+    for (int k = 0; k < 4; ++k)
+        springConstant(spring, k) = 0.0f;
     // The rotational spring acts on the slope across the edge.
     auto rotational = [&] {
         switch (dir) {
-        case Direction::AlongY: springConstant(spring, 1) = c.rotational; break;
-        case Direction::AlongX: springConstant(spring, 2) = c.rotational; break;
-        case Direction::Oblique: break;
+        case Direction::AlongY:
+            springConstant(spring, 1) = c.rotational;
+            break;
+        case Direction::AlongX:
+            springConstant(spring, 2) = c.rotational;
+            break;
+        case Direction::Oblique:
+            break;
         }
     };
     switch (c.kind) {
     case EdgeSupport::None:
-    case EdgeSupport::Free: code = {0, 0, 0, 0}; break;
-    case EdgeSupport::Clamped: code = {1, 1, 1, 1}; break;
+    case EdgeSupport::Free:
+        code = {0, 0, 0, 0};
+        break;
+    case EdgeSupport::Clamped:
+        code = {1, 1, 1, 1};
+        break;
     case EdgeSupport::Hinged:
         switch (dir) {
-        case Direction::AlongY: code = {1, 0, 1, 0}; break;
-        case Direction::AlongX: code = {1, 1, 0, 0}; break;
-        case Direction::Oblique: break;
+        case Direction::AlongY:
+            code = {1, 0, 1, 0};
+            break;
+        case Direction::AlongX:
+            code = {1, 1, 0, 0};
+            break;
+        case Direction::Oblique:
+            break;
         }
         break;
     case EdgeSupport::TranslationalSpring:
@@ -71,7 +88,8 @@ void setNode(Model& m, int n, Direction dir, const SupportChoice& c) {
 }
 
 /// Liang-Barsky: does the segment meet the square of half-width h around (px, py)?
-bool segmentMeetsSquare(double x1, double y1, double x2, double y2, double px, double py, double h) {
+bool segmentMeetsSquare(double x1, double y1, double x2, double y2, double px, double py,
+                        double h) {
     double t0 = 0.0, t1 = 1.0;
     const double dx = x2 - x1, dy = y2 - y1;
     const double p[4] = {-dx, dx, -dy, dy};
@@ -95,8 +113,10 @@ bool segmentMeetsSquare(double x1, double y1, double x2, double y2, double px, d
 
 EdgeSupport defaultSupportKind(SlabKind kind) {
     switch (kind) {
-    case SlabKind::Floor: return EdgeSupport::Hinged;
-    case SlabKind::Ground: return EdgeSupport::Free;
+    case SlabKind::Floor:
+        return EdgeSupport::Hinged;
+    case SlabKind::Ground:
+        return EdgeSupport::Free;
     }
     return EdgeSupport::Hinged;
 }
@@ -108,7 +128,8 @@ void assignSupport(Model& m, std::size_t index, const SupportChoice& choice) {
     line.translational = choice.translational;
     line.rotational = choice.rotational;
     if (line.element >= 1 && line.element <= m.elementCount && line.edge >= 1 && line.edge <= 4)
-        m.elements[static_cast<std::size_t>(line.element)].edgeSupport[static_cast<std::size_t>(line.edge - 1)] =
+        m.elements[static_cast<std::size_t>(line.element)]
+            .edgeSupport[static_cast<std::size_t>(line.edge - 1)] =
             static_cast<std::uint8_t>(choice.kind);
     if (line.a < 1 || line.b > m.nodeCount) return;
     const Direction dir = direction(m, line.a, line.b);
@@ -128,7 +149,8 @@ std::optional<std::size_t> pickLine(const Model& m, double x, double y, double r
     return std::nullopt;
 }
 
-std::optional<std::vector<std::size_t>> traceBoundary(const Model& m, double tolerance, ui::MessageBox& box) {
+std::optional<std::vector<std::size_t>> traceBoundary(const Model& m, double tolerance,
+                                                      ui::MessageBox& box) {
     std::vector<std::size_t> outer;
     for (std::size_t i = 0; i < m.lines.size(); ++i)
         if (!m.lines[i].inner) outer.push_back(i);
@@ -170,8 +192,10 @@ std::optional<std::vector<std::size_t>> traceBoundary(const Model& m, double tol
                     if (std::hypot(p[0] - at[0], p[1] - at[1]) >= join) continue;
                     auto q = end(i, 1 - w);
                     double turn = std::atan2(q[1] - p[1], q[0] - p[0]) - heading;
-                    while (turn <= -std::numbers::pi) turn += 2 * std::numbers::pi;
-                    while (turn > std::numbers::pi) turn -= 2 * std::numbers::pi;
+                    while (turn <= -std::numbers::pi)
+                        turn += 2 * std::numbers::pi;
+                    while (turn > std::numbers::pi)
+                        turn -= 2 * std::numbers::pi;
                     if (turn < bestTurn) {
                         bestTurn = turn;
                         next = i;
@@ -182,7 +206,8 @@ std::optional<std::vector<std::size_t>> traceBoundary(const Model& m, double tol
             if (next) break;
         }
         if (!next) {
-            box.message("Fehler 2", "Der Rand ist nicht geschlossen; es wurden keine Lager gesetzt.");
+            box.message("Fehler 2",
+                        "Der Rand ist nicht geschlossen; es wurden keine Lager gesetzt.");
             return std::nullopt;
         }
         if (traced.size() >= kMaxBoundarySides) {
@@ -200,10 +225,12 @@ std::optional<std::vector<std::size_t>> traceBoundary(const Model& m, double tol
     return traced;
 }
 
-bool assignWholeBoundary(Model& m, const SupportChoice& choice, double tolerance, ui::MessageBox& box) {
+bool assignWholeBoundary(Model& m, const SupportChoice& choice, double tolerance,
+                         ui::MessageBox& box) {
     auto traced = traceBoundary(m, tolerance, box);
     if (!traced) return false;
-    for (std::size_t i : *traced) assignSupport(m, i, choice);
+    for (std::size_t i : *traced)
+        assignSupport(m, i, choice);
     applyCornerRule(m);
     return true;
 }

@@ -11,7 +11,9 @@ namespace morvel {
 
 namespace {
 
-std::string real(const char* fmt, double v) { return slab::withDecimalComma(slab::format(fmt, v)); }
+std::string real(const char* fmt, double v) {
+    return slab::withDecimalComma(slab::format(fmt, v));
+}
 
 bool rowFilled(const std::vector<std::string>& row) {
     for (const auto& c : row)
@@ -25,12 +27,15 @@ std::optional<double> number(const std::string& cell) {
     return v;
 }
 
-std::string cellError(std::size_t row, const std::string& heading, const std::string& cell, const char* what) {
-    return slab::format("Zeile %zu, Spalte %s: \"%s\" %s", row, heading.c_str(), cell.c_str(), what);
+std::string cellError(std::size_t row, const std::string& heading, const std::string& cell,
+                      const char* what) {
+    return slab::format("Zeile %zu, Spalte %s: \"%s\" %s", row, heading.c_str(), cell.c_str(),
+                        what);
 }
 
 void clearEdgeCodes(Model& m) {
-    for (int e = 1; e <= m.elementCount; ++e) m.elements[static_cast<std::size_t>(e)].edgeSupport = {};
+    for (int e = 1; e <= m.elementCount; ++e)
+        m.elements[static_cast<std::size_t>(e)].edgeSupport = {};
     for (auto& l : m.lines) {
         l.code = EdgeSupport::None;
         l.translational = l.rotational = 0.0f;
@@ -51,18 +56,22 @@ std::optional<std::string> applyNodes(Model& m, const TextTable& t) {
         for (std::size_t c = 2; c < 6; ++c) {
             auto v = slab::parseInteger(row[c]);
             if (!v || (*v != 0 && *v != 1))
-                return cellError(r + 1, t.headings[c], row[c], "muss 0 (frei) oder 1 (gehalten) sein.");
+                return cellError(r + 1, t.headings[c], row[c],
+                                 "muss 0 (frei) oder 1 (gehalten) sein.");
             node.code[c - 2] = *v;
         }
         taken.push_back(node);
     }
     if (taken.size() > static_cast<std::size_t>(slab::kMaxNodes))
-        return slab::format("%zu Knoten sind mehr als die höchstens %i Knoten.", taken.size(), slab::kMaxNodes);
+        return slab::format("%zu Knoten sind mehr als die höchstens %i Knoten.", taken.size(),
+                            slab::kMaxNodes);
     const int count = static_cast<int>(taken.size());
     for (int e = 1; e <= m.elementCount; ++e)
         for (int n : m.elements[static_cast<std::size_t>(e)].node)
             if (n > count)
-                return slab::format("Element %i verweist auf Knoten %i, die Tabelle hat nur %i Knoten.", e, n, count);
+                return slab::format(
+                    "Element %i verweist auf Knoten %i, die Tabelle hat nur %i Knoten.", e, n,
+                    count);
     for (int n = 1; n <= count; ++n) {
         auto& node = m.nodes[static_cast<std::size_t>(n)];
         const auto& in = taken[static_cast<std::size_t>(n - 1)];
@@ -89,15 +98,18 @@ std::optional<std::string> applyElements(Model& m, const TextTable& t) {
         for (std::size_t c = 0; c < 4; ++c) {
             auto v = slab::parseInteger(row[c]);
             if (!v || *v < 1 || *v > m.nodeCount)
-                return cellError(r + 1, t.headings[c], row[c],
-                                 slab::format("ist kein Knoten zwischen 1 und %i.", m.nodeCount).c_str());
+                return cellError(
+                    r + 1, t.headings[c], row[c],
+                    slab::format("ist kein Knoten zwischen 1 und %i.", m.nodeCount).c_str());
             el.node[c] = *v;
         }
         auto e = number(row[4]), nu = number(row[5]), d = number(row[6]);
-        if (!e || *e <= 0.0) return cellError(r + 1, t.headings[4], row[4], "muss eine Zahl größer 0 sein.");
+        if (!e || *e <= 0.0)
+            return cellError(r + 1, t.headings[4], row[4], "muss eine Zahl größer 0 sein.");
         if (!nu || *nu < 0.0 || *nu >= 0.5)
             return cellError(r + 1, t.headings[5], row[5], "muss zwischen 0 und 0,5 liegen.");
-        if (!d || *d <= 0.0) return cellError(r + 1, t.headings[6], row[6], "muss eine Zahl größer 0 sein.");
+        if (!d || *d <= 0.0)
+            return cellError(r + 1, t.headings[6], row[6], "muss eine Zahl größer 0 sein.");
         el.e = *e;
         el.nu = *nu;
         el.thickness = *d;
@@ -128,14 +140,16 @@ std::optional<std::string> applyElements(Model& m, const TextTable& t) {
 
 std::optional<std::string> applySprings(Model& m, const TextTable& t) {
     if (t.rows.size() != static_cast<std::size_t>(m.nodeCount))
-        return slab::format("Die Tabelle hat %zu Zeilen, die Platte %i Knoten.", t.rows.size(), m.nodeCount);
+        return slab::format("Die Tabelle hat %zu Zeilen, die Platte %i Knoten.", t.rows.size(),
+                            m.nodeCount);
     std::vector<std::array<float, 4>> taken;
     for (std::size_t r = 0; r < t.rows.size(); ++r) {
         std::array<float, 4> c{};
         for (std::size_t k = 0; k < 4; ++k) {
             const auto& cell = t.rows[r][2 + k];
             auto v = number(cell);
-            if (!v || *v < 0.0) return cellError(r + 1, t.headings[2 + k], cell, "muss eine Zahl ab 0 sein.");
+            if (!v || *v < 0.0)
+                return cellError(r + 1, t.headings[2 + k], cell, "muss eine Zahl ab 0 sein.");
             c[k] = static_cast<float>(*v);
         }
         taken.push_back(c);
@@ -148,15 +162,18 @@ std::optional<std::string> applySprings(Model& m, const TextTable& t) {
 
 std::optional<std::string> applyBedding(Model& m, const TextTable& t) {
     if (t.rows.size() != static_cast<std::size_t>(m.elementCount))
-        return slab::format("Die Tabelle hat %zu Zeilen, die Platte %i Elemente.", t.rows.size(), m.elementCount);
+        return slab::format("Die Tabelle hat %zu Zeilen, die Platte %i Elemente.", t.rows.size(),
+                            m.elementCount);
     std::vector<float> taken;
     for (std::size_t r = 0; r < t.rows.size(); ++r) {
         const auto& cell = t.rows[r][1];
         auto v = number(cell);
-        if (!v || *v < 0.0) return cellError(r + 1, t.headings[1], cell, "muss eine Zahl ab 0 sein.");
+        if (!v || *v < 0.0)
+            return cellError(r + 1, t.headings[1], cell, "muss eine Zahl ab 0 sein.");
         taken.push_back(static_cast<float>(*v));
     }
-    for (std::size_t r = 0; r < taken.size(); ++r) m.bedding[r + 1].v[0] = taken[r];
+    for (std::size_t r = 0; r < taken.size(); ++r)
+        m.bedding[r + 1].v[0] = taken[r];
     return std::nullopt;
 }
 
@@ -172,17 +189,20 @@ TextTable makeTable(const Model& m, TableKind kind) {
         for (int n = 1; n <= m.nodeCount; ++n) {
             const auto& node = m.nodes[static_cast<std::size_t>(n)];
             std::vector<std::string> row = {real("%.5f", node.x), real("%.5f", node.y)};
-            for (int c : node.code) row.push_back(slab::format("%i", c));
+            for (int c : node.code)
+                row.push_back(slab::format("%i", c));
             t.rows.push_back(row);
         }
         break;
     case TableKind::Elements:
         t.title = "Elemente";
-        t.headings = {"Knoten 1", "Knoten 2", "Knoten 3", "Knoten 4", "E-Modul", "Poisson", "Dicke"};
+        t.headings = {"Knoten 1", "Knoten 2", "Knoten 3", "Knoten 4",
+                      "E-Modul",  "Poisson",  "Dicke"};
         for (int k = 1; k <= m.elementCount; ++k) {
             const auto& el = m.elements[static_cast<std::size_t>(k)];
             std::vector<std::string> row;
-            for (int n : el.node) row.push_back(slab::format("%i", n));
+            for (int n : el.node)
+                row.push_back(slab::format("%i", n));
             row.push_back(real("%.0f", el.e));
             row.push_back(real("%.3f", el.nu));
             row.push_back(real("%.3f", el.thickness));
@@ -198,7 +218,8 @@ TextTable makeTable(const Model& m, TableKind kind) {
             const auto& node = m.nodes[static_cast<std::size_t>(n)];
             std::vector<std::string> row = {real("%.5f", node.x), real("%.5f", node.y)};
             for (int k = 0; k < 4; ++k)
-                row.push_back(real("%.2f", static_cast<double>(springConstant(m.springs[static_cast<std::size_t>(n)], k))));
+                row.push_back(real("%.2f", static_cast<double>(springConstant(
+                                               m.springs[static_cast<std::size_t>(n)], k))));
             t.rows.push_back(row);
         }
         break;
@@ -208,19 +229,22 @@ TextTable makeTable(const Model& m, TableKind kind) {
         t.readOnlyColumns = 1;
         t.fixedRows = true;
         for (int k = 1; k <= m.elementCount; ++k)
-            t.rows.push_back({slab::format("%i", k),
-                              real("%.2f", static_cast<double>(m.bedding[static_cast<std::size_t>(k)].v[0]))});
+            t.rows.push_back(
+                {slab::format("%i", k),
+                 real("%.2f", static_cast<double>(m.bedding[static_cast<std::size_t>(k)].v[0]))});
         break;
     }
     return t;
 }
 
-std::optional<std::string> setRow(TextTable& t, std::size_t row, const std::vector<std::string>& values) {
+std::optional<std::string> setRow(TextTable& t, std::size_t row,
+                                  const std::vector<std::string>& values) {
     const std::size_t editable = t.headings.size() - t.readOnlyColumns;
     if (values.size() != editable)
         return slab::format("Die Zeile braucht %zu Werte (\"-\" für ein leeres Feld).", editable);
     const std::size_t last = t.fixedRows ? t.rows.size() : t.rows.size() + 1;
-    if (row < 1 || row > last) return slab::format("Zeile %zu gibt es nicht (1 bis %zu).", row, last);
+    if (row < 1 || row > last)
+        return slab::format("Zeile %zu gibt es nicht (1 bis %zu).", row, last);
     if (row == t.rows.size() + 1) t.rows.emplace_back(t.headings.size());
     auto& cells = t.rows[row - 1];
     for (std::size_t c = 0; c < editable; ++c)
@@ -229,43 +253,54 @@ std::optional<std::string> setRow(TextTable& t, std::size_t row, const std::vect
 }
 
 std::optional<std::string> clearRow(TextTable& t, std::size_t row) {
-    if (row < 1 || row > t.rows.size()) return slab::format("Zeile %zu gibt es nicht (1 bis %zu).", row, t.rows.size());
-    for (std::size_t c = t.readOnlyColumns; c < t.headings.size(); ++c) t.rows[row - 1][c].clear();
+    if (row < 1 || row > t.rows.size())
+        return slab::format("Zeile %zu gibt es nicht (1 bis %zu).", row, t.rows.size());
+    for (std::size_t c = t.readOnlyColumns; c < t.headings.size(); ++c)
+        t.rows[row - 1][c].clear();
     return std::nullopt;
 }
 
 std::optional<std::string> copyDown(TextTable& t, std::size_t row, std::size_t column) {
-    if (row < 1 || row > t.rows.size()) return slab::format("Zeile %zu gibt es nicht (1 bis %zu).", row, t.rows.size());
+    if (row < 1 || row > t.rows.size())
+        return slab::format("Zeile %zu gibt es nicht (1 bis %zu).", row, t.rows.size());
     if (column <= t.readOnlyColumns || column > t.headings.size())
-        return slab::format("Spalte %zu kann nicht geändert werden (%zu bis %zu).", column, t.readOnlyColumns + 1,
-                            t.headings.size());
-    for (std::size_t r = row; r < t.rows.size(); ++r) t.rows[r][column - 1] = t.rows[row - 1][column - 1];
+        return slab::format("Spalte %zu kann nicht geändert werden (%zu bis %zu).", column,
+                            t.readOnlyColumns + 1, t.headings.size());
+    for (std::size_t r = row; r < t.rows.size(); ++r)
+        t.rows[r][column - 1] = t.rows[row - 1][column - 1];
     return std::nullopt;
 }
 
 std::optional<std::string> applyTable(Model& m, const TextTable& t) {
     switch (t.kind) {
-    case TableKind::Nodes: return applyNodes(m, t);
-    case TableKind::Elements: return applyElements(m, t);
-    case TableKind::Springs: return applySprings(m, t);
-    case TableKind::Bedding: return applyBedding(m, t);
+    case TableKind::Nodes:
+        return applyNodes(m, t);
+    case TableKind::Elements:
+        return applyElements(m, t);
+    case TableKind::Springs:
+        return applySprings(m, t);
+    case TableKind::Bedding:
+        return applyBedding(m, t);
     }
     return std::nullopt;
 }
 
 void clearSupports(Model& m) {
-    for (int n = 1; n <= m.nodeCount; ++n) m.nodes[static_cast<std::size_t>(n)].code = {};
+    for (int n = 1; n <= m.nodeCount; ++n)
+        m.nodes[static_cast<std::size_t>(n)].code = {};
     clearEdgeCodes(m);
 }
 
 void clearSprings(Model& m) {
     for (int n = 1; n <= m.nodeCount; ++n)
-        for (int k = 0; k < 4; ++k) springConstant(m.springs[static_cast<std::size_t>(n)], k) = 0.0f;
+        for (int k = 0; k < 4; ++k)
+            springConstant(m.springs[static_cast<std::size_t>(n)], k) = 0.0f;
     clearEdgeCodes(m);
 }
 
 void clearBedding(Model& m) {
-    for (int k = 1; k <= m.elementCount; ++k) m.bedding[static_cast<std::size_t>(k)].v[0] = 0.0f;
+    for (int k = 1; k <= m.elementCount; ++k)
+        m.bedding[static_cast<std::size_t>(k)].v[0] = 0.0f;
 }
 
 } // namespace morvel

@@ -27,7 +27,8 @@ TextTable makeTable(const Model& m, TableKind kind);
 
 /// Sets the editable cells of row (1-based) to values ("-" for an empty cell); one row past the
 /// end appends a row where the table allows it. Returns a message when refused.
-std::optional<std::string> setRow(TextTable& t, std::size_t row, const std::vector<std::string>& values);
+std::optional<std::string> setRow(TextTable& t, std::size_t row,
+                                  const std::vector<std::string>& values);
 
 /// Empties the editable cells of row (1-based).
 std::optional<std::string> clearRow(TextTable& t, std::size_t row);

@@ -12,7 +12,8 @@ bool defineWorld(World& w, int slot, float x1, float y1, float x2, float y2, ui:
         // A degenerate window cannot be mapped; the editor keeps the former one and goes on.
         box.message("Bereichs-Fehler in DefineWorld",
                     slab::format("x1 = %.2f y1 = %.2f x2 = %.2f y2 = %.2f", static_cast<double>(x1),
-                                 static_cast<double>(y1), static_cast<double>(x2), static_cast<double>(y2)));
+                                 static_cast<double>(y1), static_cast<double>(x2),
+                                 static_cast<double>(y2)));
         return false;
     }
     w.slots[static_cast<std::size_t>(slot)] = {x1, y1, x2, y2};

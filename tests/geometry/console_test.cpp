@@ -57,7 +57,8 @@ TEST(Console, SessionWritesTheModelWithHingedBoundary) {
     Session r = run(p.commandLine(), p.work.str(), kSession);
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("Netz generiert: 121 Knoten, 100 Elemente"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("4 Elemente gelöscht: 120 Knoten, 96 Elemente"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("4 Elemente gelöscht: 120 Knoten, 96 Elemente"), std::string::npos)
+        << r.out;
     EXPECT_NE(r.out.find("Ganzer Rand: Gelenkig"), std::string::npos) << r.out;
     EXPECT_EQ(r.out.find("Speichern ?"), std::string::npos) << r.out;
 
@@ -79,7 +80,8 @@ TEST(Console, SessionWritesTheModelWithHingedBoundary) {
         EXPECT_EQ(slab::getLE<std::int32_t>(r), n + 1);
         const double x = slab::getLE<double>(r + 4), y = slab::getLE<double>(r + 12);
         std::array<int, 4> code{};
-        for (int k = 0; k < 4; ++k) code[static_cast<std::size_t>(k)] = slab::getLE<std::int32_t>(r + 24 + 4 * k);
+        for (int k = 0; k < 4; ++k)
+            code[static_cast<std::size_t>(k)] = slab::getLE<std::int32_t>(r + 24 + 4 * k);
         const bool xEdge = x == 0 || x == 10, yEdge = y == 0 || y == 10;
         if (xEdge && yEdge) {
             EXPECT_EQ(code, (std::array<int, 4>{1, 1, 1, 0})) << x << " " << y;
@@ -91,7 +93,8 @@ TEST(Console, SessionWritesTheModelWithHingedBoundary) {
             EXPECT_EQ(code, (std::array<int, 4>{1, 0, 1, 0})) << x << " " << y;
             ++sides;
         } else {
-            EXPECT_EQ(code, (std::array<int, 4>{0, 0, 0, 0})) << x << " " << y; // the opening stays free
+            EXPECT_EQ(code, (std::array<int, 4>{0, 0, 0, 0}))
+                << x << " " << y; // the opening stays free
             ++free;
         }
     }
@@ -105,29 +108,35 @@ TEST(Console, SessionWritesTheModelWithHingedBoundary) {
 TEST(Console, RestartLoadsEchoAndSavesTheSameFiles) {
     Position p;
     ASSERT_EQ(run(p.commandLine(), p.work.str(), kSession).status, 0);
-    const char* files[] = {"PARAMETER", "KNOTEN1", "ELEMENTE1", "FEDER1", "BETTUNG1", "ECHO_G.P1",
-                           "PVI", "PVI.TXT", "CMAC.P1", "CWIN.P1", "PCAD.P1", "DATEIEN", "LASTD"};
+    const char* files[] = {"PARAMETER", "KNOTEN1", "ELEMENTE1", "FEDER1",  "BETTUNG1",
+                           "ECHO_G.P1", "PVI",     "PVI.TXT",   "CMAC.P1", "CWIN.P1",
+                           "PCAD.P1",   "DATEIEN", "LASTD"};
     std::vector<std::vector<std::uint8_t>> before;
-    for (const char* f : files) before.push_back(bytes(p.dir() + f));
+    for (const char* f : files)
+        before.push_back(bytes(p.dir() + f));
     Session r = run(p.commandLine(), p.work.str(), "speichern\nd1\nbeenden\n");
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("Position P1: 120 Knoten, 96 Elemente"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find(" Plattenberechnung nach der Methode der Finiten Elemente"), std::string::npos);
-    for (std::size_t i = 0; i < std::size(files); ++i) EXPECT_EQ(bytes(p.dir() + files[i]), before[i]) << files[i];
+    EXPECT_NE(r.out.find(" Plattenberechnung nach der Methode der Finiten Elemente"),
+              std::string::npos);
+    for (std::size_t i = 0; i < std::size(files); ++i)
+        EXPECT_EQ(bytes(p.dir() + files[i]), before[i]) << files[i];
 }
 
 TEST(Console, SavedModelIsComputedInEquilibrium) {
     Position p;
     ASSERT_EQ(run(p.commandLine(), p.work.str(), kSession).status, 0);
     slab::RecordTable<slab::ElementLoadRecord> loads(97);
-    for (std::size_t e = 1; e <= 96; ++e) loads[e].v[slab::ElementLoadRecord::kAreaLoad] = 10.0f;
+    for (std::size_t e = 1; e <= 96; ++e)
+        loads[e].v[slab::ElementLoadRecord::kAreaLoad] = 10.0f;
     ASSERT_TRUE(slab::writeRows(p.dir() + "ELEMENTE2LF1", loads, 96));
     slab::CalculationForm form;
     form.positionDirectory = p.dir();
     form.loadCase = 1;
     auto model = std::make_unique<slab::SolverModel>();
     ui::ScriptedUi ui;
-    ASSERT_TRUE(slab::runCalculation(form, *model, ui)) << (ui.texts().empty() ? "" : ui.texts().back());
+    ASSERT_TRUE(slab::runCalculation(form, *model, ui))
+        << (ui.texts().empty() ? "" : ui.texts().back());
     EXPECT_TRUE(testsupport::near(model->totalLoad, 960.0, 1e-6));
     EXPECT_TRUE(testsupport::near(model->supportSum, -model->totalLoad, 1e-6));
 }
@@ -135,50 +144,55 @@ TEST(Console, SavedModelIsComputedInEquilibrium) {
 TEST(Console, TablesModesAndMessages) {
     Position p;
     Session r = run(p.commandLine(), p.work.str(),
-                "hilfe\n"
-                "geometrie nx=2 ny=1 q=3\n"
-                "geometrie nx=zwei\n"
-                "geometrie nx=2 ny=1\n"
-                "kante 0.5 0\n"
-                "klick 0.5 0.5\n"
-                "lager art=quer\n"
-                "lager art=eingespannt\n"
-                "kante 0.5 0\n"
-                "kante 9 9\n"
-                "ende\n"
-                "knoten\n"
-                "zeile 1 0 0 1 1 1\n"
-                "zeile 1 0 0 1 1 1 2\n"
-                "ok\n"
-                "zeile 1 0 0 1 1 1 1\n"
-                "ok\n"
-                "federn\n"
-                "zeile 5 1000 0 0 0\n"
-                "ok\n"
-                "bettung\n"
-                "f5 1 2\n"
-                "zeile 1 5000\n"
-                "f5 1 2\n"
-                "liste\n"
-                "ok\n"
-                "ok\n"
-                "einzeln\n"
-                "klick 1.5 0.5\n"
-                "einzeln\n"
-                "d1\n");
+                    "hilfe\n"
+                    "geometrie nx=2 ny=1 q=3\n"
+                    "geometrie nx=zwei\n"
+                    "geometrie nx=2 ny=1\n"
+                    "kante 0.5 0\n"
+                    "klick 0.5 0.5\n"
+                    "lager art=quer\n"
+                    "lager art=eingespannt\n"
+                    "kante 0.5 0\n"
+                    "kante 9 9\n"
+                    "ende\n"
+                    "knoten\n"
+                    "zeile 1 0 0 1 1 1\n"
+                    "zeile 1 0 0 1 1 1 2\n"
+                    "ok\n"
+                    "zeile 1 0 0 1 1 1 1\n"
+                    "ok\n"
+                    "federn\n"
+                    "zeile 5 1000 0 0 0\n"
+                    "ok\n"
+                    "bettung\n"
+                    "f5 1 2\n"
+                    "zeile 1 5000\n"
+                    "f5 1 2\n"
+                    "liste\n"
+                    "ok\n"
+                    "ok\n"
+                    "einzeln\n"
+                    "klick 1.5 0.5\n"
+                    "einzeln\n"
+                    "d1\n");
     EXPECT_EQ(r.status, 0);
     const std::string& o = r.out;
     EXPECT_NE(o.find("geometrie nx= ny= dx= dy= e= nu= d="), std::string::npos);
     EXPECT_NE(o.find("Eingabe der Geometrie: Unbekanntes Feld \"q\"."), std::string::npos) << o;
-    EXPECT_NE(o.find("Eingabe der Geometrie: Anzahl der Elemente in x-Richtung: \"zwei\" ist keine Zahl."),
-              std::string::npos);
+    EXPECT_NE(
+        o.find(
+            "Eingabe der Geometrie: Anzahl der Elemente in x-Richtung: \"zwei\" ist keine Zahl."),
+        std::string::npos);
     EXPECT_NE(o.find("Hinweis: Zuerst Lager setzen (lager) wählen."), std::string::npos);
-    EXPECT_NE(o.find("Hinweis: Zuerst Elemente einzeln löschen (einzeln) wählen."), std::string::npos);
+    EXPECT_NE(o.find("Hinweis: Zuerst Elemente einzeln löschen (einzeln) wählen."),
+              std::string::npos);
     EXPECT_NE(o.find("Lager: Unbekannte Lagerart \"quer\"."), std::string::npos);
     EXPECT_NE(o.find("Kante gesetzt: Eingespannt"), std::string::npos);
     EXPECT_NE(o.find("Keine Kante getroffen."), std::string::npos);
-    EXPECT_NE(o.find("Knoten: Die Zeile braucht 6 Werte (\"-\" für ein leeres Feld)."), std::string::npos);
-    EXPECT_NE(o.find("Knoten: Zeile 1, Spalte w,xy: \"2\" muss 0 (frei) oder 1 (gehalten) sein."), std::string::npos)
+    EXPECT_NE(o.find("Knoten: Die Zeile braucht 6 Werte (\"-\" für ein leeres Feld)."),
+              std::string::npos);
+    EXPECT_NE(o.find("Knoten: Zeile 1, Spalte w,xy: \"2\" muss 0 (frei) oder 1 (gehalten) sein."),
+              std::string::npos)
         << o;
     EXPECT_NE(o.find("Knoten übernommen: 6 Knoten, 2 Elemente"), std::string::npos);
     EXPECT_NE(o.find("Federsteifigkeiten übernommen"), std::string::npos);
@@ -199,18 +213,22 @@ TEST(Console, TablesModesAndMessages) {
 TEST(Console, CommandLineAndBinary) {
     Position p;
     EXPECT_EQ(run("", p.work.str(), "").status, 1);
-    EXPECT_EQ(run("", p.work.str(), "").out, "Fehlende Eingabe: Kommandozeile: .POS @Datenpfad\\ \n");
-    Session r = run(".NEU @" + p.data.str(), p.work.str(), "geometrie nx=1 ny=1\nspeichern\nP7\nbeenden\n");
+    EXPECT_EQ(run("", p.work.str(), "").out,
+              "Fehlende Eingabe: Kommandozeile: .POS @Datenpfad\\ \n");
+    Session r =
+        run(".NEU @" + p.data.str(), p.work.str(), "geometrie nx=1 ny=1\nspeichern\nP7\nbeenden\n");
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("Speichern: Position?"), std::string::npos);
     EXPECT_TRUE(slab::fileExists(p.data.str() + "SDIRFEMP7/KNOTEN1"));
     if (const char* bin = std::getenv("SLAB_BIN")) {
         const std::string script = p.work.str() + "script";
-        ASSERT_TRUE(slab::writeFileAtomic(script, std::string("geometrie nx=3 ny=2\nspeichern\nbeenden\n")));
-        const std::string cmd = "cd " + p.work.str() + " && " + bin + "/morvel .P9 @" + p.data.str() + " < " + script +
-                                " > out.txt";
+        ASSERT_TRUE(slab::writeFileAtomic(
+            script, std::string("geometrie nx=3 ny=2\nspeichern\nbeenden\n")));
+        const std::string cmd = "cd " + p.work.str() + " && " + bin + "/morvel .P9 @" +
+                                p.data.str() + " < " + script + " > out.txt";
         EXPECT_EQ(std::system(cmd.c_str()), 0);
-        EXPECT_EQ(bytes(p.data.str() + "SDIRFEMP9/PARAMETER"), (std::vector<std::uint8_t>{12, 0, 0, 0, 6, 0, 0, 0}));
+        EXPECT_EQ(bytes(p.data.str() + "SDIRFEMP9/PARAMETER"),
+                  (std::vector<std::uint8_t>{12, 0, 0, 0, 6, 0, 0, 0}));
         EXPECT_TRUE(slab::fileExists(p.work.str() + "EXT"));
         EXPECT_NE(std::system((std::string(bin) + "/morvel > /dev/null < /dev/null").c_str()), 0);
     }

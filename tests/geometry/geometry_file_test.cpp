@@ -83,7 +83,8 @@ TEST(GeometryFile, FieldFilterAndCleanup) {
     EXPECT_EQ(filterField("3,0E+07", FieldType::RealExponent), "3.0E+07");
     EXPECT_EQ(filterField("h!", FieldType::Letter), "h");
     const std::vector<FieldType> node = {FieldType::Integer, FieldType::Real, FieldType::Real};
-    EXPECT_EQ(cleanTokens({"1", "x", "2.0", "y", "3.0"}, node), (std::vector<std::string>{"1", "2.0", "3.0"}));
+    EXPECT_EQ(cleanTokens({"1", "x", "2.0", "y", "3.0"}, node),
+              (std::vector<std::string>{"1", "2.0", "3.0"}));
     // Surplus tokens that are all non-numeric at no numeric position: the clean-up still ends.
     EXPECT_EQ(cleanTokens({"1", "2", "3", "a", "b", "c"}, node).size(), 6u);
     EXPECT_EQ(cleanTokens({"q", "r", "s", "t"}, node), (std::vector<std::string>{"r", "s", "t"}));
@@ -110,16 +111,21 @@ TEST(GeometryFile, DamagedFilesAreRefusedWithMessages) {
     EXPECT_EQ(refused(t.substr(0, t.find("LAGERE"))), "Der Abschnitt LAGERE fehlt.");
     EXPECT_EQ(refused(t.substr(0, t.find("h  f"))), "Der Abschnitt MASTER fehlt.");
     EXPECT_EQ(refused(t.substr(0, t.find("6  2.000"))), "Der Abschnitt ELEMENTE fehlt.");
-    EXPECT_EQ(refused(std::string(t).erase(t.find("6  2.000"), 16)), "Der Abschnitt KNOTEN ist unvollständig: 5 von 6 Karten.");
-    EXPECT_EQ(refused(std::string(t).erase(t.find("h  f"), 19)), "Der Abschnitt LAGERE ist unvollständig: 1 von 2 Karten.");
+    EXPECT_EQ(refused(std::string(t).erase(t.find("6  2.000"), 16)),
+              "Der Abschnitt KNOTEN ist unvollständig: 5 von 6 Karten.");
+    EXPECT_EQ(refused(std::string(t).erase(t.find("h  f"), 19)),
+              "Der Abschnitt LAGERE ist unvollständig: 1 von 2 Karten.");
     EXPECT_EQ(refused(""), "Der Abschnitt PARAMETER fehlt.");
     EXPECT_EQ(refused(std::string(t).replace(t.find("2 1 3.000"), 3, "200 1")),
               "MASTER: nx = 200 und ny = 1, höchstens 199 sind möglich.");
-    EXPECT_EQ(refused(std::string(t).replace(t.find("1  1  2  3  4 3.000E+07"), 23, "1  1  2  3  4 3.0E+99")),
+    EXPECT_EQ(refused(std::string(t).replace(t.find("1  1  2  3  4 3.000E+07"), 23,
+                                             "1  1  2  3  4 3.0E+99")),
               "Zeile 11 (ELEMENTE): \"3.0E+99\" ist kein gültiger Wert.");
-    EXPECT_EQ(refused("PARAMETER\n" + std::string(200, '1') + "\n"), "Zeile 2 ist länger als 127 Zeichen.");
+    EXPECT_EQ(refused("PARAMETER\n" + std::string(200, '1') + "\n"),
+              "Zeile 2 ist länger als 127 Zeichen.");
     std::string many;
-    for (int i = 0; i < 9001; ++i) many += "\n";
+    for (int i = 0; i < 9001; ++i)
+        many += "\n";
     EXPECT_EQ(refused(many), "Die Datei hat mehr als 9000 Karten.");
     std::string binary(300, '\0');
     binary[5] = '\xff';
@@ -129,7 +135,8 @@ TEST(GeometryFile, DamagedFilesAreRefusedWithMessages) {
 TEST(GeometryFile, LongCommentsAndCrLfAreAccepted) {
     std::string t = std::string(";") + std::string(300, '-') + "\n" + kTwoElements;
     std::string crlf;
-    for (char c : t) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    for (char c : t)
+        crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
     Model m;
     EXPECT_FALSE(readGeometryText(crlf, m));
     EXPECT_EQ(m.elementCount, 2);
@@ -140,7 +147,8 @@ TEST(GeometryFile, GeneratedMeshRoundTrip) {
     World w;
     double margin = 0.05;
     ui::ScriptedUi ui;
-    ASSERT_TRUE(generateMesh(m, {10, 10, 1.0, 1.0, 3e7, 0.16, 0.2}, margin, w, "/nonexistent/", ui));
+    ASSERT_TRUE(
+        generateMesh(m, {10, 10, 1.0, 1.0, 3e7, 0.16, 0.2}, margin, w, "/nonexistent/", ui));
     Model again;
     ASSERT_FALSE(readGeometryText(geometryText(m), again));
     EXPECT_EQ(again.nodeCount, 121);

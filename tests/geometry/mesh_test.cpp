@@ -23,7 +23,9 @@ struct Mesh {
     bool generate(int nx, int ny, double dx = 1.0, double dy = 1.0) {
         return generateMesh(m, {nx, ny, dx, dy, 3e7, 0.16, 0.2}, margin, w, dir.str(), ui);
     }
-    std::array<double, 2> xy(int n) const { return {m.nodes[static_cast<std::size_t>(n)].x, m.nodes[static_cast<std::size_t>(n)].y}; }
+    std::array<double, 2> xy(int n) const {
+        return {m.nodes[static_cast<std::size_t>(n)].x, m.nodes[static_cast<std::size_t>(n)].y};
+    }
 };
 
 } // namespace
@@ -70,7 +72,8 @@ TEST(Generation, LimitsRefusedWithoutTouchingTheMesh) {
     for (auto grid : {std::array<int, 2>{60, 60}, {1, 900}, {200, 2}}) {
         EXPECT_FALSE(a.generate(grid[0], grid[1]));
         EXPECT_EQ(a.ui.messages.back().text,
-                  "Sie haben die maximale Knotenzahl überschritten!\nBitte geben Sie die Geometrie erneut ein");
+                  "Sie haben die maximale Knotenzahl überschritten!\nBitte geben Sie die Geometrie "
+                  "erneut ein");
         EXPECT_EQ(a.m.elementCount, 9);
         EXPECT_EQ(a.m.master.nx, 3);
         EXPECT_EQ(a.m.nodes[1].code[0], 1);
@@ -107,10 +110,11 @@ TEST(NodeIndexTable, PviBytesAndText) {
     ASSERT_EQ(bytes->size(), expected.size() * 2);
     for (std::size_t i = 0; i < expected.size(); ++i)
         EXPECT_EQ(slab::getLE<std::int16_t>(bytes->data() + 2 * i), expected[i]) << i;
-    EXPECT_EQ(slab::readFileText(a.dir.str() + "PVI.TXT").value_or(""),
-              "Schichten = 1\nMaxPunkteX = 2\n"
-              "Zeile 1 Spalte 1 Knoten = 1\nZeile 1 Spalte 2 Knoten = 2\nZeile 1 Spalte 3 Knoten = 5\n"
-              "Zeile 2 Spalte 1 Knoten = 4\nZeile 2 Spalte 2 Knoten = 3\nZeile 2 Spalte 3 Knoten = 6\n");
+    EXPECT_EQ(
+        slab::readFileText(a.dir.str() + "PVI.TXT").value_or(""),
+        "Schichten = 1\nMaxPunkteX = 2\n"
+        "Zeile 1 Spalte 1 Knoten = 1\nZeile 1 Spalte 2 Knoten = 2\nZeile 1 Spalte 3 Knoten = 5\n"
+        "Zeile 2 Spalte 1 Knoten = 4\nZeile 2 Spalte 2 Knoten = 3\nZeile 2 Spalte 3 Knoten = 6\n");
     // Found again from the nodes, as saving does; a deleted corner gives 0.
     EXPECT_EQ(findNodeIndexTable(a.m)[2][3], 6);
     EXPECT_TRUE(encodeNodeIndexTable(findNodeIndexTable(a.m), 0, 1).empty());
@@ -119,7 +123,7 @@ TEST(NodeIndexTable, PviBytesAndText) {
 TEST(Deletion, MiddleOfAStripRenumbersInOrderOfFirstUse) {
     Mesh a;
     ASSERT_TRUE(a.generate(3, 1));
-    a.m.nodes[7].code = {1, 0, 1, 0}; // (3, 0)
+    a.m.nodes[7].code = {1, 0, 1, 0};           // (3, 0)
     springConstant(a.m.springs[8], 0) = 250.0f; // (3, 1)
     a.m.bedding[3].v[0] = 5000.0f;
     EXPECT_EQ(pickElement(a.m, 1.5, 0.5), 2);
@@ -156,7 +160,8 @@ TEST(Deletion, PickMissesAndWindow) {
     EXPECT_EQ(a.m.elementCount, 12);
     EXPECT_EQ(a.m.nodeCount, 24); // the node in the middle of the opening is gone
     int outer = 0;
-    for (const auto& l : a.m.lines) outer += l.inner ? 0 : 1;
+    for (const auto& l : a.m.lines)
+        outer += l.inner ? 0 : 1;
     EXPECT_EQ(outer, 16 + 8);
     // Without a position directory the deletion still works from memory.
     EXPECT_EQ(deleteElements(a.m, {1}, "/nonexistent/dir/"), 1);

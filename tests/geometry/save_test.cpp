@@ -24,22 +24,28 @@ struct Session {
     testsupport::TempDir data, work;
     ui::ScriptedUi ui;
     std::vector<std::string> names; ///< answers of the dialog "Speichern"
-    Editor editor{ui, [this]() -> std::optional<std::string> {
+    Editor editor{ui,
+                  [this]() -> std::optional<std::string> {
                       if (names.empty()) return std::nullopt;
                       auto n = names.front();
                       names.erase(names.begin());
                       return n;
                   },
                   [] { return kFriday; }};
-    std::string dir(const std::string& name = "P1") const { return data.str() + "SDIRFEM" + name + "/"; }
-    bool start(const std::string& name = "P1") { return editor.start("." + name + " @" + data.str(), work.str()); }
+    std::string dir(const std::string& name = "P1") const {
+        return data.str() + "SDIRFEM" + name + "/";
+    }
+    bool start(const std::string& name = "P1") {
+        return editor.start("." + name + " @" + data.str(), work.str());
+    }
     std::vector<std::uint8_t> bytes(const std::string& file, const std::string& name = "P1") const {
         return slab::readFileBytes(dir(name) + file).value_or(std::vector<std::uint8_t>{});
     }
     std::vector<std::string> lines(const std::string& file) const {
         std::vector<std::string> out;
         std::istringstream in(slab::readFileText(dir() + file).value_or(""));
-        for (std::string l; std::getline(in, l);) out.push_back(l);
+        for (std::string l; std::getline(in, l);)
+            out.push_back(l);
         return out;
     }
 };
@@ -73,9 +79,9 @@ TEST(Save, TenByTenFilesAndLayouts) {
     EXPECT_EQ(s.bytes("ELEMENTE1").size(), 100u * 2372);
     EXPECT_EQ(s.bytes("BETTUNG1").size(), 100u * 1160);
     auto elements = s.bytes("ELEMENTE1");
-    EXPECT_EQ(slab::getLE<std::int32_t>(elements.data() + 2372 + 8), 2);   // element 2, node 1
-    EXPECT_EQ(elements[2366], 1);                                           // element 1, edge 1 outer
-    EXPECT_EQ(elements[2367], 0);                                           // edge 2 shared
+    EXPECT_EQ(slab::getLE<std::int32_t>(elements.data() + 2372 + 8), 2); // element 2, node 1
+    EXPECT_EQ(elements[2366], 1);                                        // element 1, edge 1 outer
+    EXPECT_EQ(elements[2367], 0);                                        // edge 2 shared
     EXPECT_EQ(s.bytes("CMAC.P1").size(), 220u * 96);
     auto cwin = s.bytes("CWIN.P1");
     ASSERT_EQ(cwin.size(), 16u);
@@ -96,7 +102,9 @@ TEST(Save, TenByTenFilesAndLayouts) {
     auto ext = slab::readFileBytes(s.work.str() + "EXT").value_or(std::vector<std::uint8_t>{});
     ASSERT_EQ(ext.size(), 81u);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(ext.data())), ".P1");
-    EXPECT_EQ(slab::readFileBytes(s.work.str() + "GDUSER1").value_or(std::vector<std::uint8_t>{}).size(), 76u);
+    EXPECT_EQ(
+        slab::readFileBytes(s.work.str() + "GDUSER1").value_or(std::vector<std::uint8_t>{}).size(),
+        76u);
     auto echo = slab::readFileText(s.dir() + "ECHO_G.P1");
     ASSERT_TRUE(echo);
     EXPECT_EQ(*echo, geometryText(s.editor.model()));
@@ -134,7 +142,8 @@ TEST(Save, DocumentLineByLine) {
         " ",
     };
     EXPECT_EQ(s.lines("D1.TXT"), expected);
-    EXPECT_EQ(s.editor.document().value_or(""), slab::readFileText(s.dir() + "D1.TXT").value_or("-"));
+    EXPECT_EQ(s.editor.document().value_or(""),
+              slab::readFileText(s.dir() + "D1.TXT").value_or("-"));
 }
 
 TEST(Save, BookkeepingFilesOnASecondSave) {
@@ -143,8 +152,8 @@ TEST(Save, BookkeepingFilesOnASecondSave) {
     ASSERT_TRUE(s.editor.generate({2, 2, 1.0, 1.0, 3e7, 0.16, 0.2}));
     std::vector<std::uint8_t> diary(402, 0);
     diary[0] = 2;
-    diary[4] = 3;  // entry 1: load case 3
-    diary[6] = 5;  // entry 2: load case 5
+    diary[4] = 3; // entry 1: load case 3
+    diary[6] = 5; // entry 2: load case 5
     diary[304] = 7;
     diary[210] = 9; // beyond the count: untouched
     std::filesystem::create_directories(s.dir());
@@ -152,7 +161,8 @@ TEST(Save, BookkeepingFilesOnASecondSave) {
     ASSERT_TRUE(slab::writeFileAtomic(s.dir() + "LASTD", std::vector<std::uint8_t>{4, 0}));
     ASSERT_TRUE(s.editor.save());
     ASSERT_TRUE(s.editor.save());
-    EXPECT_EQ(s.lines("DATEIEN"), (std::vector<std::string>{std::string(14, ' ') + "D1" + std::string(48, ' ') + "Abmessungen"}));
+    EXPECT_EQ(s.lines("DATEIEN"), (std::vector<std::string>{std::string(14, ' ') + "D1" +
+                                                            std::string(48, ' ') + "Abmessungen"}));
     EXPECT_EQ(s.bytes("LASTD"), (std::vector<std::uint8_t>{4, 0}));
     auto marked = s.bytes("diary.P1");
     ASSERT_EQ(marked.size(), 402u);
@@ -224,8 +234,9 @@ TEST(Start, RestartKeepsSupportsSpringsAndBedding) {
     ASSERT_TRUE(s.editor.clickEdge(1.5, 1.0)); // an inner line
     s.editor.model().bedding[5].v[0] = 8000.0f;
     ASSERT_TRUE(s.editor.save());
-    const auto knoten = s.bytes("KNOTEN1"), feder = s.bytes("FEDER1"), bettung = s.bytes("BETTUNG1"),
-               elemente = s.bytes("ELEMENTE1"), echo = s.bytes("ECHO_G.P1");
+    const auto knoten = s.bytes("KNOTEN1"), feder = s.bytes("FEDER1"),
+               bettung = s.bytes("BETTUNG1"), elemente = s.bytes("ELEMENTE1"),
+               echo = s.bytes("ECHO_G.P1");
 
     Session again;
     std::filesystem::rename(s.dir(), again.dir());
@@ -255,13 +266,15 @@ TEST(Start, WorkingDirectoryCopyWinsAndDamagedFilesAreRefused) {
     ui::ScriptedUi quiet;
     World world;
     double margin = 0.05;
-    ASSERT_TRUE(generateMesh(one, {1, 1, 2.0, 2.0, 3e7, 0.16, 0.2}, margin, world, "/nonexistent/", quiet));
+    ASSERT_TRUE(
+        generateMesh(one, {1, 1, 2.0, 2.0, 3e7, 0.16, 0.2}, margin, world, "/nonexistent/", quiet));
     ASSERT_TRUE(slab::writeFileAtomic(w.work.str() + "ECHO_G.P1", geometryText(one)));
     ASSERT_TRUE(w.start());
     EXPECT_EQ(w.editor.model().elementCount, 1);
     EXPECT_EQ(slab::readFileText(w.dir() + "ECHO_G.P1").value_or(""), geometryText(one));
-    EXPECT_EQ(w.ui.messages.back().text, "KNOTEN1 passt nicht zur Geometriedatei: Lager, Federn und Bettung "
-                                         "wurden nicht übernommen. Bitte prüfen und neu setzen.");
+    EXPECT_EQ(w.ui.messages.back().text,
+              "KNOTEN1 passt nicht zur Geometriedatei: Lager, Federn und Bettung "
+              "wurden nicht übernommen. Bitte prüfen und neu setzen.");
 
     // A damaged copy in the working directory is refused and not copied over the good one.
     Session d;
@@ -272,9 +285,10 @@ TEST(Start, WorkingDirectoryCopyWinsAndDamagedFilesAreRefused) {
     ASSERT_TRUE(slab::writeFileAtomic(d.work.str() + "ECHO_G.P1", damaged));
     ASSERT_TRUE(d.start());
     EXPECT_EQ(d.ui.messages.back().title, "Fehler");
-    EXPECT_EQ(d.ui.messages.back().text, "Die Datei " + d.work.str() +
-                                             "ECHO_G.P1 wurde nicht geladen: 6000 Knoten sind mehr als die "
-                                             "höchstens 3000 Knoten.");
+    EXPECT_EQ(d.ui.messages.back().text,
+              "Die Datei " + d.work.str() +
+                  "ECHO_G.P1 wurde nicht geladen: 6000 Knoten sind mehr als die "
+                  "höchstens 3000 Knoten.");
     EXPECT_EQ(d.editor.model().elementCount, 0);
     EXPECT_EQ(slab::readFileText(d.dir() + "ECHO_G.P1").value_or(""), good);
     EXPECT_FALSE(d.editor.changed());
@@ -285,8 +299,9 @@ TEST(Start, WorkingDirectoryCopyWinsAndDamagedFilesAreRefused) {
     EXPECT_EQ(loadGeometryFile(keep, "ECHO_G.P1", p, d.ui), LoadResult::Refused);
     EXPECT_EQ(keep.elementCount, 1);
     EXPECT_EQ(loadGeometryFile(keep, "ACADGEO.P1", p, d.ui), LoadResult::Missing);
-    EXPECT_EQ(d.ui.messages.back().text, " Weder der File " + d.work.str() + "ACADGEO.P1 existiert, noch der File" +
-                                             d.dir() + "ACADGEO.P1");
+    EXPECT_EQ(d.ui.messages.back().text, " Weder der File " + d.work.str() +
+                                             "ACADGEO.P1 existiert, noch der File" + d.dir() +
+                                             "ACADGEO.P1");
 }
 
 TEST(Save, SaveAsNewPlateAndLeaveQuestion) {
@@ -315,7 +330,9 @@ TEST(Save, SaveAsNewPlateAndLeaveQuestion) {
     EXPECT_EQ(s.ui.messages.back().text, "Neue Platte ? Bildschirm löschen ?");
     EXPECT_EQ(s.editor.title(), "Position NEU");
     EXPECT_EQ(s.editor.model().nodeCount, 0);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(slab::readFileBytes(s.work.str() + "EXT")->data())), ".NEU");
+    EXPECT_EQ(std::string(
+                  reinterpret_cast<const char*>(slab::readFileBytes(s.work.str() + "EXT")->data())),
+              ".NEU");
     ASSERT_TRUE(s.editor.generate({1, 1, 1.0, 1.0, 3e7, 0.16, 0.2}));
     EXPECT_FALSE(s.editor.save()); // the dialog was cancelled
     EXPECT_FALSE(std::filesystem::exists(s.dir("NEU")));
@@ -338,7 +355,8 @@ TEST(Save, MissingDocument) {
     EXPECT_FALSE(s.editor.document());
     EXPECT_EQ(s.ui.messages.back().title, "Fehlende Eingabe");
     EXPECT_EQ(s.ui.messages.back().text,
-              "Es wurde noch keine Diskretisierung vorgenommen. Die Datei " + s.dir() + "D1 fehlt.");
+              "Es wurde noch keine Diskretisierung vorgenommen. Die Datei " + s.dir() +
+                  "D1 fehlt.");
 }
 
 TEST(World, DefineWorldRefusesDegenerateWindows) {

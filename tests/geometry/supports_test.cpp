@@ -31,10 +31,14 @@ struct Mesh {
         return 0;
     }
     Codes code(int n) const { return m.nodes[static_cast<std::size_t>(n)].code; }
-    float spring(int n, int k) const { return springConstant(m.springs[static_cast<std::size_t>(n)], k); }
+    float spring(int n, int k) const {
+        return springConstant(m.springs[static_cast<std::size_t>(n)], k);
+    }
 };
 
-SupportChoice kind(EdgeSupport k, float c = 0, float r = 0) { return {k, c, r}; }
+SupportChoice kind(EdgeSupport k, float c = 0, float r = 0) {
+    return {k, c, r};
+}
 
 } // namespace
 
@@ -114,7 +118,8 @@ TEST(Supports, WholeBoundaryHingedWithCornerRule) {
     EXPECT_EQ(corners, 4);
     EXPECT_EQ(sides, 8);
     EXPECT_EQ(inner, 4);
-    for (const auto& l : a.m.lines) EXPECT_EQ(l.code, l.inner ? EdgeSupport::None : EdgeSupport::Hinged);
+    for (const auto& l : a.m.lines)
+        EXPECT_EQ(l.code, l.inner ? EdgeSupport::None : EdgeSupport::Hinged);
 }
 
 TEST(Supports, WholeBoundaryLeavesOpeningsAndFollowsReentrantCorners) {
@@ -160,13 +165,15 @@ TEST(Tables, NodeTableRowsAndChecks) {
 
     TextTable bad = makeTable(a.m, TableKind::Nodes);
     ASSERT_FALSE(setRow(bad, 3, {"1", "1", "2", "0", "0", "0"}));
-    EXPECT_EQ(*applyTable(a.m, bad), "Zeile 3, Spalte w: \"2\" muss 0 (frei) oder 1 (gehalten) sein.");
+    EXPECT_EQ(*applyTable(a.m, bad),
+              "Zeile 3, Spalte w: \"2\" muss 0 (frei) oder 1 (gehalten) sein.");
     bad = makeTable(a.m, TableKind::Nodes);
     ASSERT_FALSE(setRow(bad, 1, {"x", "0", "0", "0", "0", "0"}));
     EXPECT_EQ(*applyTable(a.m, bad), "Zeile 1, Spalte x [m]: \"x\" ist keine Zahl.");
     bad = makeTable(a.m, TableKind::Nodes);
     ASSERT_FALSE(clearRow(bad, 4));
-    EXPECT_EQ(*applyTable(a.m, bad), "Element 1 verweist auf Knoten 4, die Tabelle hat nur 3 Knoten.");
+    EXPECT_EQ(*applyTable(a.m, bad),
+              "Element 1 verweist auf Knoten 4, die Tabelle hat nur 3 Knoten.");
     EXPECT_EQ(a.m.nodeCount, 4);
     EXPECT_EQ(a.m.nodes[2].code, (Codes{1, 1, 0, 0}));
     // An appended, filled row is a new node.
@@ -179,11 +186,13 @@ TEST(Tables, NodeTableRowsAndChecks) {
 TEST(Tables, ElementSpringBeddingTablesAndButtons) {
     Mesh a(2, 1);
     TextTable e = makeTable(a.m, TableKind::Elements);
-    EXPECT_EQ(e.rows[1], (std::vector<std::string>{"2", "5", "6", "3", "30000000", "0,160", "0,200"}));
+    EXPECT_EQ(e.rows[1],
+              (std::vector<std::string>{"2", "5", "6", "3", "30000000", "0,160", "0,200"}));
     ASSERT_FALSE(copyDown(e, 1, 7));
     EXPECT_EQ(*copyDown(e, 1, 9), "Spalte 9 kann nicht geändert werden (1 bis 7).");
     ASSERT_FALSE(setRow(e, 2, {"2", "5", "6", "9", "3e7", "0,16", "0,25"}));
-    EXPECT_EQ(*applyTable(a.m, e), "Zeile 2, Spalte Knoten 4: \"9\" ist kein Knoten zwischen 1 und 6.");
+    EXPECT_EQ(*applyTable(a.m, e),
+              "Zeile 2, Spalte Knoten 4: \"9\" ist kein Knoten zwischen 1 und 6.");
     ASSERT_FALSE(setRow(e, 2, {"2", "5", "6", "3", "3e7", "0,16", "0,25"}));
     EXPECT_FALSE(applyTable(a.m, e));
     EXPECT_DOUBLE_EQ(a.m.elements[2].thickness, 0.25);
@@ -193,7 +202,8 @@ TEST(Tables, ElementSpringBeddingTablesAndButtons) {
     EXPECT_EQ(a.m.lines.size(), 4u);
 
     TextTable s = makeTable(a.m, TableKind::Springs);
-    EXPECT_EQ(s.rows[0], (std::vector<std::string>{"0,00000", "0,00000", "0,00", "0,00", "0,00", "0,00"}));
+    EXPECT_EQ(s.rows[0],
+              (std::vector<std::string>{"0,00000", "0,00000", "0,00", "0,00", "0,00", "0,00"}));
     ASSERT_FALSE(setRow(s, 2, {"1000", "0", "0", "0"}));
     EXPECT_EQ(*setRow(s, 7, {"1", "0", "0", "0"}), "Zeile 7 gibt es nicht (1 bis 6).");
     EXPECT_FALSE(applyTable(a.m, s));

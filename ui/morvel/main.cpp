@@ -10,5 +10,6 @@ int main(int argc, char** argv) {
     std::error_code ec;
     std::string work = std::filesystem::current_path(ec).string();
     if (work.empty() || work.back() != '/') work += '/';
-    return morvel::runConsole(slab::joinArguments(argc, argv), work, std::cin, std::cout, isatty(STDIN_FILENO) != 0);
+    return morvel::runConsole(slab::joinArguments(argc, argv), work, std::cin, std::cout,
+                              isatty(STDIN_FILENO) != 0);
 }

@@ -45,13 +45,20 @@ std::optional<EdgeSupport> supportKind(const std::string& word) {
 
 std::string supportName(EdgeSupport kind) {
     switch (kind) {
-    case EdgeSupport::None: return "kein Lager";
-    case EdgeSupport::Clamped: return "Eingespannt";
-    case EdgeSupport::Hinged: return "Gelenkig";
-    case EdgeSupport::Free: return "Frei";
-    case EdgeSupport::RotationalSpring: return "Drehfeder";
-    case EdgeSupport::TranslationalSpring: return "Senkfeder";
-    case EdgeSupport::BothSprings: return "Dreh- und Senkfeder";
+    case EdgeSupport::None:
+        return "kein Lager";
+    case EdgeSupport::Clamped:
+        return "Eingespannt";
+    case EdgeSupport::Hinged:
+        return "Gelenkig";
+    case EdgeSupport::Free:
+        return "Frei";
+    case EdgeSupport::RotationalSpring:
+        return "Drehfeder";
+    case EdgeSupport::TranslationalSpring:
+        return "Senkfeder";
+    case EdgeSupport::BothSprings:
+        return "Dreh- und Senkfeder";
     }
     return "";
 }
@@ -59,11 +66,13 @@ std::string supportName(EdgeSupport kind) {
 void printTable(const TextTable& t, std::ostream& out) {
     out << t.title << " (" << t.rows.size() << " Zeilen)\n";
     std::string head = slab::format("%6s", "Zeile");
-    for (const auto& h : t.headings) head += slab::format(" %12s", h.c_str());
+    for (const auto& h : t.headings)
+        head += slab::format(" %12s", h.c_str());
     out << head << '\n';
     for (std::size_t r = 0; r < t.rows.size(); ++r) {
         std::string line = slab::format("%6zu", r + 1);
-        for (const auto& c : t.rows[r]) line += slab::format(" %12s", c.empty() ? "-" : c.c_str());
+        for (const auto& c : t.rows[r])
+            line += slab::format(" %12s", c.empty() ? "-" : c.c_str());
         out << line << '\n';
     }
 }
@@ -99,7 +108,8 @@ int runConsole(const std::string& commandLine, const std::string& workDirectory,
         return ui::Flow::Continue;
     };
     auto needTable = [&]() {
-        if (!table) console.message("Hinweis", "Keine Tabelle offen (knoten, elemente, federn, bettung).");
+        if (!table)
+            console.message("Hinweis", "Keine Tabelle offen (knoten, elemente, federn, bettung).");
         return table.has_value();
     };
     auto openTable = [&](TableKind kind) {
@@ -138,9 +148,11 @@ int runConsole(const std::string& commandLine, const std::string& workDirectory,
              auto given = ui::parseFields(words);
              for (const auto& [key, value] : given) {
                  bool known = false;
-                 for (const auto& f : fields) known = known || key == f.key;
+                 for (const auto& f : fields)
+                     known = known || key == f.key;
                  if (!known) {
-                     console.message("Eingabe der Geometrie", slab::format("Unbekanntes Feld \"%s\".", key.c_str()));
+                     console.message("Eingabe der Geometrie",
+                                     slab::format("Unbekanntes Feld \"%s\".", key.c_str()));
                      return ui::Flow::Continue;
                  }
              }
@@ -149,8 +161,9 @@ int runConsole(const std::string& commandLine, const std::string& workDirectory,
                  if (auto it = given.find(f.key); it != given.end()) {
                      text = it->second;
                  } else if (input.interactive()) {
-                     const std::string current = f.integer ? slab::format("%i", *f.whole)
-                                                           : slab::withDecimalComma(slab::format("%g", *f.real));
+                     const std::string current =
+                         f.integer ? slab::format("%i", *f.whole)
+                                   : slab::withDecimalComma(slab::format("%g", *f.real));
                      out << f.label << " [" << current << "]: ";
                      out.flush();
                      text = input.next().value_or("");
@@ -165,17 +178,20 @@ int runConsole(const std::string& commandLine, const std::string& workDirectory,
                      *f.real = *v, ok = true;
                  }
                  if (!ok) {
-                     console.message("Eingabe der Geometrie",
-                                     slab::format("%s: \"%s\" ist keine Zahl.", f.label, text.c_str()));
+                     console.message(
+                         "Eingabe der Geometrie",
+                         slab::format("%s: \"%s\" ist keine Zahl.", f.label, text.c_str()));
                      return ui::Flow::Continue;
                  }
              }
              if (editor.generate(g))
-                 out << "Netz generiert: " << m.nodeCount << " Knoten, " << m.elementCount << " Elemente\n";
+                 out << "Netz generiert: " << m.nodeCount << " Knoten, " << m.elementCount
+                     << " Elemente\n";
              return ui::Flow::Continue;
          }},
-        {"lager", "art=eingespannt|gelenkig|frei|senkfeder|drehfeder|beide senk= dreh=",
-         "Lager setzen: Lagerart und Steifigkeiten, dann kante/rand/ende",
+        {"lager", "art= senk= dreh=",
+         "Lager setzen (art=eingespannt|gelenkig|frei|senkfeder|drehfeder|beide), dann "
+         "kante/rand/ende",
          [&](const Words& words, const std::string&) {
              SupportChoice c = editor.supportChoice();
              c.kind = defaultSupportKind(m.kind);
@@ -183,22 +199,25 @@ int runConsole(const std::string& commandLine, const std::string& workDirectory,
                  if (key == "art") {
                      auto kind = supportKind(value);
                      if (!kind) {
-                         console.message("Lager", slab::format("Unbekannte Lagerart \"%s\".", value.c_str()));
+                         console.message(
+                             "Lager", slab::format("Unbekannte Lagerart \"%s\".", value.c_str()));
                          return ui::Flow::Continue;
                      }
                      c.kind = *kind;
                  } else if (key == "senk" || key == "dreh") {
                      auto v = finite(value);
                      if (!v || *v < 0.0) {
-                         console.message("Lager", slab::format("%s: \"%s\" muss eine Zahl ab 0 sein.",
-                                                               key == "senk" ? "Senksteifigkeit [kN/m]"
-                                                                             : "Drehsteifigkeit [kNm/m]",
-                                                               value.c_str()));
+                         console.message("Lager",
+                                         slab::format("%s: \"%s\" muss eine Zahl ab 0 sein.",
+                                                      key == "senk" ? "Senksteifigkeit [kN/m]"
+                                                                    : "Drehsteifigkeit [kNm/m]",
+                                                      value.c_str()));
                          return ui::Flow::Continue;
                      }
                      (key == "senk" ? c.translational : c.rotational) = static_cast<float>(*v);
                  } else {
-                     console.message("Lager", slab::format("Unbekanntes Feld \"%s\".", key.c_str()));
+                     console.message("Lager",
+                                     slab::format("Unbekanntes Feld \"%s\".", key.c_str()));
                      return ui::Flow::Continue;
                  }
              }
@@ -221,7 +240,8 @@ int runConsole(const std::string& commandLine, const std::string& workDirectory,
         {"rand", "", "Ganzer Rand (Lager setzen)",
          [&](const Words&, const std::string&) {
              if (editor.mode() != Mode::Support) return wrongMode("Lager setzen (lager)");
-             if (editor.wholeBoundary()) out << "Ganzer Rand: " << supportName(editor.supportChoice().kind) << '\n';
+             if (editor.wholeBoundary())
+                 out << "Ganzer Rand: " << supportName(editor.supportChoice().kind) << '\n';
              return ui::Flow::Continue;
          }},
         {"ende", "", "Ende (verlässt Lager setzen)",
@@ -244,23 +264,26 @@ int runConsole(const std::string& commandLine, const std::string& workDirectory,
          }},
         {"klick", "X Y", "löscht das Element unter dem Punkt (einzeln)",
          [&](const Words& words, const std::string&) {
-             if (editor.mode() != Mode::DeleteSingle) return wrongMode("Elemente einzeln löschen (einzeln)");
+             if (editor.mode() != Mode::DeleteSingle)
+                 return wrongMode("Elemente einzeln löschen (einzeln)");
              auto p = coordinates(words, 2);
              if (!p) return badArguments("klick X Y");
              if (int e = editor.clickDelete((*p)[0], (*p)[1]))
-                 out << "Element " << e << " gelöscht: " << m.nodeCount << " Knoten, " << m.elementCount
-                     << " Elemente\n";
+                 out << "Element " << e << " gelöscht: " << m.nodeCount << " Knoten, "
+                     << m.elementCount << " Elemente\n";
              else
                  out << "Kein Element getroffen.\n";
              return ui::Flow::Continue;
          }},
         {"fenster", "X1 Y1 X2 Y2", "löscht alle Elemente ganz im Fenster (mehrere)",
          [&](const Words& words, const std::string&) {
-             if (editor.mode() != Mode::DeleteWindow) return wrongMode("mehrere Elemente löschen (mehrere)");
+             if (editor.mode() != Mode::DeleteWindow)
+                 return wrongMode("mehrere Elemente löschen (mehrere)");
              auto p = coordinates(words, 4);
              if (!p) return badArguments("fenster X1 Y1 X2 Y2");
              const int n = editor.windowDelete((*p)[0], (*p)[1], (*p)[2], (*p)[3]);
-             out << n << " Elemente gelöscht: " << m.nodeCount << " Knoten, " << m.elementCount << " Elemente\n";
+             out << n << " Elemente gelöscht: " << m.nodeCount << " Knoten, " << m.elementCount
+                 << " Elemente\n";
              return ui::Flow::Continue;
          }},
         {"anpassen", "", "Grundriß anpassen",
@@ -268,17 +291,20 @@ int runConsole(const std::string& commandLine, const std::string& workDirectory,
              editor.fit();
              const auto& e = editor.world().extents;
              out << slab::format("Grundriß: %.2f %.2f bis %.2f %.2f\n", static_cast<double>(e.x1),
-                                 static_cast<double>(e.y1), static_cast<double>(e.x2), static_cast<double>(e.y2));
+                                 static_cast<double>(e.y1), static_cast<double>(e.x2),
+                                 static_cast<double>(e.y2));
              return ui::Flow::Continue;
          }},
         {"knoten", "", "Tabelle Knoten (Lagerbedingungen); schreibt zuerst das Modell",
          [&](const Words&, const std::string&) { return openTable(TableKind::Nodes); }},
-        {"elemente", "", "Tabelle Elemente", [&](const Words&, const std::string&) { return openTable(TableKind::Elements); }},
+        {"elemente", "", "Tabelle Elemente",
+         [&](const Words&, const std::string&) { return openTable(TableKind::Elements); }},
         {"federn", "", "Tabelle Federsteifigkeiten; schreibt zuerst das Modell",
          [&](const Words&, const std::string&) { return openTable(TableKind::Springs); }},
         {"bettung", "", "Tabelle Elastische Bettung",
          [&](const Words&, const std::string&) { return openTable(TableKind::Bedding); }},
-        {"zeile", "N WERT...", "setzt Zeile N der offenen Tabelle (\"-\" = leeres Feld, N+1 = neue Zeile)",
+        {"zeile", "N WERT...",
+         "setzt Zeile N der offenen Tabelle (\"-\" = leeres Feld, N+1 = neue Zeile)",
          [&](const Words& words, const std::string&) {
              if (!needTable()) return ui::Flow::Continue;
              if (words.empty()) return badArguments("zeile N WERT...");
@@ -310,8 +336,8 @@ int runConsole(const std::string& commandLine, const std::string& workDirectory,
          [&](const Words&, const std::string&) {
              if (!needTable()) return ui::Flow::Continue;
              if (editor.confirmTable(*table)) {
-                 out << table->title << " übernommen: " << m.nodeCount << " Knoten, " << m.elementCount
-                     << " Elemente\n";
+                 out << table->title << " übernommen: " << m.nodeCount << " Knoten, "
+                     << m.elementCount << " Elemente\n";
                  table.reset();
              }
              return ui::Flow::Continue;
@@ -323,21 +349,24 @@ int runConsole(const std::string& commandLine, const std::string& workDirectory,
          }},
         {"lager-loeschen", "", "Lager Löschen (Tabelle Knoten)",
          [&](const Words&, const std::string&) {
-             if (!needTable() || table->kind != TableKind::Nodes) return wrongMode("die Tabelle Knoten (knoten)");
+             if (!needTable() || table->kind != TableKind::Nodes)
+                 return wrongMode("die Tabelle Knoten (knoten)");
              editor.clearSupportsButton(*table);
              out << "Alle Lager gelöscht.\n";
              return ui::Flow::Continue;
          }},
         {"federn-loeschen", "", "Federn löschen (Tabelle Federsteifigkeiten)",
          [&](const Words&, const std::string&) {
-             if (!needTable() || table->kind != TableKind::Springs) return wrongMode("die Tabelle Federn (federn)");
+             if (!needTable() || table->kind != TableKind::Springs)
+                 return wrongMode("die Tabelle Federn (federn)");
              editor.clearSpringsButton(*table);
              out << "Alle Federn gelöscht.\n";
              return ui::Flow::Continue;
          }},
         {"alle-loeschen", "", "Alle löschen (Tabelle Elastische Bettung)",
          [&](const Words&, const std::string&) {
-             if (!needTable() || table->kind != TableKind::Bedding) return wrongMode("die Tabelle Bettung (bettung)");
+             if (!needTable() || table->kind != TableKind::Bedding)
+                 return wrongMode("die Tabelle Bettung (bettung)");
              editor.clearBeddingButton(*table);
              out << "Alle Bettungszahlen gelöscht.\n";
              return ui::Flow::Continue;
@@ -371,7 +400,8 @@ int runConsole(const std::string& commandLine, const std::string& workDirectory,
     };
     if (ui::runCommandLoop(commands, input, out) == ui::Flow::Continue) {
         // End of input ends the program like "beenden"; the question is then answered with cancel.
-        if (editor.leave() == LeaveResult::Stay) out << "Die Änderungen wurden nicht gespeichert.\n";
+        if (editor.leave() == LeaveResult::Stay)
+            out << "Die Änderungen wurden nicht gespeichert.\n";
     }
     out.flush();
     return 0;
