@@ -48,6 +48,12 @@ bool generateMesh(Model& m, const GridInput& in, double& margin, World& world,
         box.message("Eingabe der Geometrie", kTooManyNodes);
         return false;
     }
+    // The plate's size must stay a number in single precision, as the node coordinates are formed.
+    if (!std::isfinite(static_cast<float>(in.dx) * static_cast<float>(nx)) ||
+        !std::isfinite(static_cast<float>(in.dy) * static_cast<float>(ny))) {
+        box.message("Eingabe der Geometrie", "Elementlänge und Elementhöhe sind zu groß.");
+        return false;
+    }
     MasterGrid& g = m.master;
     g.nx = nx;
     g.ny = ny;
