@@ -45,7 +45,9 @@ bool writeFileAtomic(const std::string& path, std::string_view contents) {
     {
         std::FILE* f = std::fopen(temp.c_str(), "wb");
         if (!f) return false;
-        bool ok = std::fwrite(contents.data(), 1, contents.size(), f) == contents.size();
+        // An empty file has no data pointer to hand to fwrite.
+        bool ok = contents.empty() ||
+                  std::fwrite(contents.data(), 1, contents.size(), f) == contents.size();
         ok = (std::fclose(f) == 0) && ok;
         if (!ok) {
             std::remove(temp.c_str());

@@ -31,10 +31,7 @@ std::vector<std::string> writeResultFiles(const SolverModel& m, const std::strin
     const auto ne = static_cast<std::size_t>(m.elementCount);
     std::vector<std::string> failed;
     auto write = [&](std::string name, const std::vector<std::uint8_t>& bytes) {
-        // An empty image goes out as an empty text: fwrite must not be handed a null pointer.
-        const bool ok = bytes.empty() ? writeFileAtomic(dir + name, std::string_view("", 0))
-                                      : writeFileAtomic(dir + name, bytes);
-        if (!ok) failed.push_back(std::move(name));
+        if (!writeFileAtomic(dir + name, bytes)) failed.push_back(std::move(name));
     };
     auto perCase = [&](const char* base) { return loadCaseFileName(base, loadCase); };
 

@@ -92,6 +92,12 @@ TEST(FileLookup, NewFilesKeepTheirSpellingAndExactMatchesWin) {
     EXPECT_TRUE(fileExists(dir.str() + "INFO"));
 }
 
+TEST(FileIo, EmptyContentsMakeAnEmptyFile) {
+    testsupport::TempDir dir;
+    ASSERT_TRUE(writeFileAtomic(dir.str() + "leer", std::vector<std::uint8_t>{}));
+    EXPECT_EQ(readFileBytes(dir.str() + "leer").value_or(std::vector<std::uint8_t>{1}).size(), 0u);
+}
+
 TEST(FileIo, FailedWriteLeavesNoFileBehind) {
     testsupport::TempDir dir;
     EXPECT_FALSE(writeFileAtomic(dir.str() + "gibtsnicht/datei", std::string("x")));
