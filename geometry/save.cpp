@@ -221,6 +221,13 @@ void writeModel(const Model& m, const Settings& s, const Position& p, const Date
 
 bool savePosition(Model& m, const Settings& s, const Position& p, const World& w, const Date& d,
                   ui::MessageBox& box) {
+    // An empty editor (a new plate, or a geometry file that was refused) must not replace a
+    // position's model with nothing.
+    if (m.nodeCount == 0 || m.elementCount == 0) {
+        box.message("Fehler", "Die Platte hat noch kein Netz. Bitte zuerst die Geometrie "
+                              "erzeugen. Nichts gespeichert.");
+        return false;
+    }
     const std::string dir = p.directory();
     std::error_code ec;
     std::filesystem::create_directories(dir, ec);

@@ -349,6 +349,23 @@ TEST(Save, SaveAsNewPlateAndLeaveQuestion) {
     EXPECT_FALSE(s.editor.saveAs(".."));
 }
 
+TEST(Save, AnEmptyPlateNeverReplacesASavedModel) {
+    Session s;
+    ASSERT_TRUE(s.start());
+    ASSERT_TRUE(s.editor.generate({3, 2, 1.0, 1.0, 3e7, 0.16, 0.2}));
+    ASSERT_TRUE(s.editor.save());
+    const auto nodes = s.bytes("KNOTEN1");
+    ASSERT_FALSE(nodes.empty());
+    s.ui.answerNext(ui::Answer::Yes); // "Neue Platte ? Bildschirm löschen ?"
+    ASSERT_TRUE(s.editor.newPlate());
+    s.names = {"P1"};
+    EXPECT_FALSE(s.editor.save());
+    EXPECT_EQ(s.ui.messages.back().text,
+              "Die Platte hat noch kein Netz. Bitte zuerst die Geometrie erzeugen. Nichts "
+              "gespeichert.");
+    EXPECT_EQ(s.bytes("KNOTEN1"), nodes);
+}
+
 TEST(Save, MissingDocument) {
     Session s;
     ASSERT_TRUE(s.start());
