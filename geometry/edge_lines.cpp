@@ -11,16 +11,26 @@ std::array<int, 2> edgeCorners(int edge) {
     return {edge, edge == 4 ? 1 : edge + 1};
 }
 
+namespace {
+
+// The node pair of edge k, smaller number first: the key that joins the two elements of an edge.
+std::pair<int, int> edgeNodes(const slab::ElementRecord& el, int k) {
+    auto [c1, c2] = edgeCorners(k);
+    int a = el.node[static_cast<std::size_t>(c1 - 1)];
+    int b = el.node[static_cast<std::size_t>(c2 - 1)];
+    if (a > b) std::swap(a, b);
+    return {a, b};
+}
+
+} // namespace
+
 void rebuildEdgeLines(Model& m) {
     m.lines.clear();
     std::map<std::pair<int, int>, std::size_t> lineOfPair;
     for (int e = 1; e <= m.elementCount; ++e) {
         auto& el = m.elements[static_cast<std::size_t>(e)];
         for (int k = 1; k <= 4; ++k) {
-            auto [c1, c2] = edgeCorners(k);
-            int a = el.node[static_cast<std::size_t>(c1 - 1)];
-            int b = el.node[static_cast<std::size_t>(c2 - 1)];
-            if (a > b) std::swap(a, b);
+            const auto [a, b] = edgeNodes(el, k);
             auto found = lineOfPair.find({a, b});
             if (found != lineOfPair.end()) {
                 m.lines[found->second].inner = true;
@@ -48,14 +58,9 @@ void rebuildEdgeLines(Model& m) {
     }
     for (int e = 1; e <= m.elementCount; ++e) {
         auto& el = m.elements[static_cast<std::size_t>(e)];
-        for (int k = 1; k <= 4; ++k) {
-            auto [c1, c2] = edgeCorners(k);
-            int a = el.node[static_cast<std::size_t>(c1 - 1)];
-            int b = el.node[static_cast<std::size_t>(c2 - 1)];
-            if (a > b) std::swap(a, b);
+        for (int k = 1; k <= 4; ++k)
             el.outerEdge[static_cast<std::size_t>(k - 1)] =
-                m.lines[lineOfPair[{a, b}]].inner ? 0 : 1;
-        }
+                m.lines[lineOfPair[edgeNodes(el, k)]].inner ? 0 : 1;
     }
 }
 
