@@ -139,6 +139,8 @@ TEST(Console, SavedModelIsComputedInEquilibrium) {
         << (ui.texts().empty() ? "" : ui.texts().back());
     EXPECT_TRUE(testsupport::near(model->totalLoad, 960.0, 1e-6));
     EXPECT_TRUE(testsupport::near(model->supportSum, -model->totalLoad, 1e-6));
+    const std::string report = slab::readFileText(p.dir() + "OUTPUTFEM.txt").value_or("");
+    EXPECT_NE(report.find("''Das globale Gleichgewicht ist erfüllt!''"), std::string::npos);
 }
 
 TEST(Console, TablesModesAndMessages) {
