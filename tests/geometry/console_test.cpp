@@ -24,8 +24,9 @@ struct Session {
 Session run(const std::string& commandLine, const std::string& work, const std::string& script) {
     std::istringstream in(script);
     std::ostringstream out;
+    ui::LineInput input(in);
     Session r;
-    r.status = morvel::runConsole(commandLine, work, in, out, false);
+    r.status = morvel::runConsole(commandLine, work, input, out);
     r.out = out.str();
     return r;
 }

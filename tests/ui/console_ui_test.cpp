@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <unistd.h>
 
 using namespace ui;
 
@@ -96,4 +97,34 @@ TEST(ScriptedUi, RecordsAndAnswersFromItsScript) {
     ASSERT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(ui.messages[0].title, "Speichern ?");
     EXPECT_EQ(ui.messages[0].answer, Answer::No);
+}
+
+// A child started from a console reads the lines after the one its parent took, so the
+// parent must not have read ahead of that line.
+TEST(LineInput, DescriptorInputLeavesTheFollowingLinesUnread) {
+    int fds[2];
+    ASSERT_EQ(pipe(fds), 0);
+    const std::string script = "erste\r\nzweite\ndritte";
+    ASSERT_EQ(write(fds[1], script.data(), script.size()), static_cast<ssize_t>(script.size()));
+    close(fds[1]);
+    {
+        auto input = LineInput::fromDescriptor(fds[0]);
+        EXPECT_EQ(input.next(), "erste");
+    }
+    char rest[64] = {};
+    ssize_t got = read(fds[0], rest, sizeof rest);
+    EXPECT_EQ(std::string(rest, got > 0 ? got : 0), "zweite\ndritte");
+
+    // the last line without its line end is still a line; then the input ends
+    int again[2];
+    ASSERT_EQ(pipe(again), 0);
+    ASSERT_EQ(write(again[1], "x\ny", 3), 3);
+    close(again[1]);
+    auto input = LineInput::fromDescriptor(again[0]);
+    EXPECT_EQ(input.next(), "x");
+    EXPECT_EQ(input.next(), "y");
+    EXPECT_EQ(input.next(), std::nullopt);
+    EXPECT_TRUE(input.ended());
+    close(again[0]);
+    close(fds[0]);
 }

@@ -22,8 +22,9 @@ struct Session {
 Session run(const std::string& commandLine, const std::string& script) {
     std::istringstream in(script);
     std::ostringstream out;
+    ui::LineInput input(in);
     Session s;
-    s.status = vintor::runConsole(commandLine, in, out, false);
+    s.status = vintor::runConsole(commandLine, input, out);
     s.out = out.str();
     return s;
 }

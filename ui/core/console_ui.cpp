@@ -1,7 +1,9 @@
 // The console front end of the user-interface operations.
 #include "ui/core/console_ui.hpp"
 
+#include <cerrno>
 #include <string>
+#include <unistd.h>
 
 namespace ui {
 
@@ -12,13 +14,38 @@ constexpr int kProgressSteps = 20;
 
 } // namespace
 
-std::optional<std::string> LineInput::next() {
+LineInput LineInput::fromDescriptor(int fd, bool interactive) { return LineInput(fd, interactive); }
+
+std::optional<std::string> LineInput::nextFromDescriptor() {
     std::string line;
-    if (ended_ || !std::getline(in_, line)) {
+    bool any = false;
+    for (;;) {
+        char c;
+        ssize_t got = ::read(fd_, &c, 1);
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) break;
+        any = true;
+        if (c == '\n') return line;
+        line += c;
+    }
+    if (!any) return std::nullopt;
+    return line; // a last line without its line end
+}
+
+std::optional<std::string> LineInput::next() {
+    if (ended_) return std::nullopt;
+    std::optional<std::string> line;
+    if (in_) {
+        std::string text;
+        if (std::getline(*in_, text)) line = std::move(text);
+    } else {
+        line = nextFromDescriptor();
+    }
+    if (!line) {
         ended_ = true;
         return std::nullopt;
     }
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!line->empty() && line->back() == '\r') line->pop_back();
     return line;
 }
 

@@ -14,7 +14,10 @@ namespace ui {
 class LineInput {
   public:
     explicit LineInput(std::istream& in, bool interactive = false)
-        : in_(in), interactive_(interactive) {}
+        : in_(&in), interactive_(interactive) {}
+    /// Reads the file descriptor one byte at a time and never past the line it returns, so that
+    /// a child started from the console can read the following lines of the same input.
+    static LineInput fromDescriptor(int fd, bool interactive = false);
     /// The next line without its line end (a "\r" before "\n" is dropped); nullopt at the end.
     std::optional<std::string> next();
     /// True when the input is a terminal, so that missing dialog fields may be asked for.
@@ -22,7 +25,11 @@ class LineInput {
     bool ended() const { return ended_; }
 
   private:
-    std::istream& in_;
+    LineInput(int fd, bool interactive) : fd_(fd), interactive_(interactive) {}
+    std::optional<std::string> nextFromDescriptor();
+
+    std::istream* in_ = nullptr;
+    int fd_ = -1;
     bool interactive_;
     bool ended_ = false;
 };

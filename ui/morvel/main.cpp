@@ -10,6 +10,7 @@ int main(int argc, char** argv) {
     std::error_code ec;
     std::string work = std::filesystem::current_path(ec).string();
     if (work.empty() || work.back() != '/') work += '/';
-    return morvel::runConsole(slab::joinArguments(argc, argv), work, std::cin, std::cout,
-                              isatty(STDIN_FILENO) != 0);
+    // Standard input is read without read-ahead: the manager's script goes on after this program.
+    auto input = ui::LineInput::fromDescriptor(STDIN_FILENO, isatty(STDIN_FILENO) != 0);
+    return morvel::runConsole(slab::joinArguments(argc, argv), work, input, std::cout);
 }

@@ -79,9 +79,8 @@ void printTable(const TextTable& t, std::ostream& out) {
 
 } // namespace
 
-int runConsole(const std::string& commandLine, const std::string& workDirectory, std::istream& in,
-               std::ostream& out, bool interactive) {
-    ui::LineInput input(in, interactive);
+int runConsole(const std::string& commandLine, const std::string& workDirectory,
+               ui::LineInput& input, std::ostream& out) {
     ui::ConsoleUi console(input, out);
     NameDialog askName = [&]() -> std::optional<std::string> {
         out << "Speichern: Position?\n";

@@ -1,7 +1,8 @@
 // The console front end of the geometry editor.
 #pragma once
 
-#include <istream>
+#include "ui/core/console_ui.hpp"
+
 #include <ostream>
 #include <string>
 
@@ -9,7 +10,7 @@ namespace morvel {
 
 /// Runs the editor on the command line ".POS @datapath/" with the given working directory until
 /// "beenden" or the end of input; returns the process exit status.
-int runConsole(const std::string& commandLine, const std::string& workDirectory, std::istream& in,
-               std::ostream& out, bool interactive);
+int runConsole(const std::string& commandLine, const std::string& workDirectory,
+               ui::LineInput& input, std::ostream& out);
 
 } // namespace morvel

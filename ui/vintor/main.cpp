@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 int main(int argc, char** argv) {
-    return vintor::runConsole(slab::joinArguments(argc, argv), std::cin, std::cout,
-                              isatty(STDIN_FILENO) != 0);
+    // Standard input is read without read-ahead: the manager's script goes on after this program.
+    auto input = ui::LineInput::fromDescriptor(STDIN_FILENO, isatty(STDIN_FILENO) != 0);
+    return vintor::runConsole(slab::joinArguments(argc, argv), input, std::cout);
 }

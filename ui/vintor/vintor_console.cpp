@@ -26,9 +26,7 @@ void showForm(const slab::CalculationForm& f, std::ostream& out) {
 
 } // namespace
 
-int runConsole(const std::string& commandLine, std::istream& in, std::ostream& out,
-               bool interactive) {
-    ui::LineInput input(in, interactive);
+int runConsole(const std::string& commandLine, ui::LineInput& input, std::ostream& out) {
     ui::ConsoleUi console(input, out);
     if (commandLine.empty()) {
         console.message("Fehlende Eingabe", "Kommandozeile: .POS @Datenpfad\\ ");

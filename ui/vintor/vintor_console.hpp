@@ -1,7 +1,8 @@
 // The console front end of the solver's calculation form.
 #pragma once
 
-#include <istream>
+#include "ui/core/console_ui.hpp"
+
 #include <ostream>
 #include <string>
 
@@ -9,6 +10,6 @@ namespace vintor {
 
 /// Runs the form for the command line text until "ende" or the end of input; returns the
 /// process exit status.
-int runConsole(const std::string& commandLine, std::istream& in, std::ostream& out, bool interactive);
+int runConsole(const std::string& commandLine, ui::LineInput& input, std::ostream& out);
 
 } // namespace vintor
