@@ -1,5 +1,6 @@
 // The model and load files: byte layouts, round trips with reserved bytes, short files.
 #include "solver/modelfiles/model_files.hpp"
+#include "solver/modelfiles/ttable.hpp"
 #include "tests/support/test_support.hpp"
 
 #include "common/position.hpp"
@@ -150,4 +151,39 @@ TEST(ModelFiles, FilesRoundTripUnderEitherSpelling) {
     EXPECT_EQ(back[2].v[0], 1.25f);
     EXPECT_FALSE(readRows(dir.str() + "BETTUNG1", back, 2).opened);
     EXPECT_EQ(loadCaseFileName(files::kElementLoads, 0), "ELEMENTE2LF0");
+}
+
+// TTABLE: 92-byte records, time as two 32-bit halves, text NUL-terminated at offset 8.
+TEST(TimeTable, RecordLayoutAppendAndDamagedTail) {
+    testsupport::TempDir dir;
+    TimeTableRecord r{0x12345678, "Eingabe LF 3"};
+    auto bytes = encodeTimeTableRecord(r);
+    ASSERT_EQ(bytes.size(), 92u);
+    EXPECT_EQ(bytes[0], 0x78);
+    EXPECT_EQ(bytes[3], 0x12);
+    EXPECT_EQ(bytes[4], 0);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(bytes.data() + 8)), "Eingabe LF 3");
+    EXPECT_EQ(bytes[8 + 12], 0);
+
+    // a text longer than the field keeps its NUL
+    auto longText = encodeTimeTableRecord({1, std::string(100, 'x')});
+    EXPECT_EQ(longText[91], 0);
+    EXPECT_EQ(decodeTimeTable(longText).at(0).text, std::string(83, 'x'));
+
+    EXPECT_TRUE(readTimeTable(dir.str()).empty());
+    ASSERT_TRUE(appendTimeTableRecord(dir.str(), r));
+    ASSERT_TRUE(appendTimeTableRecord(dir.str(), {1700000000, "Eingabe Abmessungen"}));
+    auto table = readTimeTable(dir.str());
+    ASSERT_EQ(table.size(), 2u);
+    EXPECT_EQ(table[0].time, 0x12345678);
+    EXPECT_EQ(table[1].text, "Eingabe Abmessungen");
+
+    // an incomplete tail is not read, and an appended record lands on the record grid
+    auto image = slab::readFileBytes(dir.str() + "TTABLE").value();
+    image.resize(image.size() + 50, 0xAB);
+    ASSERT_TRUE(slab::writeFileAtomic(dir.str() + "TTABLE", image));
+    EXPECT_EQ(readTimeTable(dir.str()).size(), 2u);
+    ASSERT_TRUE(appendTimeTableRecord(dir.str(), {5, "Eingabe LF 4"}));
+    EXPECT_EQ(slab::readFileBytes(dir.str() + "TTABLE")->size(), 3u * 92u);
+    EXPECT_EQ(readTimeTable(dir.str()).at(2).text, "Eingabe LF 4");
 }
