@@ -8,6 +8,9 @@
 #include "solver/modelfiles/knoten2lf.hpp"
 #include "solver/modelfiles/record_file.hpp"
 
+#include <string>
+#include <vector>
+
 namespace daskel {
 
 struct SlabModel {
@@ -22,5 +25,11 @@ struct LoadTables {
     slab::RecordTable<slab::ElementLoadRecord> elementLoads{1};
     slab::RecordTable<slab::NodalLoadRecord> nodeLoads{1};
 };
+
+/// Reads PARAMETER, KNOTEN1 and ELEMENTE1 of the position directory. A missing PARAMETER gives
+/// an empty model. Counts outside 0 to 3000, files shorter than their counts and elements whose
+/// corners are not nodes of the model are described in `problems` and also give an empty
+/// model, so that no load can be put on a damaged mesh.
+SlabModel readSlabModel(const std::string& positionDirectory, std::vector<std::string>& problems);
 
 } // namespace daskel

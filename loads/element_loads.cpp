@@ -1,0 +1,156 @@
+#include "loads/element_loads.hpp"
+
+#include "common/file_io.hpp"
+#include "common/format.hpp"
+#include "common/position.hpp"
+#include "solver/modelfiles/model_files.hpp"
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+
+namespace daskel {
+
+namespace {
+
+using slab::ElementLoadRecord;
+using slab::NodalLoadRecord;
+
+constexpr std::size_t kMaxCellText = 120;
+
+} // namespace
+
+LoadTables emptyLoadTables(const SlabModel& model) {
+    LoadTables t;
+    t.elementLoads.assign(static_cast<std::size_t>(model.elementCount) + 1, ElementLoadRecord{});
+    t.nodeLoads.assign(static_cast<std::size_t>(model.nodeCount) + 1, NodalLoadRecord{});
+    return t;
+}
+
+float applySelfWeight(LoadCase& lc, LoadTables& loads, const SlabModel& model, double gamma,
+                      double g) {
+    lc.gamma = gamma;
+    lc.g = g;
+    lc.selfWeight = true;
+    double d1 = model.elementCount > 0 ? model.elements[1].thickness : 0.0;
+    float v = static_cast<float>(gamma * d1 + g);
+    if (std::fabs(v) > 1e-6f) {
+        lc.uniform = true;
+        lc.uniformValue = v;
+        for (int e = 1; e <= model.elementCount; ++e)
+            loads.elementLoads[e].v[ElementLoadRecord::kAreaLoad] =
+                static_cast<float>(gamma * model.elements[e].thickness + g);
+    } else {
+        // Nothing to spread: earlier element loads stay as they are.
+        lc.uniform = false;
+        lc.triangular = false;
+        lc.uniformValue = 0;
+    }
+    return v;
+}
+
+void clearSelfWeight(LoadCase& lc, LoadTables& loads, const SlabModel& model) {
+    for (int e = 1; e <= model.elementCount; ++e)
+        loads.elementLoads[e].v[ElementLoadRecord::kAreaLoad] = 0;
+    lc.selfWeight = false;
+    lc.gamma = lc.g = 0;
+    lc.uniformValue = 0;
+    lc.uniform = lc.triangular = lc.constant = false;
+}
+
+void clearAllLoads(LoadCase& lc, LoadTables& loads, const SlabModel& model) {
+    for (int e = 1; e <= model.elementCount; ++e) {
+        ElementLoadRecord& r = loads.elementLoads[e];
+        r.v[ElementLoadRecord::kAreaLoad] = 0;
+        for (int k = 0; k < 4; ++k) r.v[ElementLoadRecord::kEdgeLoad + k] = 0;
+        for (int corner : model.elements[e].node) {
+            NodalLoadRecord& n = loads.nodeLoads[corner];
+            for (int k = 0; k < 4; ++k) {
+                n.v[NodalLoadRecord::kPrescribed + k] = 0;
+                n.v[NodalLoadRecord::kLoad + k] = 0;
+            }
+        }
+    }
+    lc.uniformValue = 0;
+    lc.uniform = false;
+}
+
+std::optional<std::string> elementError(const SlabModel& model, int element) {
+    if (model.elementCount == 0) return "Die Position hat keine Elemente; bitte erst die Platte im Geometrieprogramm speichern.";
+    if (element < 1 || element > model.elementCount)
+        return slab::format("Element %i gibt es nicht; die Platte hat die Elemente 1 bis %i.",
+                            element, model.elementCount);
+    return std::nullopt;
+}
+
+std::optional<std::string> edgeError(const SlabModel& model, int element, int edge) {
+    if (auto e = elementError(model, element)) return e;
+    if (edge < 1 || edge > 4) return "Kante muß zwischen 1 und 4 liegen!";
+    return std::nullopt;
+}
+
+std::optional<std::string> nodeError(const SlabModel& model, int node) {
+    if (model.nodeCount == 0) return "Die Position hat keine Knoten; bitte erst die Platte im Geometrieprogramm speichern.";
+    if (node < 1 || node > model.nodeCount)
+        return slab::format("Knoten %i gibt es nicht; die Platte hat die Knoten 1 bis %i.", node,
+                            model.nodeCount);
+    return std::nullopt;
+}
+
+void setNodeValues(LoadTables& loads, int node, const NodeValues& values) {
+    NodalLoadRecord& r = loads.nodeLoads[node];
+    for (int c = 0; c < 8; ++c) {
+        if (!values[c]) continue;
+        std::size_t field = c < 4 ? NodalLoadRecord::kPrescribed + c : NodalLoadRecord::kLoad + c - 4;
+        r.v[field] = *values[c];
+    }
+}
+
+double nodeValue(const LoadTables& loads, int node, int column) {
+    const NodalLoadRecord& r = loads.nodeLoads[node];
+    return column < 4 ? r.v[NodalLoadRecord::kPrescribed + column]
+                      : r.v[NodalLoadRecord::kLoad + column - 4];
+}
+
+std::optional<float> cellValue(std::string text) {
+    if (text.size() > kMaxCellText) text.resize(kMaxCellText);
+    if (text.find_first_not_of(' ') == std::string::npos) return 0.0f;
+    auto v = slab::parseNumber(text);
+    if (!v) return std::nullopt;
+    return static_cast<float>(*v);
+}
+
+std::string cellText(double value) { return slab::withDecimalComma(slab::format("%.2f", value)); }
+
+std::vector<std::string> writeLoadFiles(const std::string& positionDirectory, int loadCase,
+                                        const SlabModel& model, const LoadTables& loads) {
+    std::vector<std::string> failed;
+    std::string nodes = slab::loadCaseFileName(slab::files::kNodalLoads, loadCase);
+    std::string elements = slab::loadCaseFileName(slab::files::kElementLoads, loadCase);
+    if (!slab::writeRows(positionDirectory + nodes, loads.nodeLoads, model.nodeCount))
+        failed.push_back(nodes);
+    if (!slab::writeRows(positionDirectory + elements, loads.elementLoads, model.elementCount))
+        failed.push_back(elements);
+    return failed;
+}
+
+LoadTables readLoadFiles(const std::string& positionDirectory, int loadCase,
+                         const SlabModel& model, std::vector<std::string>& problems) {
+    LoadTables t = emptyLoadTables(model);
+    auto check = [&](const std::string& name, slab::RowsRead read, int count) {
+        if (read.opened && static_cast<int>(read.rows) < count)
+            problems.push_back(slab::format(
+                "Die Datei %s enthält %zu statt %i Datensätze; die übrigen sind 0.",
+                name.c_str(), read.rows, count));
+    };
+    std::string nodes = slab::loadCaseFileName(slab::files::kNodalLoads, loadCase);
+    std::string elements = slab::loadCaseFileName(slab::files::kElementLoads, loadCase);
+    check(nodes, slab::readRows(positionDirectory + nodes, t.nodeLoads, model.nodeCount),
+          model.nodeCount);
+    check(elements,
+          slab::readRows(positionDirectory + elements, t.elementLoads, model.elementCount),
+          model.elementCount);
+    return t;
+}
+
+} // namespace daskel

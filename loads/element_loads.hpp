@@ -1,0 +1,57 @@
+// The element and node loads of a load case: self weight and surcharge, the element, edge and
+// nodal tables, clearing all loads, and the two load files the solver reads.
+#pragma once
+
+#include "loads/load_case.hpp"
+#include "loads/slab_model.hpp"
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace daskel {
+
+/// Empty tables sized for the model: rows 1 to the element and node counts, all zero.
+LoadTables emptyLoadTables(const SlabModel& model);
+
+/// Self weight γ [kN/m³] and surcharge g [kN/m²]: sets the self-weight flag; when γ·d1 + g of
+/// element 1 is not zero, every element gets its own γ·d + g as area load and the load case the
+/// uniform value of element 1. Returns that value.
+float applySelfWeight(LoadCase& lc, LoadTables& loads, const SlabModel& model, double gamma,
+                      double g);
+
+/// The "Löschen" of the self-weight dialog: no area loads, no self weight, no uniform load.
+void clearSelfWeight(LoadCase& lc, LoadTables& loads, const SlabModel& model);
+
+/// Clears the area and edge loads of every element and the prescribed deformations and loads
+/// of their corner nodes (a node in no element keeps its values), and the uniform load.
+void clearAllLoads(LoadCase& lc, LoadTables& loads, const SlabModel& model);
+
+/// Why element e, edge k or node n cannot take a load, or nullopt.
+std::optional<std::string> elementError(const SlabModel& model, int element);
+std::optional<std::string> edgeError(const SlabModel& model, int element, int edge);
+std::optional<std::string> nodeError(const SlabModel& model, int node);
+
+/// The node table's eight values in column order: w, w,x, w,y, w,xy, P, Mx, My, Mxy; a field
+/// left out keeps its stored value.
+using NodeValues = std::array<std::optional<double>, 8>;
+void setNodeValues(LoadTables& loads, int node, const NodeValues& values);
+double nodeValue(const LoadTables& loads, int node, int column);
+
+/// A table cell as the solver's single-precision float: the text cut to 120 characters, every
+/// "," read as "."; an empty text is 0. nullopt when the text is not a number.
+std::optional<float> cellValue(std::string text);
+/// A value as the tables show it: "%.2f" with a decimal comma.
+std::string cellText(double value);
+
+/// Writes KNOTEN2LF<n> and then ELEMENTE2LF<n> into the position directory; returns the names
+/// of the files that could not be written (empty on success).
+std::vector<std::string> writeLoadFiles(const std::string& positionDirectory, int loadCase,
+                                        const SlabModel& model, const LoadTables& loads);
+
+/// Reads both load files of load case n into tables sized for the model; a missing or short
+/// file leaves its rows zero. Problems (short files) are described in `problems`.
+LoadTables readLoadFiles(const std::string& positionDirectory, int loadCase,
+                         const SlabModel& model, std::vector<std::string>& problems);
+
+} // namespace daskel

@@ -1,0 +1,190 @@
+#include "loads/load_case_files.hpp"
+
+#include "common/binary_io.hpp"
+#include "common/format.hpp"
+
+#include <algorithm>
+#include <cstring>
+
+namespace daskel {
+
+namespace {
+
+constexpr std::size_t kHeaderSize = 376;
+constexpr std::size_t kTextField = 81;
+
+// Offsets of the PL header.
+constexpr std::size_t kPlNp = 4, kPlNt = 10, kPlNl = 14, kPlNumber = 16, kPlNr = 22;
+constexpr std::size_t kPlText = 48, kPlTitle = 210;
+constexpr std::size_t kPlValue = 292, kPlDeltaT = 300, kPlAlphaT = 308, kPlGamma = 316, kPlG = 324;
+constexpr std::size_t kPlUniform = 352, kPlTriangular = 354, kPlConstant = 355, kPlEdge = 356,
+                      kPlTemperature = 358, kPlSettlement = 363, kPlSelfWeight = 364;
+
+// Offsets of DIARY: entry v at 2 + 2v, its marker at 202 + v.
+constexpr std::size_t diaryEntry(int v) { return 2 + 2 * static_cast<std::size_t>(v); }
+constexpr std::size_t diaryMarker(int v) { return 202 + static_cast<std::size_t>(v); }
+
+constexpr std::size_t kStampSize = 36, kStampSizeField = 16, kStampTime = 24;
+constexpr std::size_t kMemoryGamma = 48, kMemoryG = 52;
+
+// Copies text into a NUL-terminated field of `width` bytes (at most width - 1 characters).
+void putText(std::vector<std::uint8_t>& bytes, std::size_t offset, std::size_t width,
+             const std::string& text) {
+    std::size_t n = std::min(text.size(), width - 1);
+    std::memcpy(bytes.data() + offset, text.data(), n);
+    bytes[offset + n] = 0;
+}
+
+} // namespace
+
+std::string headerFileName(int loadCase, const std::string& suffix) {
+    return slab::format("PL0%i%s", loadCase, suffix.c_str());
+}
+
+std::vector<std::uint8_t> encodeHeader(const LoadCase& lc) {
+    std::vector<std::uint8_t> b(kHeaderSize, 0);
+    std::uint8_t* p = b.data();
+    slab::putLE<std::int16_t>(p + kPlNp, static_cast<std::int16_t>(lc.np()));
+    slab::putLE<std::int16_t>(p + kPlNt, static_cast<std::int16_t>(lc.nt()));
+    std::int16_t areaPoints = 0;
+    for (const AreaLoad& a : lc.areaLoads) areaPoints = static_cast<std::int16_t>(areaPoints + a.corners.size());
+    slab::putLE<std::int16_t>(p + 12, areaPoints);
+    slab::putLE<std::int16_t>(p + kPlNl, static_cast<std::int16_t>(lc.nl()));
+    slab::putLE<std::int16_t>(p + kPlNumber, lc.number);
+    slab::putLE<std::int16_t>(p + kPlNr, static_cast<std::int16_t>(lc.nr()));
+    putText(b, kPlText, kPlTitle - kPlText, slab::format("0%i", lc.number));
+    putText(b, kPlTitle, kTextField, lc.title);
+    slab::putLE<double>(p + kPlValue, lc.uniformValue);
+    slab::putLE<double>(p + kPlDeltaT, lc.deltaT);
+    slab::putLE<double>(p + kPlAlphaT, lc.alphaT);
+    slab::putLE<double>(p + kPlGamma, lc.gamma);
+    slab::putLE<double>(p + kPlG, lc.g);
+    p[kPlUniform] = lc.uniform;
+    p[kPlTriangular] = lc.triangular;
+    p[kPlConstant] = lc.constant;
+    p[kPlEdge] = lc.edgeLoadFlag;
+    p[kPlTemperature] = lc.temperature;
+    p[kPlSettlement] = lc.settlement;
+    p[kPlSelfWeight] = lc.selfWeight;
+    return b;
+}
+
+std::optional<HeaderCounts> decodeHeaderCounts(const std::vector<std::uint8_t>& bytes) {
+    if (bytes.size() < kHeaderSize) return std::nullopt;
+    const std::uint8_t* p = bytes.data();
+    HeaderCounts c;
+    c.number = slab::getLE<std::int16_t>(p + kPlNumber);
+    c.np = slab::getLE<std::int16_t>(p + kPlNp);
+    c.nt = slab::getLE<std::int16_t>(p + kPlNt);
+    c.nl = slab::getLE<std::int16_t>(p + kPlNl);
+    c.nr = slab::getLE<std::int16_t>(p + kPlNr);
+    c.edgeLoadFlag = p[kPlEdge] != 0;
+    return c;
+}
+
+int Diary::entryOf(int n) const {
+    auto it = std::find(numbers.begin(), numbers.end(), n);
+    return it == numbers.end() ? 0 : static_cast<int>(it - numbers.begin()) + 1;
+}
+
+Diary decodeDiary(const std::vector<std::uint8_t>& bytes, std::vector<std::string>& problems) {
+    Diary d;
+    std::copy_n(bytes.begin(), std::min(bytes.size(), Diary::kSize), d.image.begin());
+    if (bytes.size() != Diary::kSize)
+        problems.push_back(slab::format("Die Liste der Lastfälle hat %zu statt %zu Byte.",
+                                        bytes.size(), Diary::kSize));
+    const std::uint8_t* p = d.image.data();
+    int count = slab::getLE<std::int16_t>(p);
+    if (count < 0 || count > kMaxLoadCase) {
+        problems.push_back(slab::format(
+            "Die Liste der Lastfälle nennt %i Einträge; gelesen werden höchstens %i.", count,
+            kMaxLoadCase));
+        count = std::clamp(count, 0, kMaxLoadCase);
+    }
+    for (int v = 1; v <= count; ++v) {
+        int n = slab::getLE<std::int16_t>(p + diaryEntry(v));
+        if (!validLoadCaseNumber(n) || d.entryOf(n) != 0) {
+            problems.push_back(slab::format("Eintrag %i der Liste der Lastfälle (LF %i) ist "
+                                            "ungültig und wurde übergangen.",
+                                            v, n));
+            continue;
+        }
+        d.numbers.push_back(n);
+        d.marker[d.numbers.size()] = p[diaryMarker(v)];
+    }
+    return d;
+}
+
+std::vector<std::uint8_t> encodeDiary(const Diary& d) {
+    std::vector<std::uint8_t> b = d.image;
+    b.resize(Diary::kSize, 0);
+    std::uint8_t* p = b.data();
+    slab::putLE<std::int16_t>(p, static_cast<std::int16_t>(d.count()));
+    for (int v = 1; v <= kMaxLoadCase; ++v) {
+        bool used = v <= d.count();
+        slab::putLE<std::int16_t>(p + diaryEntry(v), used ? static_cast<std::int16_t>(d.numbers[v - 1]) : 0);
+        p[diaryMarker(v)] = used ? d.marker[v] : 0;
+    }
+    return b;
+}
+
+std::vector<int> decodeSaveOrder(const std::vector<std::uint8_t>& bytes) {
+    std::vector<int> numbers;
+    if (bytes.size() < 2) return numbers;
+    int count = slab::getLE<std::int16_t>(bytes.data());
+    int held = static_cast<int>((bytes.size() - 2) / 2);
+    count = std::clamp(count, 0, held);
+    for (int k = 0; k < count; ++k)
+        numbers.push_back(slab::getLE<std::int16_t>(bytes.data() + 2 + 2 * k));
+    return numbers;
+}
+
+std::vector<std::uint8_t> encodeSaveOrder(const std::vector<int>& numbers) {
+    std::vector<std::uint8_t> b(2 + 2 * numbers.size());
+    slab::putLE<std::int16_t>(b.data(), static_cast<std::int16_t>(numbers.size()));
+    for (std::size_t k = 0; k < numbers.size(); ++k)
+        slab::putLE<std::int16_t>(b.data() + 2 + 2 * k, static_cast<std::int16_t>(numbers[k]));
+    return b;
+}
+
+std::vector<std::uint8_t> encodeImportStamp(std::int64_t modificationTime, std::int64_t size) {
+    std::vector<std::uint8_t> b(kStampSize, 0);
+    slab::putLE<std::int32_t>(b.data() + kStampSizeField, static_cast<std::int32_t>(size));
+    slab::putLE<std::int32_t>(b.data() + kStampTime, static_cast<std::int32_t>(modificationTime));
+    return b;
+}
+
+std::optional<std::int32_t> decodeImportStampTime(const std::vector<std::uint8_t>& bytes) {
+    if (bytes.size() < kStampSize) return std::nullopt;
+    return slab::getLE<std::int32_t>(bytes.data() + kStampTime);
+}
+
+std::vector<std::uint8_t> encodeLast(int loadCase, const std::string& suffix,
+                                     const std::string& documentName, const std::string& dataPath) {
+    std::vector<std::uint8_t> b(4 * kTextField, 0);
+    putText(b, 0, kTextField, slab::format("0%i", loadCase));
+    putText(b, kTextField, kTextField, suffix);
+    putText(b, 2 * kTextField, kTextField, documentName);
+    putText(b, 3 * kTextField, kTextField, dataPath);
+    return b;
+}
+
+float Memory::gamma() const { return present ? slab::getLE<float>(image.data() + kMemoryGamma) : 25.0f; }
+float Memory::g() const { return present ? slab::getLE<float>(image.data() + kMemoryG) : 1.5f; }
+
+void Memory::setSelfWeight(float gammaValue, float gValue) {
+    slab::putLE<float>(image.data() + kMemoryGamma, gammaValue);
+    slab::putLE<float>(image.data() + kMemoryG, gValue);
+    present = true;
+}
+
+Memory decodeMemory(const std::optional<std::vector<std::uint8_t>>& bytes) {
+    Memory m;
+    if (bytes && bytes->size() == Memory::kSize) {
+        m.image = *bytes;
+        m.present = true;
+    }
+    return m;
+}
+
+} // namespace daskel
