@@ -1,0 +1,118 @@
+// The load editor's document: the position, its model, the open load case with its element and
+// node loads, and the life cycle of load cases (new, open, save, delete, import).
+#pragma once
+
+#include "loads/echo_file.hpp"
+#include "loads/element_loads.hpp"
+#include "loads/influence_loads.hpp"
+#include "loads/load_case.hpp"
+#include "loads/load_case_files.hpp"
+#include "loads/slab_model.hpp"
+#include "ui/core/ui.hpp"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace daskel {
+
+/// Where the editor works: from the command line ".POS @datapath/ [@n]" or from LXPROT.
+struct Paths {
+    std::string workDirectory; ///< ends with "/"
+    std::string dataPath;      ///< ends with "/"
+    std::string positionName;
+    std::string suffix;
+    std::string positionDirectory;
+    int requestedLoadCase = 0;
+};
+
+/// Parses the command line; without any "@" reads LXPROT of the working directory (data path,
+/// then suffix). Shows the reason and returns nullopt when the editor cannot start.
+std::optional<Paths> startPaths(const std::string& commandLine, const std::string& workDirectory,
+                                ui::MessageBox& box);
+
+/// The seconds of a file's modification time, or nullopt when it does not exist.
+std::optional<std::int64_t> modificationTime(const std::string& path);
+
+class LoadEditor {
+  public:
+    /// Start-up: DIARY, MMRYL, the model, and the load case chosen by the command line (else
+    /// the first listed one, else a new one).
+    LoadEditor(Paths paths, ui::Ui& ui, std::function<std::int64_t()> clock);
+
+    /// The import question of the first display, asked when ACADLAST is newer than the last
+    /// answer and TIMELAST does not exist.
+    void firstDisplay();
+
+    void newLoadCase();
+    /// Opens load case n: its header and loads from the load echo, its element and node loads
+    /// from the load files. Returns false (nothing changed) for a number outside 1 to 99.
+    bool openLoadCase(int n);
+    /// Saves the open load case as number n with the title; false when refused.
+    bool save(int n, const std::string& title);
+    /// Deletes the listed load cases; false when refused.
+    bool deleteLoadCases(const std::vector<int>& numbers);
+    /// Imports every load case of ACADLAST; false when there is none.
+    bool importAll();
+    void setTitle(const std::string& title);
+
+    void selfWeight(double gamma, double g);
+    void clearSelfWeight();
+    bool setElementLoad(int element, double p);
+    bool setEdgeLoad(int element, int edge, double p);
+    bool setNodeValues(int node, const NodeValues& values);
+    /// Asks first; on OK clears all loads and writes the load files.
+    bool clearAllLoads();
+
+    /// Influence surfaces: the quantity's nodal loads replace all loads of the load case after
+    /// the question; false when refused or cancelled.
+    bool influenceAtNode(int node, PointQuantity q);
+    /// A local coordinate left out is the element's middle ("x auf a/2 setzen").
+    bool influenceInElement(int element, std::optional<double> x, std::optional<double> y,
+                            PointQuantity q);
+    /// A partial section from `from` to `to`, or the complete section through `from`; the
+    /// quantity gives the direction.
+    bool influenceOnSection(SectionQuantity q, bool complete, int from, int to, double s);
+
+    /// Asks "Sollen die Eingaben gespeichert werden?" when there are unsaved changes; false when
+    /// the user wants to save first (the console then asks for the save dialog).
+    bool wantsToSaveBeforeLeaving();
+
+    const Paths& paths() const { return paths_; }
+    const SlabModel& model() const { return model_; }
+    const LoadCase& loadCase() const { return lc_; }
+    const LoadTables& loads() const { return loads_; }
+    const Diary& diary() const { return diary_; }
+    const Memory& memory() const { return memory_; }
+    bool modified() const { return modified_; }
+    /// "Position %s  LF %i", "Position %s  LF NEU" or the text for an undefined load case.
+    const std::string& caption() const { return caption_; }
+
+  private:
+    std::string positionFile(const std::string& name) const;
+    void setCaption(std::string caption);
+    void resetLoadCase();
+    void readLoadCase(int n);
+    void writeLoads();
+    bool replaceByInfluence(const InfluenceLoads& loads);
+    void reportProblems(const std::vector<std::string>& problems, const char* title);
+    bool saveSequence(int n);
+    void storeImportStamp(const std::string& archivePath);
+    std::optional<std::string> archivePath() const;
+
+    Paths paths_;
+    ui::Ui& ui_;
+    std::function<std::int64_t()> clock_;
+    SlabModel model_;
+    EchoGeometry geometry_; ///< the rectangular meshes have one domain and no outline curves
+    LoadCase lc_;
+    LoadTables loads_;
+    Diary diary_;
+    Memory memory_;
+    bool modified_ = false;
+    std::string caption_;
+};
+
+} // namespace daskel

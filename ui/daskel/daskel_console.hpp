@@ -1,0 +1,16 @@
+// The console front end of the load editor.
+#pragma once
+
+#include "ui/core/console_ui.hpp"
+
+#include <ostream>
+#include <string>
+
+namespace daskel {
+
+/// Runs the editor on the command line ".POS @datapath/ [@n]" with the given working directory
+/// until "beenden" or the end of input; returns the process exit status.
+int runConsole(const std::string& commandLine, const std::string& workDirectory,
+               ui::LineInput& input, std::ostream& out);
+
+} // namespace daskel
