@@ -1,0 +1,119 @@
+// Helpers of the manager tests: a launcher that records its starts, a working directory with a
+// data path, and a small position model written into a position directory.
+#pragma once
+
+#include "common/binary_io.hpp"
+#include "common/file_io.hpp"
+#include "manager/launcher.hpp"
+#include "manager/manager.hpp"
+#include "manager/paths.hpp"
+#include "solver/modelfiles/model_files.hpp"
+#include "tests/support/test_support.hpp"
+#include "ui/core/scripted_ui.hpp"
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace managertest {
+
+/// Records every start; the action stands in for what the started program does.
+class FakeLauncher : public tarvik::Launcher {
+  public:
+    struct Start {
+        std::string program;
+        std::vector<std::string> arguments;
+        tarvik::Wait wait;
+        bool operator==(const Start&) const = default;
+    };
+    tarvik::LaunchResult start(const std::string& program,
+                               const std::vector<std::string>& arguments,
+                               tarvik::Wait wait) override {
+        starts.push_back({program, arguments, wait});
+        if (action) action(program, arguments);
+        return result;
+    }
+    std::vector<Start> starts;
+    std::function<void(const std::string&, const std::vector<std::string>&)> action;
+    tarvik::LaunchResult result = tarvik::LaunchResult::Started;
+};
+
+inline std::vector<std::uint8_t> bytes(const std::string& path) {
+    return slab::readFileBytes(path).value_or(std::vector<std::uint8_t>{});
+}
+
+inline std::vector<std::uint8_t> bytesOf(std::string_view s) {
+    return std::vector<std::uint8_t>(s.begin(), s.end());
+}
+
+inline bool exists(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::exists(path, ec);
+}
+
+/// A plate of nx x ny unit elements at (x0, y0) written as PARAMETER and the four model files,
+/// every record with values of its own so that a byte comparison catches a mixed-up row.
+inline void writeModel(const std::string& dir, int nx, int ny, double x0 = 0.0, double y0 = 0.0) {
+    std::filesystem::create_directories(dir);
+    const int nn = (nx + 1) * (ny + 1), ne = nx * ny;
+    slab::RecordTable<slab::NodeRecord> nodes(static_cast<std::size_t>(nn) + 1);
+    slab::RecordTable<slab::SpringRecord> springs(static_cast<std::size_t>(nn) + 1);
+    slab::RecordTable<slab::ElementRecord> elements(static_cast<std::size_t>(ne) + 1);
+    slab::RecordTable<slab::BeddingRecord> bedding(static_cast<std::size_t>(ne) + 1);
+    for (int j = 0, k = 1; j <= ny; ++j)
+        for (int i = 0; i <= nx; ++i, ++k) {
+            nodes[k].number = k;
+            nodes[k].x = x0 + i;
+            nodes[k].y = y0 + j;
+            nodes[k].reserved = 7 * k;
+            nodes[k].code = {k % 2, 0, k % 3 == 0, 0};
+            springs[k].v[1] = 100.0f * static_cast<float>(k);
+        }
+    for (int j = 0, e = 1; j < ny; ++j)
+        for (int i = 0; i < nx; ++i, ++e) {
+            const int a = j * (nx + 1) + i + 1;
+            elements[e].number = e;
+            elements[e].node = {a, a + 1, a + nx + 2, a + nx + 1};
+            elements[e].e = 3e7;
+            elements[e].nu = 0.2;
+            elements[e].thickness = 0.2;
+            elements[e].workArea[5] = static_cast<std::uint8_t>(e);
+            elements[e].edgeSupport = {2, 0, 0, 2};
+            elements[e].outerEdge = {1, 0, 0, 1};
+            bedding[e].v[0] = 5000.0f + static_cast<float>(e);
+        }
+    using namespace slab::files;
+    ASSERT_TRUE(
+        slab::writeFileAtomic(dir + std::string(kParameter), slab::encodeParameter({nn, ne})));
+    ASSERT_TRUE(slab::writeRows(dir + std::string(kNodes), nodes, static_cast<std::size_t>(nn)));
+    ASSERT_TRUE(
+        slab::writeRows(dir + std::string(kSprings), springs, static_cast<std::size_t>(nn)));
+    ASSERT_TRUE(
+        slab::writeRows(dir + std::string(kElements), elements, static_cast<std::size_t>(ne)));
+    ASSERT_TRUE(
+        slab::writeRows(dir + std::string(kBedding), bedding, static_cast<std::size_t>(ne)));
+}
+
+/// A working directory and a data path below the system's temporary directory.
+struct Workspace {
+    testsupport::TempDir work;
+    testsupport::TempDir data;
+    ui::ScriptedUi ui;
+    FakeLauncher launcher;
+
+    std::string dir(const std::string& name) const { return data.str() + "SDIRFEM" + name + "/"; }
+    /// Writes EXT and DPFAD as a previous session left them.
+    void settings(const std::string& name, const std::string& dataPath) const {
+        ASSERT_TRUE(slab::writeFileAtomic(work.str() + "EXT", tarvik::encodeField("." + name)));
+        ASSERT_TRUE(slab::writeFileAtomic(work.str() + "DPFAD", tarvik::encodeField(dataPath)));
+    }
+    /// A manager started in the working directory.
+    tarvik::Manager started(tarvik::ManagerOptions options = {}) {
+        tarvik::Manager m(work.str(), ui, launcher, std::move(options));
+        m.start();
+        return m;
+    }
+};
+
+} // namespace managertest
