@@ -352,19 +352,19 @@ class BlockReader {
              " fehlen oder sind fehlerhaft, Abschnitt nicht übernommen.");
     }
     void noteTruncated(const TableWords& w, int present, int count) {
-        note(slab::format("Abschnitt %s endet nach %i von %i %s, %i fehlen.",
-                          keyword(w.keywordIndex).c_str(), present, count, w.many,
-                          count - present));
+        note(slab::format("Abschnitt %s endet vorzeitig, nur %i von %i %s gelesen.",
+                          keyword(w.keywordIndex).c_str(), present, count,
+                          count == 1 ? w.one : w.many));
     }
 
     bool readCounts(int counts[4]);
     int tableCount(int given, int capacity, const TableWords& w);
-    std::optional<Section> tableSection(const TableWords& w, int count, bool countsKnown);
+    std::optional<Section> tableSection(const TableWords& w, int count);
     void readUniformLoads(LoadCase& lc);
-    void readAreaLoads(LoadCase& lc, int count, bool countsKnown);
-    void readLineLoads(LoadCase& lc, int count, bool countsKnown);
-    void readPointLoads(LoadCase& lc, int count, bool countsKnown);
-    void readEdgeLoads(LoadCase& lc, int count, bool countsKnown);
+    void readAreaLoads(LoadCase& lc, int count, bool surplus);
+    void readLineLoads(LoadCase& lc, int count, bool surplus);
+    void readPointLoads(LoadCase& lc, int count, bool surplus);
+    void readEdgeLoads(LoadCase& lc, int count, bool surplus);
     void readTemperature(LoadCase& lc);
     /// Reads a settlement section into list; returns the stated count, nullopt when absent or
     /// unusable.
@@ -379,6 +379,7 @@ class BlockReader {
     std::vector<std::string>& problems_;
     int number_;
     std::vector<bool> consumed_; ///< per line of the block: read as part of something
+    bool countsKnown_ = false;   ///< the line of the four counts was read
 };
 
 std::optional<BlockReader::Section> BlockReader::findSection(int keywordIndex) {
@@ -420,18 +421,17 @@ int BlockReader::tableCount(int given, int capacity, const TableWords& w) {
     return given;
 }
 
-std::optional<BlockReader::Section> BlockReader::tableSection(const TableWords& w, int count,
-                                                              bool countsKnown) {
+std::optional<BlockReader::Section> BlockReader::tableSection(const TableWords& w, int count) {
     auto s = findSection(w.keywordIndex);
     if (!s) {
         if (count > 0)
             note(slab::format("Abschnitt %s fehlt, %i %s nicht übernommen.",
-                              keyword(w.keywordIndex).c_str(), count, w.many));
+                              keyword(w.keywordIndex).c_str(), count, count == 1 ? w.one : w.many));
         return std::nullopt;
     }
     if (count == 0) {
         // Without a count the entries cannot be told apart; the count line's note says so.
-        if (countsKnown && s->remaining() > 0)
+        if (countsKnown_ && s->remaining() > 0)
             note(slab::format("Abschnitt %s übergangen, da die Anzahl der %s 0 ist.",
                               keyword(w.keywordIndex).c_str(), w.many));
         skipRest(*s);
@@ -480,8 +480,8 @@ void BlockReader::readUniformLoads(LoadCase& lc) {
     }
 }
 
-void BlockReader::readAreaLoads(LoadCase& lc, int count, bool countsKnown) {
-    auto s = tableSection(kAreaWords, count, countsKnown);
+void BlockReader::readAreaLoads(LoadCase& lc, int count, bool surplus) {
+    auto s = tableSection(kAreaWords, count);
     if (!s) return;
     for (int k = 1; k <= count; ++k) {
         if (s->remaining() < 3) {
@@ -542,10 +542,11 @@ void BlockReader::readAreaLoads(LoadCase& lc, int count, bool countsKnown) {
                               *corners, kMaxAreaCorners));
         lc.areaLoads.push_back(std::move(area));
     }
+    if (surplus) skipRest(*s);
 }
 
-void BlockReader::readLineLoads(LoadCase& lc, int count, bool countsKnown) {
-    auto s = tableSection(kLineWords, count, countsKnown);
+void BlockReader::readLineLoads(LoadCase& lc, int count, bool surplus) {
+    auto s = tableSection(kLineWords, count);
     if (!s) return;
     // The number on each entry's first line is its place in the table.
     std::vector<std::optional<LineLoad>> slots(static_cast<std::size_t>(count));
@@ -591,10 +592,11 @@ void BlockReader::readLineLoads(LoadCase& lc, int count, bool countsKnown) {
     }
     for (auto& slot : slots)
         if (slot) lc.lineLoads.push_back(std::move(*slot));
+    if (surplus) skipRest(*s);
 }
 
-void BlockReader::readPointLoads(LoadCase& lc, int count, bool countsKnown) {
-    auto s = tableSection(kPointWords, count, countsKnown);
+void BlockReader::readPointLoads(LoadCase& lc, int count, bool surplus) {
+    auto s = tableSection(kPointWords, count);
     if (!s) return;
     for (int k = 1; k <= count; ++k) {
         if (s->remaining() < 2) {
@@ -622,10 +624,11 @@ void BlockReader::readPointLoads(LoadCase& lc, int count, bool countsKnown) {
         load.comment = std::move(head.comment);
         lc.pointLoads.push_back(std::move(load));
     }
+    if (surplus) skipRest(*s);
 }
 
-void BlockReader::readEdgeLoads(LoadCase& lc, int count, bool countsKnown) {
-    auto s = tableSection(kEdgeWords, count, countsKnown);
+void BlockReader::readEdgeLoads(LoadCase& lc, int count, bool surplus) {
+    auto s = tableSection(kEdgeWords, count);
     if (!s) return;
     for (int k = 1; k <= count; ++k) {
         if (s->remaining() < 2) {
@@ -680,6 +683,7 @@ void BlockReader::readEdgeLoads(LoadCase& lc, int count, bool countsKnown) {
         }
         lc.edgeLoads.push_back(std::move(load));
     }
+    if (surplus) skipRest(*s);
 }
 
 void BlockReader::readTemperature(LoadCase& lc) {
@@ -719,8 +723,8 @@ std::optional<int> BlockReader::readSettlements(int keywordIndex, int capacity, 
     std::map<int, double> values;
     for (int i = 1; i <= *count; ++i) {
         if (s->remaining() == 0) {
-            note(slab::format("Abschnitt %s endet nach %i von %i Einträgen, %i fehlen.",
-                              name.c_str(), i - 1, *count, *count - i + 1));
+            note(slab::format("Abschnitt %s endet vorzeitig, nur %i von %i %s gelesen.",
+                              name.c_str(), i - 1, *count, *count == 1 ? "Eintrag" : "Einträgen"));
             break;
         }
         auto t = tokens(next(*s));
@@ -772,8 +776,8 @@ std::optional<LoadCase> BlockReader::read() {
     lc.number = static_cast<std::int16_t>(number_);
 
     int counts[4] = {0, 0, 0, 0};
-    const bool countsKnown = readCounts(counts);
-    if (!countsKnown) {
+    countsKnown_ = readCounts(counts);
+    if (!countsKnown_) {
         std::fill(std::begin(counts), std::end(counts), 0);
         note("Zeile mit den Anzahlen fehlt oder ist fehlerhaft, keine Teilflächen-, Linien-, "
              "Punkt- und Randlasten übernommen.");
@@ -787,10 +791,11 @@ std::optional<LoadCase> BlockReader::read() {
         lc.title = cutUtf8(next(*s), kMaxTitle);
 
     readUniformLoads(lc);
-    readAreaLoads(lc, nt, countsKnown);
-    readLineLoads(lc, nl, countsKnown);
-    readPointLoads(lc, np, countsKnown);
-    readEdgeLoads(lc, nr, countsKnown);
+    // Entries beyond a table's capacity are passed over; the count's note names them.
+    readAreaLoads(lc, nt, counts[0] > nt);
+    readLineLoads(lc, nl, counts[2] > nl);
+    readPointLoads(lc, np, counts[1] > np);
+    readEdgeLoads(lc, nr, counts[3] > nr);
     readTemperature(lc);
 
     // Column settlements absent: none, and no settlement flag; wall movements present set it.
@@ -862,6 +867,12 @@ bool replaceEcho(const std::string& directory, const std::string& target, std::s
 std::optional<std::string> readExisting(const std::string& target, bool& unreadable) {
     unreadable = false;
     if (!slab::fileExists(target)) return std::nullopt;
+    // Something else under the name (a directory) is not read as a file.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(target, ec)) {
+        unreadable = true;
+        return std::nullopt;
+    }
     auto text = slab::readFileText(target);
     if (!text) unreadable = true;
     return text;
