@@ -443,11 +443,18 @@ std::optional<BlockReader::Section> BlockReader::tableSection(const TableWords& 
 void BlockReader::readUniformLoads(LoadCase& lc) {
     // Table order: a later section overrides an earlier one.
     if (auto s = findSection(kwEigengewicht)) {
-        float v[2];
-        if (s->remaining() > 0 && singleNumbers(tokens(next(*s)), 0, 2, v)) {
+        std::optional<double> gamma, g;
+        if (s->remaining() > 0) {
+            auto t = tokens(next(*s));
+            if (t.size() >= 2) {
+                gamma = finiteNumber(t[0]);
+                g = finiteNumber(t[1]);
+            }
+        }
+        if (gamma && g) {
             lc.selfWeight = true;
-            lc.gamma = v[0];
-            lc.g = v[1];
+            lc.gamma = *gamma;
+            lc.g = *g;
             lc.uniform = true;
             lc.constant = true;
             lc.triangular = false;
