@@ -359,7 +359,7 @@ class BlockReader {
 
     bool readCounts(int counts[4]);
     int tableCount(int given, int capacity, const TableWords& w);
-    std::optional<Section> tableSection(const TableWords& w, int count);
+    std::optional<Section> tableSection(const TableWords& w, int count, bool surplus);
     void readUniformLoads(LoadCase& lc);
     void readAreaLoads(LoadCase& lc, int count, bool surplus);
     void readLineLoads(LoadCase& lc, int count, bool surplus);
@@ -421,7 +421,8 @@ int BlockReader::tableCount(int given, int capacity, const TableWords& w) {
     return given;
 }
 
-std::optional<BlockReader::Section> BlockReader::tableSection(const TableWords& w, int count) {
+std::optional<BlockReader::Section> BlockReader::tableSection(const TableWords& w, int count,
+                                                              bool surplus) {
     auto s = findSection(w.keywordIndex);
     if (!s) {
         if (count > 0)
@@ -430,8 +431,8 @@ std::optional<BlockReader::Section> BlockReader::tableSection(const TableWords& 
         return std::nullopt;
     }
     if (count == 0) {
-        // Without a count the entries cannot be told apart; the count line's note says so.
-        if (countsKnown_ && s->remaining() > 0)
+        // A missing or negative count has its own note already.
+        if (countsKnown_ && !surplus && s->remaining() > 0)
             note(slab::format("Abschnitt %s übergangen, da die Anzahl der %s 0 ist.",
                               keyword(w.keywordIndex).c_str(), w.many));
         skipRest(*s);
@@ -488,7 +489,7 @@ void BlockReader::readUniformLoads(LoadCase& lc) {
 }
 
 void BlockReader::readAreaLoads(LoadCase& lc, int count, bool surplus) {
-    auto s = tableSection(kAreaWords, count);
+    auto s = tableSection(kAreaWords, count, surplus);
     if (!s) return;
     for (int k = 1; k <= count; ++k) {
         if (s->remaining() < 3) {
@@ -553,7 +554,7 @@ void BlockReader::readAreaLoads(LoadCase& lc, int count, bool surplus) {
 }
 
 void BlockReader::readLineLoads(LoadCase& lc, int count, bool surplus) {
-    auto s = tableSection(kLineWords, count);
+    auto s = tableSection(kLineWords, count, surplus);
     if (!s) return;
     // The number on each entry's first line is its place in the table.
     std::vector<std::optional<LineLoad>> slots(static_cast<std::size_t>(count));
@@ -603,7 +604,7 @@ void BlockReader::readLineLoads(LoadCase& lc, int count, bool surplus) {
 }
 
 void BlockReader::readPointLoads(LoadCase& lc, int count, bool surplus) {
-    auto s = tableSection(kPointWords, count);
+    auto s = tableSection(kPointWords, count, surplus);
     if (!s) return;
     for (int k = 1; k <= count; ++k) {
         if (s->remaining() < 2) {
@@ -635,7 +636,7 @@ void BlockReader::readPointLoads(LoadCase& lc, int count, bool surplus) {
 }
 
 void BlockReader::readEdgeLoads(LoadCase& lc, int count, bool surplus) {
-    auto s = tableSection(kEdgeWords, count);
+    auto s = tableSection(kEdgeWords, count, surplus);
     if (!s) return;
     for (int k = 1; k <= count; ++k) {
         if (s->remaining() < 2) {
@@ -798,11 +799,12 @@ std::optional<LoadCase> BlockReader::read() {
         lc.title = cutUtf8(next(*s), kMaxTitle);
 
     readUniformLoads(lc);
-    // Entries beyond a table's capacity are passed over; the count's note names them.
-    readAreaLoads(lc, nt, counts[0] > nt);
-    readLineLoads(lc, nl, counts[2] > nl);
-    readPointLoads(lc, np, counts[1] > np);
-    readEdgeLoads(lc, nr, counts[3] > nr);
+    // Entries beyond a table's capacity, or under a negative count, are passed over; the
+    // count's note names them.
+    readAreaLoads(lc, nt, counts[0] != nt);
+    readLineLoads(lc, nl, counts[2] != nl);
+    readPointLoads(lc, np, counts[1] != np);
+    readEdgeLoads(lc, nr, counts[3] != nr);
     readTemperature(lc);
 
     // Column settlements absent: none, and no settlement flag; wall movements present set it.

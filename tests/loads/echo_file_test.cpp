@@ -578,7 +578,7 @@ TEST(EchoReaderBadInput, TooManyCornersAreCutAndTheNextAreaStillFound) {
 TEST(EchoReaderBadInput, NegativeAndGarbledCountsAndBadBlockNumbers) {
     LoadCase lc;
     EXPECT_EQ(
-        problemsOf("LF 4\n0 -2 0 0\nTITEL\nT\n", &lc),
+        problemsOf("LF 4\n0 -2 0 0\nTITEL\nT\nPUNKTLASTEN\n1 \nMoment 1 1 0 0 0 1\n", &lc),
         std::vector<std::string>{"LF 4: Anzahl der Punktlasten (-2) ungültig, keine übernommen."});
     EXPECT_EQ(lc.title, "T");
 
