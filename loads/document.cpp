@@ -99,8 +99,9 @@ LoadEditor::LoadEditor(Paths paths, ui::Ui& ui, std::function<std::int64_t()> cl
     reportProblems(problems, kTitleHinweis);
     memory_ = decodeMemory(slab::readFileBytes(paths_.workDirectory + kMemoryFile + paths_.suffix));
 
+    // The load case asked for on the command line when it is listed, else the first listed.
     int n = 0;
-    if (paths_.requestedLoadCase >= 1 && paths_.requestedLoadCase <= diary_.count())
+    if (diary_.entryOf(paths_.requestedLoadCase) != 0)
         n = paths_.requestedLoadCase;
     else if (diary_.count() >= 1)
         n = diary_.numbers[0];

@@ -166,10 +166,11 @@ TEST(LoadEditor, RestartOpensTheFirstListedLoadCaseWithItsHeader) {
     EXPECT_EQ(ed->loads().elementLoads[5].v[0], 2.5f);
     EXPECT_EQ(ed->loads().elementLoads[5].v[slab::ElementLoadRecord::kEdgeLoad + 1], 7.0f);
 
-    // the command line chooses a listed load case
+    // the command line chooses a listed load case by its number, not by its place in the list
     ui::ScriptedUi ui2;
-    EXPECT_EQ(editorOn(p, ui2, 2)->caption(), "Position P1  LF 1");
-    EXPECT_EQ(editorOn(p, ui2, 5)->caption(), "Position P1  LF 3"); // beyond the count: entry 1
+    EXPECT_EQ(editorOn(p, ui2, 1)->caption(), "Position P1  LF 1");
+    EXPECT_EQ(editorOn(p, ui2, 3)->caption(), "Position P1  LF 3");
+    EXPECT_EQ(editorOn(p, ui2, 2)->caption(), "Position P1  LF 3"); // not listed: the first one
 
     ASSERT_TRUE(ed->openLoadCase(7));
     EXPECT_EQ(ed->caption(), "Position P1  Der LF 7 ist nicht definiert.");

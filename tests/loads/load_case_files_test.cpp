@@ -79,7 +79,9 @@ TEST(LoadCaseFiles, HeaderLayout) {
                          {292, 40}, {352, 1}, {355, 2}, {358, 1}, {364, 1}})
         for (int k = 0; k < n; ++k) used[at + k] = true;
     for (std::size_t k = 0; k < b.size(); ++k) {
-        if (!used[k]) EXPECT_EQ(b[k], 0) << "byte " << k;
+        if (!used[k]) {
+            EXPECT_EQ(b[k], 0) << "byte " << k;
+        }
     }
 
     auto counts = decodeHeaderCounts(b);

@@ -1,0 +1,150 @@
+// The load editor's console: scripted sessions from the command line to the files they write.
+#include "common/binary_io.hpp"
+#include "common/file_io.hpp"
+#include "solver/example_slab.hpp"
+#include "tests/support/test_support.hpp"
+#include "ui/daskel/daskel_console.hpp"
+
+#include <filesystem>
+#include <memory>
+#include <sstream>
+
+namespace {
+
+struct Session {
+    int status = 0;
+    std::string out;
+};
+
+// A position P1 holding the 3 x 2 m example slab of 3 x 2 elements (12 nodes).
+struct Position {
+    testsupport::TempDir data;
+    testsupport::TempDir work;
+    Position() {
+        std::filesystem::create_directories(dir());
+        slab::ExampleSlab s;
+        s.nx = 3;
+        s.ny = 2;
+        s.width = 3;
+        s.height = 2;
+        auto m = std::make_unique<slab::SolverModel>();
+        slab::buildExampleSlab(s, *m);
+        EXPECT_TRUE(slab::writeModelFiles(*m, dir(), 50));
+    }
+    std::string dir() const { return data.str() + "SDIRFEMP1/"; }
+    std::string commandLine() const { return ".P1 @" + data.str(); }
+    Session run(const std::string& script) const {
+        std::istringstream in(script);
+        std::ostringstream out;
+        ui::LineInput input(in);
+        Session s;
+        s.status = daskel::runConsole(commandLine(), work.str(), input, out);
+        s.out = out.str();
+        return s;
+    }
+    double nodalLoad(int loadCase, int node, int field) const {
+        auto b = slab::readFileBytes(dir() + "KNOTEN2LF" + std::to_string(loadCase)).value();
+        return slab::getLE<double>(b.data() + (node - 1) * 120 + field * 8);
+    }
+};
+
+bool contains(const std::string& s, const std::string& part) {
+    return s.find(part) != std::string::npos;
+}
+
+} // namespace
+
+TEST(DaskelConsole, EnterSaveAndReopen) {
+    Position p;
+    Session r = p.run("hilfe\n"
+                      "gleichlast gamma=25 g=1,5\n"
+                      "knotenlast 6 p=12,5 w=0,001\n"
+                      "kantenlast 2 3 4\n"
+                      "speichern nr=1 titel=Eigengewicht und Belag\n"
+                      "zeige\n"
+                      "beenden\n");
+    EXPECT_EQ(r.status, 0);
+    for (const char* command : {"neu", "oeffnen", "speichern", "loeschen", "import", "gleichlast",
+                                "elementlast", "kantenlast", "knotenlast", "lasten-loeschen",
+                                "einfluss-knoten", "einfluss-element", "einfluss-schnitt",
+                                "beenden", "hilfe"})
+        EXPECT_TRUE(contains(r.out, std::string("\n  ") + command + " ")) << command;
+    EXPECT_TRUE(contains(r.out, "Position P1: 12 Knoten, 6 Elemente\n")) << r.out;
+    EXPECT_TRUE(contains(r.out, "Gleichlast: 6,50 kN/m2\n"));
+    EXPECT_TRUE(contains(r.out, "LF 1 gespeichert.\n"));
+    EXPECT_TRUE(contains(r.out, "Titel: Eigengewicht und Belag\n"));
+    EXPECT_TRUE(contains(r.out, "Lastfälle: 1\n"));
+    EXPECT_EQ(p.nodalLoad(1, 6, 6), 12.5);
+    EXPECT_EQ(p.nodalLoad(1, 6, 1), static_cast<double>(0.001f)); // cells are single precision
+
+    // the next start opens LF 1; the tables show values with a decimal comma
+    r = p.run("knotenlasten\nelementlasten\n");
+    EXPECT_TRUE(contains(r.out, "Status: Position P1  LF 1\n"));
+    EXPECT_TRUE(contains(r.out, "     6     0,00     0,00     0,00     0,00    12,50     0,00"))
+        << r.out;
+    EXPECT_TRUE(contains(r.out, "       2       6,50       0,00       0,00       4,00       0,00\n"));
+}
+
+TEST(DaskelConsole, BadInputChangesNothing) {
+    Position p;
+    Session r = p.run("speichern nr=1 titel=leer\n"
+                      "knotenlast 6 p=abc\n"
+                      "knotenlast 6 q=1\n"
+                      "elementlast 7 1\n"
+                      "kantenlast 1 5 1\n"
+                      "speichern nr=100 titel=x\n"
+                      "oeffnen x\n"
+                      "einfluss-knoten 3 groesse=mzz\n"
+                      "einfluss-schnitt groesse=mxx art=teil von=1 bis=6 s=0\n"
+                      "loeschen 8\n");
+    EXPECT_TRUE(contains(r.out, "Fehler: p: \"abc\" ist keine Zahl; nichts wurde geändert.\n"));
+    EXPECT_TRUE(contains(r.out, "Fehler: Unbekanntes Feld \"q\".\n"));
+    EXPECT_TRUE(contains(r.out, "Fehler: Element 7 gibt es nicht; die Platte hat die Elemente 1 bis 6.\n"));
+    EXPECT_TRUE(contains(r.out, "Fehler: Kante muß zwischen 1 und 4 liegen!\n"));
+    EXPECT_TRUE(contains(r.out, "Fehler: Die Lastfallnummer muß zwischen 1 und 99 liegen.\n"));
+    EXPECT_TRUE(contains(r.out, "Fehlende Eingabe: Aufruf: oeffnen N\n"));
+    EXPECT_TRUE(contains(r.out, "Fehlende Eingabe: groesse= muß eine der Größen mxx|myy|mxy|qx|qy|w|w,x|w,y|w,xy|vx|vy sein.\n"));
+    EXPECT_TRUE(contains(r.out, "Fehler: Gewählte Elemente liegen nicht in einem Schnitt!\n")) << r.out;
+    EXPECT_TRUE(contains(r.out, "Fehler: Der LF 8 ist nicht definiert.\n"));
+    for (int n = 1; n <= 12; ++n)
+        for (int f = 0; f < 15; ++f) EXPECT_EQ(p.nodalLoad(1, n, f), 0.0);
+    EXPECT_FALSE(slab::fileExists(p.dir() + "PL0100.P1"));
+}
+
+TEST(DaskelConsole, InfluenceOfTheDeflectionAtANode) {
+    Position p;
+    // node 6 is inside the mesh: the mean of four vectors, each a unit force at the node
+    Session r = p.run("knotenlast 1 p=5\n"
+                      "einfluss-knoten 6 groesse=w\n"
+                      "j\n"
+                      "speichern nr=2 titel=Einflussfläche w Knoten 6\n");
+    EXPECT_TRUE(contains(r.out, "Achtung: Achtung!  Alle vorhandenen Lasten werden gelöscht!\n"));
+    for (int n = 1; n <= 12; ++n) {
+        EXPECT_NEAR(p.nodalLoad(2, n, 6), n == 6 ? 1.0 : 0.0, 1e-15) << n;
+        for (int f : {7, 8, 9}) EXPECT_NEAR(p.nodalLoad(2, n, f), 0.0, 1e-15);
+    }
+    // cancelled: the loads stay
+    r = p.run("einfluss-element 1 groesse=mxx\na\n");
+    EXPECT_NEAR(p.nodalLoad(2, 6, 6), 1.0, 1e-15);
+}
+
+TEST(DaskelConsole, UnsavedChangesAtTheEndOfInput) {
+    Position p;
+    Session r = p.run("gleichlast gamma=25 g=0\n");
+    EXPECT_TRUE(contains(r.out, "Speichern ?: Sollen die Eingaben gespeichert werden?\n"));
+    EXPECT_TRUE(contains(r.out, "Die Eingaben wurden nicht gespeichert.\n"));
+    EXPECT_FALSE(slab::fileExists(p.dir() + "DIARY.P1"));
+
+    // answered yes, a new load case asks for its number
+    r = p.run("gleichlast gamma=25 g=0\nbeenden\nj\n4\n");
+    EXPECT_TRUE(slab::fileExists(p.dir() + "PL04.P1"));
+}
+
+TEST(DaskelConsole, MissingCommandLine) {
+    testsupport::TempDir work;
+    std::istringstream in("");
+    std::ostringstream out;
+    ui::LineInput input(in);
+    EXPECT_EQ(daskel::runConsole("", work.str(), input, out), 1);
+    EXPECT_EQ(out.str(), "Fehlende Eingabe: Kommandozeile: .POS @Datenpfad\\ \n");
+}
