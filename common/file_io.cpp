@@ -15,7 +15,11 @@ namespace {
 
 // Reads the whole file in one call where its size is known; streams otherwise.
 template <class Buffer> std::optional<Buffer> readWhole(const std::string& path) {
-    std::ifstream in(resolveCaseInsensitive(path), std::ios::binary | std::ios::ate);
+    const std::string name = resolveCaseInsensitive(path);
+    // A directory opens as a stream on Linux and reports a size of no meaning.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(name, ec)) return std::nullopt;
+    std::ifstream in(name, std::ios::binary | std::ios::ate);
     if (!in) return std::nullopt;
     Buffer data;
     const std::streamoff size = in.tellg();

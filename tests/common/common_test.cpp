@@ -98,6 +98,14 @@ TEST(FileIo, EmptyContentsMakeAnEmptyFile) {
     EXPECT_EQ(readFileBytes(dir.str() + "leer").value_or(std::vector<std::uint8_t>{1}).size(), 0u);
 }
 
+// A directory where a file is expected is not a file, however the stream library opens it.
+TEST(FileIo, ADirectoryIsNotReadAsAFile) {
+    testsupport::TempDir dir;
+    std::filesystem::create_directory(dir.path() / "ECHO_L.P1");
+    EXPECT_FALSE(readFileBytes(dir.str() + "ECHO_L.P1"));
+    EXPECT_FALSE(readFileText(dir.str() + "echo_l.p1"));
+}
+
 TEST(FileIo, FailedWriteLeavesNoFileBehind) {
     testsupport::TempDir dir;
     EXPECT_FALSE(writeFileAtomic(dir.str() + "gibtsnicht/datei", std::string("x")));
