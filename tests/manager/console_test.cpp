@@ -197,4 +197,63 @@ TEST(TarvikProgram, PipedScriptDrivesMorvelAndVintor) {
     EXPECT_LT(solved, protocol);
 }
 
+// The road of one slab: tarvik creates the position, morvel generates a 10 m x 8 m mesh with a
+// 2 m x 2 m opening and hinges its outer edge, daskel enters self weight and surcharge and a
+// nodal force, vintor computes; then the protocol restarts daskel on the load case.
+TEST(TarvikProgram, RoadOfOneSlabThroughAllFourPrograms) {
+    const char* bin = std::getenv("SLAB_BIN");
+    if (!bin) GTEST_SKIP() << "SLAB_BIN not set";
+    for (const char* program : {"tarvik", "morvel", "daskel", "vintor"})
+        if (!exists(std::string(bin) + "/" + program)) GTEST_SKIP() << program << " not built";
+    testsupport::TempDir work;
+    const std::string script = "datenpfad " + work.str() + "daten\n"
+                               "neu DEMO\n"
+                               "geometrie nx=10 ny=8 dx=1 dy=1 e=30000000 nu=0,2 d=0,2\n"
+                               "mehrere\n"
+                               "fenster 5,5 2,5 8,5 5,5\n"
+                               "mehrere\n"
+                               "lager art=gelenkig\n"
+                               "rand\n"
+                               "ende\n"
+                               "speichern\n"
+                               "beenden\n"
+                               "belastung\n"
+                               "gleichlast gamma=25 g=1,5\n"
+                               "knotenlast 30 p=12,5\n"
+                               "speichern nr=1 titel=Eigengewicht und Belag\n"
+                               "beenden\n"
+                               "rechnen\n"
+                               "lf 1\n"
+                               "start\n"
+                               "ende\n"
+                               "protokoll\n"
+                               "protokoll 1\n"
+                               "zeige\n"
+                               "beenden\n"
+                               "beenden\n";
+    ASSERT_TRUE(slab::writeFileAtomic(work.str() + "script", script));
+    const std::string cmd = "cd '" + work.str() + "' && PATH=/usr/bin:/bin '" + bin +
+                            "/tarvik' < script > out.txt 2>&1";
+    ASSERT_EQ(std::system(cmd.c_str()), 0);
+    const std::string out = slab::readFileText(work.str() + "out.txt").value_or("");
+    const std::string dir = work.str() + "daten/SDIRFEMDEMO/";
+
+    // 76 elements of 1 m² under 25 · 0.2 + 1.5 = 6.5 kN/m², and 12.5 kN at node 30
+    const std::string report = slab::readFileText(dir + "OUTPUTFEM.txt").value_or("");
+    EXPECT_TRUE(contains(report, "Summe der Vertikalkräfte (LF p):\t506.50\n")) << out;
+    EXPECT_TRUE(contains(report, "Summe der äquiv. Knotenkräfte (FEM):\t506.50\n"));
+    EXPECT_TRUE(contains(report, "Summe der äquiv. Lagerkräfte (FEM):\t-506.50\n"));
+    EXPECT_TRUE(contains(report, "Das globale Gleichgewicht ist erfüllt!"));
+    for (const char* f : {"Knoten3LF1", "Elemente3LF1", "Info", "Aussenkanten2LF1", "D1.TXT",
+                          "ECHO_G.DEMO", "ECHO_L.DEMO", "DIARY.DEMO", "PL01.DEMO"})
+        EXPECT_TRUE(slab::fileExists(dir + f)) << f;
+
+    // the time table holds daskel's record; its protocol line restarts daskel on load case 1
+    EXPECT_TRUE(contains(out, "Eingabe LF 1\n")) << out;
+    const auto restarted = out.find("Status: Position DEMO  LF 1\nPosition DEMO: 98 Knoten, 76 Elemente\n",
+                                    out.find("Protokoll (1 Zeilen)"));
+    ASSERT_NE(restarted, std::string::npos) << out;
+    EXPECT_TRUE(contains(out.substr(restarted), "Titel: Eigengewicht und Belag\n"));
+}
+
 } // namespace
