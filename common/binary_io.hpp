@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <string>
+#include <string_view>
 #include <type_traits>
 #include <vector>
 
@@ -21,7 +23,8 @@ template <class T> void putLE(std::uint8_t* p, T v) {
     } else {
         using U = std::make_unsigned_t<T>;
         U u = static_cast<U>(v);
-        for (std::size_t i = 0; i < sizeof(T); ++i) p[i] = static_cast<std::uint8_t>(u >> (8 * i));
+        for (std::size_t i = 0; i < sizeof(T); ++i)
+            p[i] = static_cast<std::uint8_t>(u >> (8 * i));
     }
 }
 
@@ -33,10 +36,18 @@ template <class T> T getLE(const std::uint8_t* p) {
     } else {
         using U = std::make_unsigned_t<T>;
         U u = 0;
-        for (std::size_t i = 0; i < sizeof(T); ++i) u |= static_cast<U>(U(p[i]) << (8 * i));
+        for (std::size_t i = 0; i < sizeof(T); ++i)
+            u |= static_cast<U>(U(p[i]) << (8 * i));
         return static_cast<T>(u);
     }
 }
+
+/// Writes text into a NUL-terminated text field of `width` bytes at p: at most width - 1
+/// characters, the rest of the field zero.
+void putTextField(std::uint8_t* p, std::size_t width, std::string_view text);
+
+/// The text of a NUL-terminated field of `width` bytes at p; all of it when it holds no NUL.
+std::string getTextField(const std::uint8_t* p, std::size_t width);
 
 /// Field visitor that decodes a record from bytes; see the record field tables.
 struct FieldReader {

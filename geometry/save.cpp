@@ -181,7 +181,7 @@ markDiary(const std::optional<std::vector<std::uint8_t>>& old) {
 
 std::vector<std::uint8_t> encodeExt(const std::string& suffix) {
     std::vector<std::uint8_t> bytes(kExtSize, 0);
-    std::copy_n(suffix.begin(), std::min(suffix.size(), kExtSize - 1), bytes.begin());
+    slab::putTextField(bytes.data(), kExtSize, suffix);
     return bytes;
 }
 

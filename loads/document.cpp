@@ -64,8 +64,10 @@ std::optional<Paths> startPaths(const std::string& commandLine, const std::strin
         dataPath = lines.size() > 0 ? lines[0] : "";
         suffix = lines.size() > 1 ? lines[1] : "";
     }
-    while (!suffix.empty() && suffix.back() == ' ') suffix.pop_back();
-    while (!suffix.empty() && suffix.front() == ' ') suffix.erase(0, 1);
+    while (!suffix.empty() && suffix.back() == ' ')
+        suffix.pop_back();
+    while (!suffix.empty() && suffix.front() == ' ')
+        suffix.erase(0, 1);
     std::string name = !suffix.empty() && suffix[0] == '.' ? suffix.substr(1) : suffix;
     if (auto why = slab::positionNameError(name)) {
         box.message("Fehlende Eingabe", *why + " Kommandozeile: .POS @Datenpfad\\ ");
@@ -133,7 +135,8 @@ void LoadEditor::setCaption(std::string caption) {
 void LoadEditor::reportProblems(const std::vector<std::string>& problems, const char* title) {
     if (problems.empty()) return;
     std::string text;
-    for (const std::string& p : problems) text += (text.empty() ? "" : " ") + p;
+    for (const std::string& p : problems)
+        text += (text.empty() ? "" : " ") + p;
     ui_.message(title, text);
 }
 
@@ -192,8 +195,8 @@ void LoadEditor::writeLoads() {
     if (lc_.number == 0) return; // a new load case has no files until it is saved
     auto failed = writeLoadFiles(paths_.positionDirectory, lc_.number, model_, loads_);
     for (const std::string& name : failed)
-        ui_.message(kTitleFehler, slab::format("Die Datei %s konnte nicht geschrieben werden.",
-                                                name.c_str()));
+        ui_.message(kTitleFehler,
+                    slab::format("Die Datei %s konnte nicht geschrieben werden.", name.c_str()));
 }
 
 void LoadEditor::selfWeight(double gamma, double g) {
@@ -319,7 +322,8 @@ bool LoadEditor::saveSequence(int n) {
     lc_.edgeLoadFlag = lc_.nr() > 0;
     std::vector<std::string> failed;
     auto write = [&](const std::string& path, const std::vector<std::uint8_t>& bytes) {
-        if (!slab::writeFileAtomic(path, bytes)) failed.push_back(fs::path(path).filename().string());
+        if (!slab::writeFileAtomic(path, bytes))
+            failed.push_back(fs::path(path).filename().string());
     };
 
     // The load case list: a listed number gets its marker, a new one goes to the end.
@@ -360,7 +364,8 @@ bool LoadEditor::saveSequence(int n) {
 
     if (!failed.empty()) {
         std::string names;
-        for (const std::string& f : failed) names += (names.empty() ? "" : ", ") + f;
+        for (const std::string& f : failed)
+            names += (names.empty() ? "" : ", ") + f;
         ui_.message(kTitleFehler, slab::format("LF %i: Nicht geschrieben: %s", n, names.c_str()));
         return false;
     }
@@ -376,7 +381,8 @@ bool LoadEditor::deleteLoadCases(const std::vector<int>& numbers) {
         }
     }
     std::vector<bool> keep(diary_.numbers.size(), true);
-    for (int n : numbers) keep[diary_.entryOf(n) - 1] = false;
+    for (int n : numbers)
+        keep[diary_.entryOf(n) - 1] = false;
 
     std::vector<std::int16_t> listed(diary_.numbers.begin(), diary_.numbers.end());
     if (!removeEchoBlocks(paths_.positionDirectory, paths_.suffix, listed, keep, ui_))
@@ -390,7 +396,8 @@ bool LoadEditor::deleteLoadCases(const std::vector<int>& numbers) {
 
     for (int n : numbers) {
         std::string header = positionFile(headerFileName(n, paths_.suffix));
-        auto counts = decodeHeaderCounts(slab::readFileBytes(header).value_or(std::vector<std::uint8_t>{}));
+        auto counts =
+            decodeHeaderCounts(slab::readFileBytes(header).value_or(std::vector<std::uint8_t>{}));
         removeFile(header);
         std::string lf = slab::format("0%i%s", n, paths_.suffix.c_str());
         if (counts && counts->edgeLoadFlag) {
@@ -411,12 +418,13 @@ bool LoadEditor::deleteLoadCases(const std::vector<int>& numbers) {
         }
         int v = diary_.entryOf(n);
         diary_.numbers.erase(diary_.numbers.begin() + (v - 1));
-        for (int w = v; w < kMaxLoadCase; ++w) diary_.marker[w] = diary_.marker[w + 1];
+        for (int w = v; w < kMaxLoadCase; ++w)
+            diary_.marker[w] = diary_.marker[w + 1];
         diary_.marker[kMaxLoadCase] = 0;
     }
     if (!slab::writeFileAtomic(positionFile(kDiaryFile + paths_.suffix), encodeDiary(diary_)))
         ui_.message(kTitleFehler, slab::format("Die Datei %s%s konnte nicht geschrieben werden.",
-                                                kDiaryFile, paths_.suffix.c_str()));
+                                               kDiaryFile, paths_.suffix.c_str()));
     removeFile(positionFile(kDeleteListFile + paths_.suffix));
 
     if (std::find(numbers.begin(), numbers.end(), lc_.number) != numbers.end()) newLoadCase();
@@ -471,7 +479,8 @@ bool LoadEditor::importAll() {
     }
     auto bytes = slab::readFileBytes(*path);
     if (!bytes) {
-        ui_.message(kTitleFehler, slab::format("Die Datei %s kann nicht gelesen werden.", path->c_str()));
+        ui_.message(kTitleFehler,
+                    slab::format("Die Datei %s kann nicht gelesen werden.", path->c_str()));
         return false;
     }
     std::string name = fs::path(*path).filename().string();
@@ -480,14 +489,15 @@ bool LoadEditor::importAll() {
     reportEchoImport(imported, name, ui_);
     // A copy only in the working directory is kept with the position.
     std::string inPosition = positionFile(kArchiveFile + paths_.suffix);
-    if (*path != inPosition && !slab::fileExists(inPosition)) slab::writeFileAtomic(inPosition, *bytes);
+    if (*path != inPosition && !slab::fileExists(inPosition))
+        slab::writeFileAtomic(inPosition, *bytes);
 
     int saved = 0;
     for (const EchoBlock& block : imported.blocks) {
         if (diary_.entryOf(block.number) == 0 && diary_.count() >= kMaxLoadCase) {
             ui_.message(kTitleFehler, slab::format("LF %i wurde nicht übernommen: die Liste der "
-                                                    "Lastfälle ist voll (%i Lastfälle).",
-                                                    block.number, kMaxLoadCase));
+                                                   "Lastfälle ist voll (%i Lastfälle).",
+                                                   block.number, kMaxLoadCase));
             continue;
         }
         resetLoadCase();
@@ -504,8 +514,7 @@ bool LoadEditor::importAll() {
         if (saveSequence(block.number)) ++saved;
     }
     storeImportStamp(*path);
-    if (!imported.blocks.empty())
-        readLoadCase(imported.blocks.back().number);
+    if (!imported.blocks.empty()) readLoadCase(imported.blocks.back().number);
     ui_.status(slab::format("%i Lastfälle aus %s übernommen.", saved, name.c_str()));
     return true;
 }

@@ -62,7 +62,8 @@ void clearAllLoads(LoadCase& lc, LoadTables& loads, const SlabModel& model) {
     for (int e = 1; e <= model.elementCount; ++e) {
         ElementLoadRecord& r = loads.elementLoads[e];
         r.v[ElementLoadRecord::kAreaLoad] = 0;
-        for (int k = 0; k < 4; ++k) r.v[ElementLoadRecord::kEdgeLoad + k] = 0;
+        for (int k = 0; k < 4; ++k)
+            r.v[ElementLoadRecord::kEdgeLoad + k] = 0;
         for (int corner : model.elements[e].node) {
             NodalLoadRecord& n = loads.nodeLoads[corner];
             for (int k = 0; k < 4; ++k) {
@@ -76,7 +77,9 @@ void clearAllLoads(LoadCase& lc, LoadTables& loads, const SlabModel& model) {
 }
 
 std::optional<std::string> elementError(const SlabModel& model, int element) {
-    if (model.elementCount == 0) return "Die Position hat keine Elemente; bitte erst die Platte im Geometrieprogramm speichern.";
+    if (model.elementCount == 0)
+        return "Die Position hat keine Elemente; bitte erst die Platte im Geometrieprogramm "
+               "speichern.";
     if (element < 1 || element > model.elementCount)
         return slab::format("Element %i gibt es nicht; die Platte hat die Elemente 1 bis %i.",
                             element, model.elementCount);
@@ -90,7 +93,9 @@ std::optional<std::string> edgeError(const SlabModel& model, int element, int ed
 }
 
 std::optional<std::string> nodeError(const SlabModel& model, int node) {
-    if (model.nodeCount == 0) return "Die Position hat keine Knoten; bitte erst die Platte im Geometrieprogramm speichern.";
+    if (model.nodeCount == 0)
+        return "Die Position hat keine Knoten; bitte erst die Platte im Geometrieprogramm "
+               "speichern.";
     if (node < 1 || node > model.nodeCount)
         return slab::format("Knoten %i gibt es nicht; die Platte hat die Knoten 1 bis %i.", node,
                             model.nodeCount);
@@ -101,7 +106,8 @@ void setNodeValues(LoadTables& loads, int node, const NodeValues& values) {
     NodalLoadRecord& r = loads.nodeLoads[node];
     for (int c = 0; c < 8; ++c) {
         if (!values[c]) continue;
-        std::size_t field = c < 4 ? NodalLoadRecord::kPrescribed + c : NodalLoadRecord::kLoad + c - 4;
+        std::size_t field =
+            c < 4 ? NodalLoadRecord::kPrescribed + c : NodalLoadRecord::kLoad + c - 4;
         r.v[field] = *values[c];
     }
 }
@@ -120,7 +126,9 @@ std::optional<float> cellValue(std::string text) {
     return static_cast<float>(*v);
 }
 
-std::string cellText(double value) { return slab::withDecimalComma(slab::format("%.2f", value)); }
+std::string cellText(double value) {
+    return slab::withDecimalComma(slab::format("%.2f", value));
+}
 
 std::vector<std::string> writeLoadFiles(const std::string& positionDirectory, int loadCase,
                                         const SlabModel& model, const LoadTables& loads) {
@@ -134,14 +142,14 @@ std::vector<std::string> writeLoadFiles(const std::string& positionDirectory, in
     return failed;
 }
 
-LoadTables readLoadFiles(const std::string& positionDirectory, int loadCase,
-                         const SlabModel& model, std::vector<std::string>& problems) {
+LoadTables readLoadFiles(const std::string& positionDirectory, int loadCase, const SlabModel& model,
+                         std::vector<std::string>& problems) {
     LoadTables t = emptyLoadTables(model);
     auto check = [&](const std::string& name, slab::RowsRead read, int count) {
         if (read.opened && static_cast<int>(read.rows) < count)
-            problems.push_back(slab::format(
-                "Die Datei %s enthält %zu statt %i Datensätze; die übrigen sind 0.",
-                name.c_str(), read.rows, count));
+            problems.push_back(
+                slab::format("Die Datei %s enthält %zu statt %i Datensätze; die übrigen sind 0.",
+                             name.c_str(), read.rows, count));
     };
     std::string nodes = slab::loadCaseFileName(slab::files::kNodalLoads, loadCase);
     std::string elements = slab::loadCaseFileName(slab::files::kElementLoads, loadCase);

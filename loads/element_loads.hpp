@@ -51,7 +51,7 @@ std::vector<std::string> writeLoadFiles(const std::string& positionDirectory, in
 
 /// Reads both load files of load case n into tables sized for the model; a missing or short
 /// file leaves its rows zero. Problems (short files) are described in `problems`.
-LoadTables readLoadFiles(const std::string& positionDirectory, int loadCase,
-                         const SlabModel& model, std::vector<std::string>& problems);
+LoadTables readLoadFiles(const std::string& positionDirectory, int loadCase, const SlabModel& model,
+                         std::vector<std::string>& problems);
 
 } // namespace daskel

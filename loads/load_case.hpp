@@ -52,7 +52,13 @@ struct LineLoad {
     std::string comment;
 };
 
-enum class PointLoadKind : std::uint8_t { Force = 0, Moment = 1, Kink = 2, Rotation = 3, Offset = 4 };
+enum class PointLoadKind : std::uint8_t {
+    Force = 0,
+    Moment = 1,
+    Kink = 2,
+    Rotation = 3,
+    Offset = 4
+};
 
 /// A point load ("Punktlast").
 struct PointLoad {
@@ -118,9 +124,13 @@ struct LoadCase {
 
 /// The header and all tables of a new load case: counts 0, values 0, flags cleared, no title,
 /// number 0. (The element and node loads are reset by their own tables.)
-inline void resetLoadCase(LoadCase& lc) { lc = LoadCase{}; }
+inline void resetLoadCase(LoadCase& lc) {
+    lc = LoadCase{};
+}
 
 /// True when n is a load case number the editor accepts (1 to 99).
-inline bool validLoadCaseNumber(int n) { return n >= 1 && n <= kMaxLoadCase; }
+inline bool validLoadCaseNumber(int n) {
+    return n >= 1 && n <= kMaxLoadCase;
+}
 
 } // namespace daskel

@@ -21,18 +21,19 @@ constexpr std::size_t kPlUniform = 352, kPlTriangular = 354, kPlConstant = 355, 
                       kPlTemperature = 358, kPlSettlement = 363, kPlSelfWeight = 364;
 
 // Offsets of DIARY: entry v at 2 + 2v, its marker at 202 + v.
-constexpr std::size_t diaryEntry(int v) { return 2 + 2 * static_cast<std::size_t>(v); }
-constexpr std::size_t diaryMarker(int v) { return 202 + static_cast<std::size_t>(v); }
+constexpr std::size_t diaryEntry(int v) {
+    return 2 + 2 * static_cast<std::size_t>(v);
+}
+constexpr std::size_t diaryMarker(int v) {
+    return 202 + static_cast<std::size_t>(v);
+}
 
 constexpr std::size_t kStampSize = 36, kStampSizeField = 16, kStampTime = 24;
 constexpr std::size_t kMemoryGamma = 48, kMemoryG = 52;
 
-// Copies text into a NUL-terminated field of `width` bytes (at most width - 1 characters).
 void putText(std::vector<std::uint8_t>& bytes, std::size_t offset, std::size_t width,
              const std::string& text) {
-    std::size_t n = std::min(text.size(), width - 1);
-    std::memcpy(bytes.data() + offset, text.data(), n);
-    bytes[offset + n] = 0;
+    slab::putTextField(bytes.data() + offset, width, text);
 }
 
 } // namespace
@@ -47,7 +48,8 @@ std::vector<std::uint8_t> encodeHeader(const LoadCase& lc) {
     slab::putLE<std::int16_t>(p + kPlNp, static_cast<std::int16_t>(lc.np()));
     slab::putLE<std::int16_t>(p + kPlNt, static_cast<std::int16_t>(lc.nt()));
     std::int16_t areaPoints = 0;
-    for (const AreaLoad& a : lc.areaLoads) areaPoints = static_cast<std::int16_t>(areaPoints + a.corners.size());
+    for (const AreaLoad& a : lc.areaLoads)
+        areaPoints = static_cast<std::int16_t>(areaPoints + a.corners.size());
     slab::putLE<std::int16_t>(p + 12, areaPoints);
     slab::putLE<std::int16_t>(p + kPlNl, static_cast<std::int16_t>(lc.nl()));
     slab::putLE<std::int16_t>(p + kPlNumber, lc.number);
@@ -96,9 +98,9 @@ Diary decodeDiary(const std::vector<std::uint8_t>& bytes, std::vector<std::strin
     const std::uint8_t* p = d.image.data();
     int count = slab::getLE<std::int16_t>(p);
     if (count < 0 || count > kMaxLoadCase) {
-        problems.push_back(slab::format(
-            "Die Liste der Lastfälle nennt %i Einträge; gelesen werden höchstens %i.", count,
-            kMaxLoadCase));
+        problems.push_back(
+            slab::format("Die Liste der Lastfälle nennt %i Einträge; gelesen werden höchstens %i.",
+                         count, kMaxLoadCase));
         count = std::clamp(count, 0, kMaxLoadCase);
     }
     for (int v = 1; v <= count; ++v) {
@@ -122,7 +124,8 @@ std::vector<std::uint8_t> encodeDiary(const Diary& d) {
     slab::putLE<std::int16_t>(p, static_cast<std::int16_t>(d.count()));
     for (int v = 1; v <= kMaxLoadCase; ++v) {
         bool used = v <= d.count();
-        slab::putLE<std::int16_t>(p + diaryEntry(v), used ? static_cast<std::int16_t>(d.numbers[v - 1]) : 0);
+        slab::putLE<std::int16_t>(p + diaryEntry(v),
+                                  used ? static_cast<std::int16_t>(d.numbers[v - 1]) : 0);
         p[diaryMarker(v)] = used ? d.marker[v] : 0;
     }
     return b;
@@ -169,8 +172,12 @@ std::vector<std::uint8_t> encodeLast(int loadCase, const std::string& suffix,
     return b;
 }
 
-float Memory::gamma() const { return present ? slab::getLE<float>(image.data() + kMemoryGamma) : 25.0f; }
-float Memory::g() const { return present ? slab::getLE<float>(image.data() + kMemoryG) : 1.5f; }
+float Memory::gamma() const {
+    return present ? slab::getLE<float>(image.data() + kMemoryGamma) : 25.0f;
+}
+float Memory::g() const {
+    return present ? slab::getLE<float>(image.data() + kMemoryG) : 1.5f;
+}
 
 void Memory::setSelfWeight(float gammaValue, float gValue) {
     slab::putLE<float>(image.data() + kMemoryGamma, gammaValue);

@@ -45,7 +45,7 @@ std::optional<HeaderCounts> decodeHeaderCounts(const std::vector<std::uint8_t>& 
 /// The list of defined load cases in the order of their first save.
 struct Diary {
     static constexpr std::size_t kSize = 402;
-    std::vector<int> numbers;                        ///< entries 1 to count, at most 99
+    std::vector<int> numbers;                            ///< entries 1 to count, at most 99
     std::array<std::uint8_t, kMaxLoadCase + 1> marker{}; ///< marker of entry v at v
     std::vector<std::uint8_t> image = std::vector<std::uint8_t>(kSize, 0); ///< reserved bytes
 

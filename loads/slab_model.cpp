@@ -17,7 +17,8 @@ SlabModel readSlabModel(const std::string& positionDirectory, std::vector<std::s
         return m;
     }
     auto inRange = [](int n, int most) { return n >= 0 && n <= most; };
-    if (!inRange(counts->nodeCount, slab::kMaxNodes) || !inRange(counts->elementCount, slab::kMaxElements)) {
+    if (!inRange(counts->nodeCount, slab::kMaxNodes) ||
+        !inRange(counts->elementCount, slab::kMaxElements)) {
         problems.push_back(slab::format(
             "Die Datei PARAMETER nennt %i Knoten und %i Elemente; zulässig sind je 0 bis %i.",
             counts->nodeCount, counts->elementCount, slab::kMaxNodes));
@@ -31,24 +32,27 @@ SlabModel readSlabModel(const std::string& positionDirectory, std::vector<std::s
     auto complete = [&](std::string_view name, slab::RowsRead r, int count) {
         if (count == 0) return true;
         if (!r.opened) {
-            problems.push_back(slab::format("Die Datei %s fehlt im Datenpfad!",
-                                            std::string(name).c_str()));
+            problems.push_back(
+                slab::format("Die Datei %s fehlt im Datenpfad!", std::string(name).c_str()));
             return false;
         }
         if (static_cast<int>(r.rows) < count) {
-            problems.push_back(slab::format("Die Datei %s ist beschädigt: sie enthält %zu statt %i Datensätze.",
-                                            std::string(name).c_str(), r.rows, count));
+            problems.push_back(
+                slab::format("Die Datei %s ist beschädigt: sie enthält %zu statt %i Datensätze.",
+                             std::string(name).c_str(), r.rows, count));
             return false;
         }
         return true;
     };
     bool ok = complete(slab::files::kNodes,
-                       slab::readRows(positionDirectory + std::string(slab::files::kNodes), read.nodes, read.nodeCount),
+                       slab::readRows(positionDirectory + std::string(slab::files::kNodes),
+                                      read.nodes, read.nodeCount),
                        read.nodeCount);
     ok = complete(slab::files::kElements,
-                  slab::readRows(positionDirectory + std::string(slab::files::kElements), read.elements,
-                                 read.elementCount),
-                  read.elementCount) && ok;
+                  slab::readRows(positionDirectory + std::string(slab::files::kElements),
+                                 read.elements, read.elementCount),
+                  read.elementCount) &&
+         ok;
     for (int e = 1; ok && e <= read.elementCount; ++e) {
         for (int k = 0; k < 4; ++k) {
             int n = read.elements[e].node[k];

@@ -1,6 +1,7 @@
 // EXT, DPFAD and LISTEP.
 #include "manager/settings_files.hpp"
 
+#include "common/binary_io.hpp"
 #include "common/format.hpp"
 #include "common/position.hpp"
 
@@ -50,16 +51,15 @@ std::optional<std::string> dataPathProblem(std::string_view dataPath) {
 
 std::vector<std::uint8_t> encodeField(std::string_view text) {
     std::vector<std::uint8_t> bytes(kFieldSize, 0);
-    std::copy_n(text.begin(), std::min(text.size(), kFieldSize - 1), bytes.begin());
+    slab::putTextField(bytes.data(), kFieldSize, text);
     return bytes;
 }
 
 std::optional<std::string> decodeField(const std::vector<std::uint8_t>& bytes) {
     if (bytes.size() < kFieldSize) return std::nullopt;
-    const auto* text = reinterpret_cast<const char*>(bytes.data());
-    const std::size_t length = strnlen(text, kFieldSize);
-    if (length == kFieldSize) return std::nullopt;
-    return std::string(text, length);
+    std::string text = slab::getTextField(bytes.data(), kFieldSize);
+    if (text.size() == kFieldSize) return std::nullopt; // no NUL: not a field this suite wrote
+    return text;
 }
 
 std::optional<std::string> decodeExt(const std::vector<std::uint8_t>& bytes) {

@@ -12,21 +12,20 @@ std::vector<std::uint8_t> encodeTimeTableRecord(const TimeTableRecord& r) {
     std::vector<std::uint8_t> bytes(TimeTableRecord::kSize, 0);
     putLE<std::int32_t>(bytes.data(), static_cast<std::int32_t>(r.time));
     putLE<std::int32_t>(bytes.data() + 4, static_cast<std::int32_t>(r.time >> 32));
-    std::size_t n = std::min(r.text.size(), TimeTableRecord::kTextBytes - 1);
-    std::memcpy(bytes.data() + TimeTableRecord::kTextOffset, r.text.data(), n);
+    putTextField(bytes.data() + TimeTableRecord::kTextOffset, TimeTableRecord::kTextBytes, r.text);
     return bytes;
 }
 
 std::vector<TimeTableRecord> decodeTimeTable(const std::vector<std::uint8_t>& bytes) {
     std::vector<TimeTableRecord> records;
-    for (std::size_t at = 0; at + TimeTableRecord::kSize <= bytes.size(); at += TimeTableRecord::kSize) {
+    for (std::size_t at = 0; at + TimeTableRecord::kSize <= bytes.size();
+         at += TimeTableRecord::kSize) {
         const std::uint8_t* p = bytes.data() + at;
         TimeTableRecord r;
         std::uint32_t low = getLE<std::uint32_t>(p);
         std::int32_t high = getLE<std::int32_t>(p + 4);
         r.time = static_cast<std::int64_t>(high) * 4294967296LL + low;
-        const char* text = reinterpret_cast<const char*>(p + TimeTableRecord::kTextOffset);
-        r.text.assign(text, strnlen(text, TimeTableRecord::kTextBytes));
+        r.text = getTextField(p + TimeTableRecord::kTextOffset, TimeTableRecord::kTextBytes);
         records.push_back(std::move(r));
     }
     return records;

@@ -155,7 +155,8 @@ TEST(Format, DecimalCommaOutAndIn) {
 TEST(Codepage, GermanLettersRoundTripThroughCp850) {
     const std::string utf8 = "Größe Ä ü ß";
     const std::string cp = utf8ToCp850(utf8);
-    EXPECT_EQ(cp, "Gr\x94\xE1" "e \x8E \x81 \xE1");
+    EXPECT_EQ(cp, "Gr\x94\xE1"
+                  "e \x8E \x81 \xE1");
     EXPECT_EQ(cp850ToUtf8(cp), utf8);
     EXPECT_EQ(utf8ToCp850("€"), "?"); // no CP850 form
 }

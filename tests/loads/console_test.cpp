@@ -64,10 +64,10 @@ TEST(DaskelConsole, EnterSaveAndReopen) {
                       "zeige\n"
                       "beenden\n");
     EXPECT_EQ(r.status, 0);
-    for (const char* command : {"neu", "oeffnen", "speichern", "loeschen", "import", "gleichlast",
-                                "elementlast", "kantenlast", "knotenlast", "lasten-loeschen",
-                                "einfluss-knoten", "einfluss-element", "einfluss-schnitt",
-                                "beenden", "hilfe"})
+    for (const char* command :
+         {"neu", "oeffnen", "speichern", "loeschen", "import", "gleichlast", "elementlast",
+          "kantenlast", "knotenlast", "lasten-loeschen", "einfluss-knoten", "einfluss-element",
+          "einfluss-schnitt", "beenden", "hilfe"})
         EXPECT_TRUE(contains(r.out, std::string("\n  ") + command + " ")) << command;
     EXPECT_TRUE(contains(r.out, "Position P1: 12 Knoten, 6 Elemente\n")) << r.out;
     EXPECT_TRUE(contains(r.out, "Gleichlast: 6,50 kN/m2\n"));
@@ -82,7 +82,8 @@ TEST(DaskelConsole, EnterSaveAndReopen) {
     EXPECT_TRUE(contains(r.out, "Status: Position P1  LF 1\n"));
     EXPECT_TRUE(contains(r.out, "     6     0,00     0,00     0,00     0,00    12,50     0,00"))
         << r.out;
-    EXPECT_TRUE(contains(r.out, "       2       6,50       0,00       0,00       4,00       0,00\n"));
+    EXPECT_TRUE(
+        contains(r.out, "       2       6,50       0,00       0,00       4,00       0,00\n"));
 }
 
 TEST(DaskelConsole, BadInputChangesNothing) {
@@ -99,15 +100,19 @@ TEST(DaskelConsole, BadInputChangesNothing) {
                       "loeschen 8\n");
     EXPECT_TRUE(contains(r.out, "Fehler: p: \"abc\" ist keine Zahl; nichts wurde geändert.\n"));
     EXPECT_TRUE(contains(r.out, "Fehler: Unbekanntes Feld \"q\".\n"));
-    EXPECT_TRUE(contains(r.out, "Fehler: Element 7 gibt es nicht; die Platte hat die Elemente 1 bis 6.\n"));
+    EXPECT_TRUE(
+        contains(r.out, "Fehler: Element 7 gibt es nicht; die Platte hat die Elemente 1 bis 6.\n"));
     EXPECT_TRUE(contains(r.out, "Fehler: Kante muß zwischen 1 und 4 liegen!\n"));
     EXPECT_TRUE(contains(r.out, "Fehler: Die Lastfallnummer muß zwischen 1 und 99 liegen.\n"));
     EXPECT_TRUE(contains(r.out, "Fehlende Eingabe: Aufruf: oeffnen N\n"));
-    EXPECT_TRUE(contains(r.out, "Fehlende Eingabe: groesse= muß eine der Größen mxx|myy|mxy|qx|qy|w|w,x|w,y|w,xy|vx|vy sein.\n"));
-    EXPECT_TRUE(contains(r.out, "Fehler: Gewählte Elemente liegen nicht in einem Schnitt!\n")) << r.out;
+    EXPECT_TRUE(contains(r.out, "Fehlende Eingabe: groesse= muß eine der Größen "
+                                "mxx|myy|mxy|qx|qy|w|w,x|w,y|w,xy|vx|vy sein.\n"));
+    EXPECT_TRUE(contains(r.out, "Fehler: Gewählte Elemente liegen nicht in einem Schnitt!\n"))
+        << r.out;
     EXPECT_TRUE(contains(r.out, "Fehler: Der LF 8 ist nicht definiert.\n"));
     for (int n = 1; n <= 12; ++n)
-        for (int f = 0; f < 15; ++f) EXPECT_EQ(p.nodalLoad(1, n, f), 0.0);
+        for (int f = 0; f < 15; ++f)
+            EXPECT_EQ(p.nodalLoad(1, n, f), 0.0);
     EXPECT_FALSE(slab::fileExists(p.dir() + "PL0100.P1"));
 }
 
@@ -121,7 +126,8 @@ TEST(DaskelConsole, InfluenceOfTheDeflectionAtANode) {
     EXPECT_TRUE(contains(r.out, "Achtung: Achtung!  Alle vorhandenen Lasten werden gelöscht!\n"));
     for (int n = 1; n <= 12; ++n) {
         EXPECT_NEAR(p.nodalLoad(2, n, 6), n == 6 ? 1.0 : 0.0, 1e-15) << n;
-        for (int f : {7, 8, 9}) EXPECT_NEAR(p.nodalLoad(2, n, f), 0.0, 1e-15);
+        for (int f : {7, 8, 9})
+            EXPECT_NEAR(p.nodalLoad(2, n, f), 0.0, 1e-15);
     }
     // cancelled: the loads stay
     r = p.run("einfluss-element 1 groesse=mxx\na\n");

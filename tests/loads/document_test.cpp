@@ -106,7 +106,8 @@ TEST(LoadEditor, SaveWritesEveryFileOfTheLoadCase) {
     EXPECT_EQ(d.numbers, std::vector<int>{2});
     auto pl = p.bytes("PL02.P1");
     ASSERT_EQ(pl.size(), 376u);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(pl.data() + 210)), "Eigengewicht + Einzellast");
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(pl.data() + 210)),
+              "Eigengewicht + Einzellast");
     EXPECT_EQ(pl[364], 1);
     EXPECT_EQ(p.bytes("ELEMENTE2LF2").size(), 12u * 92u);
     EXPECT_EQ(slab::getLE<float>(p.bytes("ELEMENTE2LF2").data()), 6.5f);
@@ -120,7 +121,9 @@ TEST(LoadEditor, SaveWritesEveryFileOfTheLoadCase) {
     auto last = slab::readFileBytes(p.work.str() + "LAST").value();
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(last.data())), "02");
     const std::string echo = p.text("ECHO_L.P1");
-    EXPECT_EQ(echo.rfind("LASTFÄLLE\nLF 2\n0 0 0 0\nTITEL\nEigengewicht + Einzellast\nEIGENGEWICHT\n", 0), 0u)
+    EXPECT_EQ(
+        echo.rfind("LASTFÄLLE\nLF 2\n0 0 0 0\nTITEL\nEigengewicht + Einzellast\nEIGENGEWICHT\n", 0),
+        0u)
         << echo;
     EXPECT_FALSE(contains(echo, "GLEICHLAST"));
     // γ and g are remembered for the next dialog
@@ -195,14 +198,14 @@ TEST(LoadEditor, BadInputIsRefusedAndWritesNothing) {
     EXPECT_EQ(ui.texts().back(), "Knoten 21 gibt es nicht; die Platte hat die Knoten 1 bis 20.");
     EXPECT_FALSE(ed->deleteLoadCases({4}));
     EXPECT_EQ(ui.texts().back(), "Der LF 4 ist nicht definiert.");
-
 }
 
 // With every number 1 to 99 listed, each save finds its entry; the list never outgrows 99.
 TEST(LoadEditor, FullListKeepsNinetyNineEntries) {
     Position p;
     Diary full;
-    for (int n = 99; n >= 1; --n) full.numbers.push_back(n);
+    for (int n = 99; n >= 1; --n)
+        full.numbers.push_back(n);
     ASSERT_TRUE(slab::writeFileAtomic(p.dir() + "DIARY.P1", encodeDiary(full)));
     ui::ScriptedUi ui;
     auto ed = editorOn(p, ui);
@@ -267,20 +270,19 @@ TEST(LoadEditor, ClearAllLoadsAsksFirst) {
 // An archive written by another program: code page 850, two load cases, one with self weight.
 TEST(LoadEditor, ImportAllLoadCasesFromTheArchive) {
     Position p;
-    const std::string archive = slab::utf8ToCp850(
-        "LASTFÄLLE\n"
-        "LF 3\n"
-        "0 0 0 0\n"
-        "TITEL\n"
-        "Ständige Last\n"
-        "EIGENGEWICHT\n"
-        "  25.000     1.500\n"
-        "LF 7\n"
-        "0 0 0 0\n"
-        "TITEL\n"
-        "Verkehr\n"
-        "GLEICHLAST\n"
-        "   5.000\n");
+    const std::string archive = slab::utf8ToCp850("LASTFÄLLE\n"
+                                                  "LF 3\n"
+                                                  "0 0 0 0\n"
+                                                  "TITEL\n"
+                                                  "Ständige Last\n"
+                                                  "EIGENGEWICHT\n"
+                                                  "  25.000     1.500\n"
+                                                  "LF 7\n"
+                                                  "0 0 0 0\n"
+                                                  "TITEL\n"
+                                                  "Verkehr\n"
+                                                  "GLEICHLAST\n"
+                                                  "   5.000\n");
     ASSERT_TRUE(slab::writeFileAtomic(p.dir() + "ACADLAST.P1", archive));
     ui::ScriptedUi ui;
     auto ed = editorOn(p, ui);
@@ -317,7 +319,8 @@ TEST(LoadEditor, ImportAllLoadCasesFromTheArchive) {
 
 TEST(LoadEditor, ImportQuestionAnsweredNoIsRemembered) {
     Position p;
-    ASSERT_TRUE(slab::writeFileAtomic(p.dir() + "ACADLAST.P1", std::string("LASTF\x8e" "LLE\n")));
+    ASSERT_TRUE(slab::writeFileAtomic(p.dir() + "ACADLAST.P1", std::string("LASTF\x8e"
+                                                                           "LLE\n")));
     ui::ScriptedUi ui;
     auto ed = editorOn(p, ui);
     ui.answerNext(ui::Answer::No);
@@ -340,8 +343,9 @@ TEST(LoadEditor, ImportQuestionAnsweredNoIsRemembered) {
     auto ed2 = editorOn(empty, ui2);
     EXPECT_FALSE(ed2->importAll());
     EXPECT_EQ(ui2.messages.back().title, "Hinweis");
-    EXPECT_EQ(ui2.texts().back(), " Weder der File " + empty.work.str() + "ACADLAST.P1 existiert, noch der File " +
-                                      empty.dir() + "ACADLAST.P1");
+    EXPECT_EQ(ui2.texts().back(), " Weder der File " + empty.work.str() +
+                                      "ACADLAST.P1 existiert, noch der File " + empty.dir() +
+                                      "ACADLAST.P1");
 }
 
 TEST(LoadEditor, DamagedModelGivesNoElementLoads) {
@@ -365,10 +369,10 @@ TEST(LoadEditor, SavedLoadCaseIsComputedWithTheEnteredLoads) {
     Position p;
     ui::ScriptedUi ui;
     auto ed = editorOn(p, ui);
-    ed->selfWeight(25, 1.5);                // 6.5 kN/m² on 12 m²
-    ed->setEdgeLoad(6, 1, 4.0);             // 4 kN/m on a 1 m edge
+    ed->selfWeight(25, 1.5);    // 6.5 kN/m² on 12 m²
+    ed->setEdgeLoad(6, 1, 4.0); // 4 kN/m on a 1 m edge
     NodeValues force{};
-    force[4] = 10.0;                        // P = 10 kN at an inner node
+    force[4] = 10.0; // P = 10 kN at an inner node
     ed->setNodeValues(7, force);
     ASSERT_TRUE(ed->save(1, "Summe"));
 

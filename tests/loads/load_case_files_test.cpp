@@ -75,9 +75,19 @@ TEST(LoadCaseFiles, HeaderLayout) {
     EXPECT_EQ(b[364], 1);
     // every other byte is reserved and zero
     std::vector<bool> used(376, false);
-    for (auto [at, n] : {std::pair{4, 2}, {10, 6}, {16, 2}, {22, 2}, {48, 4}, {210, 15},
-                         {292, 40}, {352, 1}, {355, 2}, {358, 1}, {364, 1}})
-        for (int k = 0; k < n; ++k) used[at + k] = true;
+    for (auto [at, n] : {std::pair{4, 2},
+                         {10, 6},
+                         {16, 2},
+                         {22, 2},
+                         {48, 4},
+                         {210, 15},
+                         {292, 40},
+                         {352, 1},
+                         {355, 2},
+                         {358, 1},
+                         {364, 1}})
+        for (int k = 0; k < n; ++k)
+            used[at + k] = true;
     for (std::size_t k = 0; k < b.size(); ++k) {
         if (!used[k]) {
             EXPECT_EQ(b[k], 0) << "byte " << k;
@@ -129,8 +139,10 @@ TEST(LoadCaseFiles, DiaryLayoutAndDamage) {
     back = decodeDiary(b, problems);
     EXPECT_EQ(back.numbers, (std::vector<int>{3, 1, 12}));
     ASSERT_EQ(problems.size(), 3u + 94u); // the count, entries 4 and 5, entries 6..99 hold 0
-    EXPECT_EQ(problems[0], "Die Liste der Lastfälle nennt 300 Einträge; gelesen werden höchstens 99.");
-    EXPECT_EQ(problems[1], "Eintrag 4 der Liste der Lastfälle (LF 150) ist ungültig und wurde übergangen.");
+    EXPECT_EQ(problems[0],
+              "Die Liste der Lastfälle nennt 300 Einträge; gelesen werden höchstens 99.");
+    EXPECT_EQ(problems[1],
+              "Eintrag 4 der Liste der Lastfälle (LF 150) ist ungültig und wurde übergangen.");
 
     problems.clear();
     back = decodeDiary(std::vector<std::uint8_t>(10, 0), problems);
@@ -202,13 +214,15 @@ TEST(ElementLoads, ClearAllReachesNodesThroughTheElements) {
     lc.uniformValue = 3;
     LoadTables t = emptyLoadTables(m);
     t.elementLoads[2].v[slab::ElementLoadRecord::kEdgeLoad + 3] = 4;
-    for (int n = 1; n <= 7; ++n) setNodeValues(t, n, {0.001, std::nullopt, 2.0, 3.0, 10.0, 1.0, 2.0, 3.0});
+    for (int n = 1; n <= 7; ++n)
+        setNodeValues(t, n, {0.001, std::nullopt, 2.0, 3.0, 10.0, 1.0, 2.0, 3.0});
     clearAllLoads(lc, t, m);
     EXPECT_FALSE(lc.uniform);
     EXPECT_EQ(lc.uniformValue, 0);
     EXPECT_EQ(t.elementLoads[2].v[slab::ElementLoadRecord::kEdgeLoad + 3], 0.0f);
     for (int n = 1; n <= 6; ++n)
-        for (int c = 0; c < 8; ++c) EXPECT_EQ(nodeValue(t, n, c), 0.0);
+        for (int c = 0; c < 8; ++c)
+            EXPECT_EQ(nodeValue(t, n, c), 0.0);
     EXPECT_EQ(nodeValue(t, 7, 0), 0.001); // in no element
     EXPECT_EQ(nodeValue(t, 7, 4), 10.0);
 }
@@ -253,7 +267,8 @@ TEST(ElementLoads, LoadFilesRoundTripAndShortFiles) {
     ASSERT_TRUE(slab::writeFileAtomic(dir.str() + "ELEMENTE2LF3", image));
     back = readLoadFiles(dir.str(), 3, m, problems);
     ASSERT_EQ(problems.size(), 1u);
-    EXPECT_EQ(problems[0], "Die Datei ELEMENTE2LF3 enthält 1 statt 2 Datensätze; die übrigen sind 0.");
+    EXPECT_EQ(problems[0],
+              "Die Datei ELEMENTE2LF3 enthält 1 statt 2 Datensätze; die übrigen sind 0.");
     EXPECT_EQ(back.elementLoads[1].v[0], 6.5f);
     EXPECT_EQ(back.elementLoads[2].v[3], 0.0f);
 }

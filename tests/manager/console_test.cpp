@@ -206,7 +206,8 @@ TEST(TarvikProgram, RoadOfOneSlabThroughAllFourPrograms) {
     for (const char* program : {"tarvik", "morvel", "daskel", "vintor"})
         if (!exists(std::string(bin) + "/" + program)) GTEST_SKIP() << program << " not built";
     testsupport::TempDir work;
-    const std::string script = "datenpfad " + work.str() + "daten\n"
+    const std::string script = "datenpfad " + work.str() +
+                               "daten\n"
                                "neu DEMO\n"
                                "geometrie nx=10 ny=8 dx=1 dy=1 e=30000000 nu=0,2 d=0,2\n"
                                "mehrere\n"
@@ -250,8 +251,9 @@ TEST(TarvikProgram, RoadOfOneSlabThroughAllFourPrograms) {
 
     // the time table holds daskel's record; its protocol line restarts daskel on load case 1
     EXPECT_TRUE(contains(out, "Eingabe LF 1\n")) << out;
-    const auto restarted = out.find("Status: Position DEMO  LF 1\nPosition DEMO: 98 Knoten, 76 Elemente\n",
-                                    out.find("Protokoll (1 Zeilen)"));
+    const auto restarted =
+        out.find("Status: Position DEMO  LF 1\nPosition DEMO: 98 Knoten, 76 Elemente\n",
+                 out.find("Protokoll (1 Zeilen)"));
     ASSERT_NE(restarted, std::string::npos) << out;
     EXPECT_TRUE(contains(out.substr(restarted), "Titel: Eigengewicht und Belag\n"));
 }

@@ -13,7 +13,8 @@ namespace {
 
 std::vector<std::uint8_t> patterned(std::size_t n) {
     std::vector<std::uint8_t> b(n);
-    for (std::size_t i = 0; i < n; ++i) b[i] = static_cast<std::uint8_t>(i * 7 + 3);
+    for (std::size_t i = 0; i < n; ++i)
+        b[i] = static_cast<std::uint8_t>(i * 7 + 3);
     return b;
 }
 

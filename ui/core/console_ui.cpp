@@ -14,7 +14,9 @@ constexpr int kProgressSteps = 20;
 
 } // namespace
 
-LineInput LineInput::fromDescriptor(int fd, bool interactive) { return LineInput(fd, interactive); }
+LineInput LineInput::fromDescriptor(int fd, bool interactive) {
+    return LineInput(fd, interactive);
+}
 
 std::optional<std::string> LineInput::nextFromDescriptor() {
     std::string line;
@@ -68,17 +70,19 @@ Answer ConsoleUi::message(std::string_view title, std::string_view text, Buttons
         out_.flush();
         return Answer::Ok;
     }
-    const char* choices = buttons == Buttons::OkCancel  ? "(j = OK, a = Abbrechen)"
-                          : buttons == Buttons::YesNo ? "(j = Ja, n = Nein)"
-                                                      : "(j = Ja, n = Nein, a = Abbrechen)";
+    const char* choices = buttons == Buttons::OkCancel ? "(j = OK, a = Abbrechen)"
+                          : buttons == Buttons::YesNo  ? "(j = Ja, n = Nein)"
+                                                       : "(j = Ja, n = Nein, a = Abbrechen)";
     for (;;) {
         out_ << choices << '\n';
         out_.flush();
         auto line = in_.next();
         if (!line) return answerAtEndOfInput(buttons);
         std::string a = *line;
-        while (!a.empty() && a.back() == ' ') a.pop_back();
-        while (!a.empty() && a.front() == ' ') a.erase(0, 1);
+        while (!a.empty() && a.back() == ' ')
+            a.pop_back();
+        while (!a.empty() && a.front() == ' ')
+            a.erase(0, 1);
         if (a == "j") return buttons == Buttons::OkCancel ? Answer::Ok : Answer::Yes;
         if (a == "n" && buttons != Buttons::OkCancel) return Answer::No;
         if (a == "a" && (buttons == Buttons::OkCancel || buttons == Buttons::YesNoCancel))

@@ -15,7 +15,9 @@ namespace {
 
 using Words = std::vector<std::string>;
 
-std::optional<int> wholeNumber(const std::string& s) { return slab::parseInteger(s); }
+std::optional<int> wholeNumber(const std::string& s) {
+    return slab::parseInteger(s);
+}
 
 /// A table cell typed on the console: decimal comma or point; not a number gives nullopt.
 std::optional<double> cell(const std::string& s) {
@@ -72,7 +74,8 @@ void printSummary(const LoadEditor& editor, std::ostream& out) {
     out << "Teilflächenlasten: " << lc.nt() << ", Punktlasten: " << lc.np()
         << ", Linienlasten: " << lc.nl() << ", Randlasten: " << lc.nr() << '\n';
     std::string list;
-    for (int n : editor.diary().numbers) list += slab::format(" %i", n);
+    for (int n : editor.diary().numbers)
+        list += slab::format(" %i", n);
     out << "Lastfälle:" << (list.empty() ? " keine" : list) << '\n';
 }
 
@@ -83,7 +86,8 @@ int runConsole(const std::string& commandLine, const std::string& workDirectory,
     ui::ConsoleUi console(input, out);
     auto paths = startPaths(commandLine, workDirectory, console);
     if (!paths) return 1;
-    LoadEditor editor(*paths, console, [] { return static_cast<std::int64_t>(std::time(nullptr)); });
+    LoadEditor editor(*paths, console,
+                      [] { return static_cast<std::int64_t>(std::time(nullptr)); });
     const SlabModel& model = editor.model();
     out << "Position " << paths->positionName << ": " << model.nodeCount << " Knoten, "
         << model.elementCount << " Elemente\n";
@@ -104,7 +108,8 @@ int runConsole(const std::string& commandLine, const std::string& workDirectory,
     };
     // A field of a dialog: given as name=wert, else asked on a terminal with the current value.
     auto field = [&](const std::map<std::string, std::string>& given, const std::string& key,
-                     const std::string& label, const std::string& current) -> std::optional<std::string> {
+                     const std::string& label,
+                     const std::string& current) -> std::optional<std::string> {
         if (auto it = given.find(key); it != given.end()) return it->second;
         if (!input.interactive()) return std::nullopt;
         out << label << " [" << current << "]: ";
@@ -123,7 +128,8 @@ int runConsole(const std::string& commandLine, const std::string& workDirectory,
     // "LF speichern?" before another load case replaces unsaved changes.
     auto offerSave = [&]() {
         if (!editor.modified()) return;
-        if (console.message("Frage", "LF speichern?", ui::Buttons::YesNo) != ui::Answer::Yes) return;
+        if (console.message("Frage", "LF speichern?", ui::Buttons::YesNo) != ui::Answer::Yes)
+            return;
         int n = editor.loadCase().number;
         if (n == 0) n = askNumber().value_or(0);
         editor.save(n, editor.loadCase().title);
@@ -150,11 +156,14 @@ int runConsole(const std::string& commandLine, const std::string& workDirectory,
              int current = editor.loadCase().number;
              auto nr = field(given, "nr", "Speichern als Lastfall Nummer",
                              slab::format("%i", current == 0 ? 1 : current));
-             std::optional<int> n = nr ? wholeNumber(*nr) : (current != 0 ? std::optional(current) : std::nullopt);
+             std::optional<int> n =
+                 nr ? wholeNumber(*nr) : (current != 0 ? std::optional(current) : std::nullopt);
              if (!n) return usage("speichern nr=N titel=TEXT");
              std::string title = editor.loadCase().title;
-             if (auto t = restAfter(rest, "titel")) title = *t;
-             else if (auto t2 = field({}, "titel", "Titel", title)) title = *t2;
+             if (auto t = restAfter(rest, "titel"))
+                 title = *t;
+             else if (auto t2 = field({}, "titel", "Titel", title))
+                 title = *t2;
              if (editor.save(*n, title)) out << "LF " << *n << " gespeichert.\n";
              return ui::Flow::Continue;
          }},
@@ -189,8 +198,9 @@ int runConsole(const std::string& commandLine, const std::string& workDirectory,
              }
              auto given = ui::parseFields(w);
              const Memory& m = editor.memory();
-             std::string gammaText = field(given, "gamma", "Eigengewicht   [kN/m³]", cellText(m.gamma()))
-                                         .value_or(cellText(m.gamma()));
+             std::string gammaText =
+                 field(given, "gamma", "Eigengewicht   [kN/m³]", cellText(m.gamma()))
+                     .value_or(cellText(m.gamma()));
              std::string gText = field(given, "g", "Verkehrslast  [kN/m²]", cellText(m.g()))
                                      .value_or(cellText(m.g()));
              auto gamma = cell(gammaText);
@@ -233,9 +243,11 @@ int runConsole(const std::string& commandLine, const std::string& workDirectory,
              auto given = ui::parseFields(Words(w.begin() + 1, w.end()));
              for (const auto& [key, text] : given) {
                  int c = 0;
-                 while (c < 8 && key != keys[c]) ++c;
+                 while (c < 8 && key != keys[c])
+                     ++c;
                  if (c == 8) {
-                     console.message("Fehler", slab::format("Unbekanntes Feld \"%s\".", key.c_str()));
+                     console.message("Fehler",
+                                     slab::format("Unbekanntes Feld \"%s\".", key.c_str()));
                      return ui::Flow::Continue;
                  }
                  auto v = cell(text);
@@ -253,10 +265,10 @@ int runConsole(const std::string& commandLine, const std::string& workDirectory,
                  const auto& v = editor.loads().elementLoads[e].v;
                  out << slab::format("%8i", e);
                  for (int c = 0; c < 5; ++c)
-                     out << slab::format(" %10s",
-                                         cellText(v[c == 0 ? slab::ElementLoadRecord::kAreaLoad
-                                                           : slab::ElementLoadRecord::kEdgeLoad + c - 1])
-                                             .c_str());
+                     out << slab::format(
+                         " %10s", cellText(v[c == 0 ? slab::ElementLoadRecord::kAreaLoad
+                                                    : slab::ElementLoadRecord::kEdgeLoad + c - 1])
+                                      .c_str());
                  out << '\n';
              }
              return ui::Flow::Continue;
@@ -317,7 +329,8 @@ int runConsole(const std::string& commandLine, const std::string& workDirectory,
          [&](const Words& w, const std::string&) {
              const char* call = "einfluss-schnitt groesse=Q art=teil|komplett von=E [bis=E] s=";
              auto given = ui::parseFields(w);
-             auto q = given.count("groesse") ? sectionQuantityNamed(given["groesse"]) : std::nullopt;
+             auto q =
+                 given.count("groesse") ? sectionQuantityNamed(given["groesse"]) : std::nullopt;
              if (!q) return unknownQuantity(sectionQuantityNames());
              bool complete = given["art"] == "komplett";
              if (!complete && given["art"] != "teil") return usage(call);
