@@ -245,6 +245,24 @@ bool LoadEditor::setNodeValues(int node, const NodeValues& values) {
     return true;
 }
 
+void LoadEditor::clearTable(LoadTable table) {
+    using slab::ElementLoadRecord;
+    using slab::NodalLoadRecord;
+    for (int e = 1; table != LoadTable::Node && e <= model_.elementCount; ++e) {
+        auto& v = loads_.elementLoads[e].v;
+        if (table == LoadTable::Element) v[ElementLoadRecord::kAreaLoad] = 0;
+        for (int k = 0; table == LoadTable::Edge && k < 4; ++k)
+            v[ElementLoadRecord::kEdgeLoad + k] = 0;
+    }
+    for (int n = 1; table == LoadTable::Node && n <= model_.nodeCount; ++n) {
+        auto& v = loads_.nodeLoads[n].v;
+        for (int k = 0; k < 4; ++k)
+            v[NodalLoadRecord::kPrescribed + k] = v[NodalLoadRecord::kLoad + k] = 0;
+    }
+    modified_ = true;
+    writeLoads();
+}
+
 bool LoadEditor::clearAllLoads() {
     if (ui_.message("Achtung", kClearQuestion, ui::Buttons::OkCancel) != ui::Answer::Ok)
         return false;

@@ -36,6 +36,9 @@ std::optional<Paths> startPaths(const std::string& commandLine, const std::strin
 /// The seconds of a file's modification time, or nullopt when it does not exist.
 std::optional<std::int64_t> modificationTime(const std::string& path);
 
+/// The three load tables of the editor's dialogs.
+enum class LoadTable { Element, Edge, Node };
+
 class LoadEditor {
   public:
     /// Start-up: DIARY, MMRYL, the model, and the load case chosen by the command line (else
@@ -63,6 +66,8 @@ class LoadEditor {
     bool setElementLoad(int element, double p);
     bool setEdgeLoad(int element, int edge, double p);
     bool setNodeValues(int node, const NodeValues& values);
+    /// "Alle löschen" of a table: every value of the table 0, written at once.
+    void clearTable(LoadTable table);
     /// Asks first; on OK clears all loads and writes the load files.
     bool clearAllLoads();
 

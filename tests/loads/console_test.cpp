@@ -154,3 +154,42 @@ TEST(DaskelConsole, MissingCommandLine) {
     EXPECT_EQ(daskel::runConsole("", work.str(), input, out), 1);
     EXPECT_EQ(out.str(), "Fehlende Eingabe: Kommandozeile: .POS @Datenpfad\\ \n");
 }
+
+// Clicks in world coordinates on the 1 m mesh: elements 1 to 3 in the lower row, nodes 1 to 4
+// along y = 0, 5 to 8 along y = 1.
+TEST(DaskelConsole, ClicksOnElementsEdgesAndNodes) {
+    Position p;
+    Session r = p.run("speichern nr=1 titel=Klicks\n"
+                      "klick-element 1,5 0,5 3\n"
+                      "klick-element 2,5 1,5\n"
+                      "klick-element 9 9\n"
+                      "klick-kante 1,5 0,1 4\n"
+                      "klick-kante 1,5 0,9\n"
+                      "klick-knoten 1,1 0,9 p=5\n"
+                      "klick-knoten 0,5 0,5\n"
+                      "klick-element 1,5 0,5 loeschen\n");
+    EXPECT_TRUE(contains(r.out, "Element 2: Elementlast 3,00 kN/m2\n")) << r.out;
+    EXPECT_TRUE(contains(r.out, "Element 6: Elementlast 3,00 kN/m2\n")); // the preset
+    EXPECT_TRUE(contains(r.out, "Hinweis: Kein Element bei x = 9,00, y = 9,00.\n"));
+    EXPECT_TRUE(contains(r.out, "Element 2 Kante 1: Kräfte 4,00 kN/m\n"));
+    EXPECT_TRUE(contains(r.out, "Element 2 Kante 3: Kräfte 4,00 kN/m\n"));
+    EXPECT_TRUE(contains(r.out, "Knoten-Nr. 6  x-Koordinate 1,00  y-Koordinate 1,00\n"));
+    EXPECT_TRUE(contains(r.out, "w 0,00  w,x 0,00  w,y 0,00  w,xy 0,00  P 5,00  Mx 0,00"));
+    EXPECT_TRUE(contains(r.out, "Hinweis: Kein Knoten bei x = 0,50, y = 0,50.\n"));
+    EXPECT_TRUE(contains(r.out, "Element 2: Elementlast 0,00 kN/m2\n"));
+    auto elements = slab::readFileBytes(p.dir() + "ELEMENTE2LF1").value();
+    auto loadOf = [&](int e, int field) {
+        return slab::getLE<float>(elements.data() + (e - 1) * 92 + field * 4);
+    };
+    EXPECT_EQ(loadOf(2, 0), 0.0f);
+    EXPECT_EQ(loadOf(6, 0), 3.0f);
+    EXPECT_EQ(loadOf(2, 2), 4.0f);
+    EXPECT_EQ(loadOf(2, 4), 4.0f);
+    EXPECT_EQ(p.nodalLoad(1, 6, 6), 5.0);
+
+    // "Alle löschen" of the edge table leaves the element loads
+    p.run("tabelle-loeschen kantenlasten\n");
+    elements = slab::readFileBytes(p.dir() + "ELEMENTE2LF1").value();
+    EXPECT_EQ(loadOf(2, 2), 0.0f);
+    EXPECT_EQ(loadOf(6, 0), 3.0f);
+}

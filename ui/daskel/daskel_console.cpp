@@ -3,6 +3,7 @@
 
 #include "common/format.hpp"
 #include "loads/document.hpp"
+#include "loads/picking.hpp"
 #include "ui/core/command_table.hpp"
 
 #include <cmath>
@@ -105,6 +106,49 @@ int runConsole(const std::string& commandLine, const std::string& workDirectory,
     auto unknownQuantity = [&](const std::string& names) {
         console.message("Fehlende Eingabe", "groesse= muß eine der Größen " + names + " sein.");
         return ui::Flow::Continue;
+    };
+    double lastElementLoad = 0; // the preset of the next click, as the dialogs keep it
+    double lastEdgeLoad = 0;
+    // The coordinates of a click: the first two words.
+    auto point = [&](const Words& w, const char* call) -> std::optional<std::pair<double, double>> {
+        if (w.size() < 2 || w.size() > 3) {
+            usage(call);
+            return std::nullopt;
+        }
+        auto x = cell(w[0]);
+        auto y = cell(w[1]);
+        if (!x || !y) {
+            notANumber("Koordinate", !x ? w[0] : w[1]);
+            return std::nullopt;
+        }
+        return std::pair{*x, *y};
+    };
+    auto nothingThere = [&](const char* what, std::pair<double, double> at) {
+        console.message("Hinweis",
+                        slab::format("%s bei x = %s, y = %s.", what, cellText(at.first).c_str(),
+                                     cellText(at.second).c_str()));
+        return ui::Flow::Continue;
+    };
+    // The eight fields of the node dialog as name=wert; nullopt after a message.
+    auto nodeFields = [&](const Words& w) -> std::optional<NodeValues> {
+        static const char* keys[8] = {"w", "wx", "wy", "wxy", "p", "mx", "my", "mxy"};
+        NodeValues values;
+        for (const auto& [key, text] : ui::parseFields(w)) {
+            int c = 0;
+            while (c < 8 && key != keys[c])
+                ++c;
+            if (c == 8) {
+                console.message("Fehler", slab::format("Unbekanntes Feld \"%s\".", key.c_str()));
+                return std::nullopt;
+            }
+            auto v = cell(text);
+            if (!v) {
+                notANumber(key, text);
+                return std::nullopt;
+            }
+            values[c] = *v;
+        }
+        return values;
     };
     // A field of a dialog: given as name=wert, else asked on a terminal with the current value.
     auto field = [&](const std::map<std::string, std::string>& given, const std::string& key,
@@ -238,23 +282,84 @@ int runConsole(const std::string& commandLine, const std::string& workDirectory,
              if (w.empty()) return usage("knotenlast N w= wx= wy= wxy= p= mx= my= mxy=");
              auto n = wholeNumber(w[0]);
              if (!n) return usage("knotenlast N w= wx= wy= wxy= p= mx= my= mxy=");
-             static const char* keys[8] = {"w", "wx", "wy", "wxy", "p", "mx", "my", "mxy"};
-             NodeValues values;
-             auto given = ui::parseFields(Words(w.begin() + 1, w.end()));
-             for (const auto& [key, text] : given) {
-                 int c = 0;
-                 while (c < 8 && key != keys[c])
-                     ++c;
-                 if (c == 8) {
-                     console.message("Fehler",
-                                     slab::format("Unbekanntes Feld \"%s\".", key.c_str()));
-                     return ui::Flow::Continue;
-                 }
-                 auto v = cell(text);
-                 if (!v) return notANumber(key, text);
-                 values[c] = *v;
+             if (auto values = nodeFields(Words(w.begin() + 1, w.end())))
+                 editor.setNodeValues(*n, *values);
+             return ui::Flow::Continue;
+         }},
+        {"klick-element", "X Y [P|loeschen]",
+         "Elementlast [kN/m2] durch Klick in ein Element (ohne P: der zuletzt eingegebene Wert)",
+         [&](const Words& w, const std::string&) {
+             auto at = point(w, "klick-element X Y [P|loeschen]");
+             if (!at) return ui::Flow::Continue;
+             auto e = elementAt(model, at->first, at->second);
+             if (!e) return nothingThere("Kein Element", *at);
+             double p = lastElementLoad;
+             if (w.size() == 3) {
+                 auto v = w[2] == "loeschen" ? std::optional<double>(0.0) : cell(w[2]);
+                 if (!v) return notANumber("Elementlast", w[2]);
+                 p = *v;
+                 if (w[2] != "loeschen") lastElementLoad = p;
              }
-             editor.setNodeValues(*n, values);
+             if (editor.setElementLoad(*e, p))
+                 out << "Element " << *e << ": Elementlast " << cellText(p) << " kN/m2\n";
+             return ui::Flow::Continue;
+         }},
+        {"klick-kante", "X Y [P]",
+         "Kantenlast [kN/m] durch Klick nahe einer Elementkante (ohne P: der bisherige Wert, bei "
+         "einer Kante ohne Last der zuletzt eingegebene)",
+         [&](const Words& w, const std::string&) {
+             auto at = point(w, "klick-kante X Y [P]");
+             if (!at) return ui::Flow::Continue;
+             auto edge = edgeNear(model, at->first, at->second);
+             if (!edge) return nothingThere("Keine Elementkante", *at);
+             const auto& v = editor.loads().elementLoads[edge->element].v;
+             double p = v[slab::ElementLoadRecord::kEdgeLoad + edge->edge - 1];
+             if (p == 0) p = lastEdgeLoad;
+             if (w.size() == 3) {
+                 auto given = cell(w[2]);
+                 if (!given) return notANumber("Kräfte [kN/m]", w[2]);
+                 p = *given;
+             }
+             lastEdgeLoad = p;
+             if (editor.setEdgeLoad(edge->element, edge->edge, p))
+                 out << "Element " << edge->element << " Kante " << edge->edge << ": Kräfte "
+                     << cellText(p) << " kN/m\n";
+             return ui::Flow::Continue;
+         }},
+        {"klick-knoten", "X Y [w= wx= wy= wxy= p= mx= my= mxy=]",
+         "Knotenverformungen und Knotenlasten durch Klick auf einen Knoten",
+         [&](const Words& w, const std::string&) {
+             const char* call = "klick-knoten X Y [w= wx= wy= wxy= p= mx= my= mxy=]";
+             if (w.size() < 2) return usage(call);
+             auto at = point(Words(w.begin(), w.begin() + 2), call);
+             if (!at) return ui::Flow::Continue;
+             auto n = nodeNear(model, at->first, at->second);
+             if (!n) return nothingThere("Kein Knoten", *at);
+             auto values = nodeFields(Words(w.begin() + 2, w.end()));
+             if (!values || !editor.setNodeValues(*n, *values)) return ui::Flow::Continue;
+             const auto& node = model.nodes[*n];
+             out << "Knoten-Nr. " << *n << "  x-Koordinate " << cellText(node.x)
+                 << "  y-Koordinate " << cellText(node.y) << '\n';
+             static const char* labels[8] = {"w", "w,x", "w,y", "w,xy", "P", "Mx", "My", "Mxy"};
+             for (int c = 0; c < 8; ++c)
+                 out << (c ? "  " : "") << labels[c] << " "
+                     << cellText(nodeValue(editor.loads(), *n, c));
+             out << '\n';
+             return ui::Flow::Continue;
+         }},
+        {"tabelle-loeschen", "elementlasten|kantenlasten|knotenlasten",
+         "\"Alle löschen\" einer Tabelle: alle Werte 0",
+         [&](const Words& w, const std::string&) {
+             const char* call = "tabelle-loeschen elementlasten|kantenlasten|knotenlasten";
+             if (w.size() != 1) return usage(call);
+             if (w[0] == "elementlasten")
+                 editor.clearTable(LoadTable::Element);
+             else if (w[0] == "kantenlasten")
+                 editor.clearTable(LoadTable::Edge);
+             else if (w[0] == "knotenlasten")
+                 editor.clearTable(LoadTable::Node);
+             else
+                 return usage(call);
              return ui::Flow::Continue;
          }},
         {"elementlasten", "", "Tabelle der Element- und Kantenlasten",
