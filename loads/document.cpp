@@ -353,7 +353,8 @@ bool LoadEditor::saveSequence(int n) {
     }
     write(positionFile(kDiaryFile + paths_.suffix), encodeDiary(diary_));
     write(paths_.workDirectory + kLastFile,
-          encodeLast(n, paths_.suffix, "D2.TXT", paths_.dataPath));
+          encodeLast(n, paths_.suffix, slab::fileExists(positionFile("D2.TXT")) ? "D2.TXT" : "D2",
+                     paths_.dataPath));
 
     write(positionFile(headerFileName(n, paths_.suffix)), encodeHeader(lc_));
     for (const std::string& name : writeLoadFiles(paths_.positionDirectory, n, model_, loads_))
@@ -531,7 +532,8 @@ bool LoadEditor::importAll() {
         }
         if (saveSequence(block.number)) ++saved;
     }
-    storeImportStamp(*path);
+    // The next start looks at the position's copy first, so that is the one to remember.
+    storeImportStamp(slab::fileExists(inPosition) ? inPosition : *path);
     if (!imported.blocks.empty()) readLoadCase(imported.blocks.back().number);
     ui_.status(slab::format("%i Lastfälle aus %s übernommen.", saved, name.c_str()));
     return true;

@@ -389,3 +389,23 @@ TEST(LoadEditor, SavedLoadCaseIsComputedWithTheEnteredLoads) {
     EXPECT_TRUE(contains(report, "Summe der Vertikalkräfte (LF p):\t92.00\n")) << report;
     EXPECT_TRUE(contains(report, "Das globale Gleichgewicht ist erfüllt!"));
 }
+
+// An archive found only in the working directory is kept with the position after the import,
+// and the next start does not ask about that copy again.
+TEST(LoadEditor, ArchiveFromTheWorkingDirectoryIsKeptWithThePosition) {
+    Position p;
+    const std::string archive =
+        slab::utf8ToCp850("LASTFÄLLE\nLF 4\n0 0 0 0\nTITEL\nWind\nGLEICHLAST\n   1.250\n");
+    ASSERT_TRUE(slab::writeFileAtomic(p.work.str() + "ACADLAST.P1", archive));
+    ui::ScriptedUi ui;
+    auto ed = editorOn(p, ui);
+    ui.answerNext(ui::Answer::Yes);
+    ed->firstDisplay();
+    EXPECT_EQ(ed->caption(), "Position P1  LF 4");
+    EXPECT_EQ(slab::readFileText(p.dir() + "ACADLAST.P1"), archive);
+    EXPECT_EQ(slab::getLE<float>(p.bytes("ELEMENTE2LF4").data()), 1.25f);
+
+    ui::ScriptedUi next;
+    editorOn(p, next)->firstDisplay();
+    EXPECT_TRUE(next.messages.empty()) << next.texts().front();
+}
