@@ -175,13 +175,16 @@ bool Manager::chooseDataPath(std::string_view typed) {
     return true;
 }
 
+bool Manager::recentEntryExists(std::size_t index) {
+    if (index >= 1 && index <= recent_.size()) return true;
+    box_.message("Hinweis", slab::format("Die Liste der letzten Positionen hat keinen Eintrag "
+                                         "%zu (sie hat %zu).",
+                                         index, recent_.size()));
+    return false;
+}
+
 bool Manager::chooseRecent(std::size_t index) {
-    if (index < 1 || index > recent_.size()) {
-        box_.message("Hinweis", slab::format("Die Liste der letzten Positionen hat keinen Eintrag "
-                                             "%zu (sie hat %zu).",
-                                             index, recent_.size()));
-        return false;
-    }
+    if (!recentEntryExists(index)) return false;
     const RecentEntry entry = recent_[index - 1];
     name_ = entry.name;
     dataPath_ = dataPathOf(entry.path + "/", work_);
@@ -193,12 +196,7 @@ bool Manager::chooseRecent(std::size_t index) {
 }
 
 bool Manager::deleteRecent(std::size_t index) {
-    if (index < 1 || index > recent_.size()) {
-        box_.message("Hinweis", slab::format("Die Liste der letzten Positionen hat keinen Eintrag "
-                                             "%zu (sie hat %zu).",
-                                             index, recent_.size()));
-        return false;
-    }
+    if (!recentEntryExists(index)) return false;
     recent_.erase(recent_.begin() + static_cast<std::ptrdiff_t>(index - 1));
     listChanged_ = true;
     writeRecentList();

@@ -129,6 +129,8 @@ class Manager {
     void explorer();
 
   private:
+    /// True when the recent list has entry index (1-based); else a message says so.
+    bool recentEntryExists(std::size_t index);
     /// The arguments ".%s @%s" or ".%s @%s @%i".
     std::vector<std::string> arguments(std::optional<int> number = std::nullopt) const;
     /// Starts a program (a failed start is ignored); after a program waited for, the settings
