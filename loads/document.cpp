@@ -40,6 +40,24 @@ std::vector<std::string> firstLines(const std::string& text, std::size_t count) 
     return lines;
 }
 
+// The loads of a load case that its two load files do not carry, so the solver does not see
+// them; empty when there are none.
+std::string loadsOutsideTheLoadFiles(const LoadCase& lc) {
+    std::vector<const char*> kinds;
+    if (lc.nt() > 0) kinds.push_back("Teilflächenlasten");
+    if (lc.nl() > 0) kinds.push_back("Linienlasten");
+    if (lc.np() > 0) kinds.push_back("Punktlasten");
+    if (lc.nr() > 0) kinds.push_back("Randlasten");
+    if (lc.uniform && lc.triangular && !lc.selfWeight) kinds.push_back("Dreieckslast");
+    if (lc.temperature) kinds.push_back("Temperatur");
+    if (!lc.columnSettlements.empty()) kinds.push_back("Stützensenkungen");
+    if (!lc.wallMovements.empty()) kinds.push_back("Wandbewegungen");
+    std::string text;
+    for (const char* k : kinds)
+        text += (text.empty() ? "" : ", ") + std::string(k);
+    return text;
+}
+
 std::string withSlash(std::string path) {
     if (path.empty() || path.back() != '/') path += '/';
     return path;
@@ -159,6 +177,9 @@ void LoadEditor::readLoadCase(int n) {
         problems = read.problems;
     }
     lc_.number = static_cast<std::int16_t>(n);
+    // The echo holds γ and g; the uniform value is that of element 1, as the dialog sets it.
+    if (lc_.selfWeight && lc_.uniform && model_.elementCount > 0)
+        lc_.uniformValue = static_cast<float>(lc_.gamma * model_.elements[1].thickness + lc_.g);
     loads_ = readLoadFiles(paths_.positionDirectory, n, model_, problems);
     reportProblems(problems, kTitleHinweis);
     modified_ = false;
@@ -512,6 +533,7 @@ bool LoadEditor::importAll() {
         slab::writeFileAtomic(inPosition, *bytes);
 
     int saved = 0;
+    std::string outside;
     for (const EchoBlock& block : imported.blocks) {
         if (diary_.entryOf(block.number) == 0 && diary_.count() >= kMaxLoadCase) {
             ui_.message(kTitleFehler, slab::format("LF %i wurde nicht übernommen: die Liste der "
@@ -531,7 +553,14 @@ bool LoadEditor::importAll() {
                     static_cast<float>(lc_.uniformValue);
         }
         if (saveSequence(block.number)) ++saved;
+        if (std::string kinds = loadsOutsideTheLoadFiles(lc_); !kinds.empty())
+            outside += slab::format(" LF %i: %s.", block.number, kinds.c_str());
     }
+    if (!outside.empty())
+        ui_.message(kTitleHinweis, "Diese Lasten stehen nur im Lastfall, nicht in den "
+                                   "Lastdateien, und werden vom Rechenprogramm nicht "
+                                   "berücksichtigt:" +
+                                       outside);
     // The next start looks at the position's copy first, so that is the one to remember.
     storeImportStamp(slab::fileExists(inPosition) ? inPosition : *path);
     if (!imported.blocks.empty()) readLoadCase(imported.blocks.back().number);

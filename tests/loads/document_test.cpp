@@ -409,3 +409,24 @@ TEST(LoadEditor, ArchiveFromTheWorkingDirectoryIsKeptWithThePosition) {
     editorOn(p, next)->firstDisplay();
     EXPECT_TRUE(next.messages.empty()) << next.texts().front();
 }
+
+// Loads the two load files cannot carry are imported into the load case and named, since the
+// solver will not see them.
+TEST(LoadEditor, ImportNamesTheLoadsTheSolverDoesNotSee) {
+    Position p;
+    const std::string archive = slab::utf8ToCp850(
+        "LASTFÄLLE\nLF 2\n0 1 1 0\nTITEL\nStütze und Wand\nEIGENGEWICHT\n  25.000     0.000\n"
+        "LINIENLASTEN\n1 Wand\n   0.000    2.000    4.000    2.000    3.000    3.000 Kraefte\n"
+        "PUNKTLASTEN\n1 Stütze\nEinzelkraft     2.000    1.000    0.300    0.000    0.000   "
+        "50.000\nTEMPERATUR\n  10.000\n1.000E-05\n");
+    ASSERT_TRUE(slab::writeFileAtomic(p.dir() + "ACADLAST.P1", archive));
+    ui::ScriptedUi ui;
+    auto ed = editorOn(p, ui);
+    ASSERT_TRUE(ed->importAll());
+    EXPECT_EQ(ui.texts().back(),
+              "Diese Lasten stehen nur im Lastfall, nicht in den Lastdateien, und werden vom "
+              "Rechenprogramm nicht berücksichtigt: LF 2: Linienlasten, Punktlasten, Temperatur.");
+    EXPECT_EQ(ed->loadCase().np(), 1);
+    EXPECT_EQ(ed->loadCase().uniformValue, 5.0f); // 25 · 0.2 of element 1
+    EXPECT_EQ(slab::getLE<float>(p.bytes("ELEMENTE2LF2").data()), 5.0f);
+}
