@@ -27,7 +27,8 @@ TEST(ConsoleUi, QuestionsReadTheNextLine) {
     EXPECT_EQ(console.message("Speichern ?", "Frage", Buttons::YesNoCancel), Answer::Yes);
     EXPECT_EQ(console.message("Speichern ?", "Frage", Buttons::YesNo), Answer::No); // after "x"
     EXPECT_EQ(console.message("T", "Frage", Buttons::OkCancel), Answer::Cancel);
-    EXPECT_NE(out.str().find("Bitte mit j, n oder a antworten."), std::string::npos);
+    EXPECT_NE(out.str().find("(j = Ja, n = Nein)\nBitte mit j oder n antworten.\n"),
+              std::string::npos);
 }
 
 TEST(ConsoleUi, EndOfInputAnswersCancelWhereOfferedElseNo) {

@@ -87,7 +87,10 @@ Answer ConsoleUi::message(std::string_view title, std::string_view text, Buttons
         if (a == "n" && buttons != Buttons::OkCancel) return Answer::No;
         if (a == "a" && (buttons == Buttons::OkCancel || buttons == Buttons::YesNoCancel))
             return Answer::Cancel;
-        out_ << "Bitte mit j, n oder a antworten.\n";
+        // Name only the answers this question takes.
+        out_ << (buttons == Buttons::OkCancel ? "Bitte mit j oder a antworten.\n"
+                 : buttons == Buttons::YesNo  ? "Bitte mit j oder n antworten.\n"
+                                              : "Bitte mit j, n oder a antworten.\n");
     }
 }
 
