@@ -233,6 +233,14 @@ bool Manager::openDirectory(std::string_view directory, bool addToRecent) {
     return true;
 }
 
+void Manager::startGeometryOnNewPosition(const std::string& name) {
+    name_ = name;
+    writeExt();
+    addCurrentToRecent();
+    run(kGeometryProgram, arguments(), Wait::Yes);
+    planShown_ = model_.hasModel();
+}
+
 bool Manager::newPositionDialog(std::string_view name, std::string_view typedPath) {
     std::string newName = trimmed(name);
     std::replace(newName.begin(), newName.end(), ' ', '_');
@@ -248,11 +256,7 @@ bool Manager::newPositionDialog(std::string_view name, std::string_view typedPat
     if (!createPath(path, box_)) return false;
     dataPath_ = path;
     writeDataPath();
-    name_ = newName;
-    addCurrentToRecent();
-    writeExt();
-    run(kGeometryProgram, arguments(), Wait::Yes);
-    planShown_ = model_.hasModel();
+    startGeometryOnNewPosition(newName);
     return true;
 }
 
@@ -268,11 +272,7 @@ bool Manager::newPositionSelector(std::string_view typed) {
                      slab::format("Verzeichnis %s kann nicht angelegt werden!", dir.c_str()));
         return false;
     }
-    name_ = newName;
-    writeExt();
-    addCurrentToRecent();
-    run(kGeometryProgram, arguments(), Wait::Yes);
-    planShown_ = model_.hasModel();
+    startGeometryOnNewPosition(newName);
     return true;
 }
 

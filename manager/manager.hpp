@@ -129,6 +129,8 @@ class Manager {
     void explorer();
 
   private:
+    /// Makes the new position current (EXT, recent list) and runs the geometry step on it.
+    void startGeometryOnNewPosition(const std::string& name);
     /// True when the recent list has entry index (1-based); else a message says so.
     bool recentEntryExists(std::size_t index);
     /// The arguments ".%s @%s" or ".%s @%s @%i".
