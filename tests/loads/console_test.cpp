@@ -2,7 +2,7 @@
 #include "common/binary_io.hpp"
 #include "common/file_io.hpp"
 #include "solver/example_slab.hpp"
-#include "tests/support/test_support.hpp"
+#include "tests/loads/load_fixtures.hpp"
 #include "ui/daskel/daskel_console.hpp"
 
 #include <filesystem>
@@ -17,21 +17,8 @@ struct Session {
 };
 
 // A position P1 holding the 3 x 2 m example slab of 3 x 2 elements (12 nodes).
-struct Position {
-    testsupport::TempDir data;
-    testsupport::TempDir work;
-    Position() {
-        std::filesystem::create_directories(dir());
-        slab::ExampleSlab s;
-        s.nx = 3;
-        s.ny = 2;
-        s.width = 3;
-        s.height = 2;
-        auto m = std::make_unique<slab::SolverModel>();
-        slab::buildExampleSlab(s, *m);
-        EXPECT_TRUE(slab::writeModelFiles(*m, dir(), 50));
-    }
-    std::string dir() const { return data.str() + "SDIRFEMP1/"; }
+struct Position : loadtest::PositionDirs {
+    Position() : PositionDirs(3, 2) {}
     std::string commandLine() const { return ".P1 @" + data.str(); }
     Session run(const std::string& script) const {
         std::istringstream in(script);

@@ -7,7 +7,7 @@
 #include "solver/example_slab.hpp"
 #include "solver/modelfiles/ttable.hpp"
 #include "solver/solver_run.hpp"
-#include "tests/support/test_support.hpp"
+#include "tests/loads/load_fixtures.hpp"
 #include "ui/core/scripted_ui.hpp"
 
 #include <filesystem>
@@ -20,22 +20,8 @@ namespace {
 constexpr std::int64_t kTime = 1765000000;
 
 // A position P1 with the 4 x 3 m example slab of 4 x 3 hinged elements, and a working directory.
-struct Position {
-    testsupport::TempDir data;
-    testsupport::TempDir work;
-    Position(bool withModel = true) {
-        std::filesystem::create_directories(dir());
-        if (!withModel) return;
-        slab::ExampleSlab s;
-        s.nx = 4;
-        s.ny = 3;
-        s.width = 4;
-        s.height = 3;
-        auto m = std::make_unique<slab::SolverModel>();
-        slab::buildExampleSlab(s, *m);
-        EXPECT_TRUE(slab::writeModelFiles(*m, dir(), 50));
-    }
-    std::string dir() const { return data.str() + "SDIRFEMP1/"; }
+struct Position : loadtest::PositionDirs {
+    Position(bool withModel = true) : PositionDirs(withModel ? 4 : 0, 3) {}
     Paths paths(int loadCase = 0) const {
         ui::ScriptedUi box;
         std::string line = ".P1 @" + data.str();
