@@ -5,7 +5,7 @@
 #include "solver/assembly.hpp"
 #include "solver/example_slab.hpp"
 #include "solver/model_reader.hpp"
-#include "ui/core/scripted_ui.hpp"
+#include "ui/console/scripted_ui.hpp"
 
 #include <algorithm>
 #include <chrono>
@@ -22,16 +22,27 @@
 namespace {
 
 // Counts nothing, shows nothing: the benchmark measures the numerics.
-class SilentUi : public ui::Ui {
+class SilentUi : public ports::Ui {
   public:
-    ui::Answer message(std::string_view, std::string_view text, ui::Buttons) override {
+    ports::Answer message(std::string_view, std::string_view text, ports::Buttons) override {
         std::fprintf(stderr, "message: %.*s\n", static_cast<int>(text.size()), text.data());
-        return ui::Answer::Ok;
+        return ports::Answer::Ok;
     }
     void status(std::string_view) override {}
     void setRange(int, int) override {}
     void setPosition(int) override {}
     void beep() override {}
+    std::optional<std::string> chooseFolder(std::string_view, std::string_view) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> chooseFile(std::string_view, std::string_view,
+                                          std::string_view) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> askText(std::string_view, std::string_view,
+                                       std::string_view) override {
+        return std::nullopt;
+    }
 };
 
 constexpr int kRepeats = 3;

@@ -43,28 +43,35 @@ std::optional<std::string> readFileText(const std::string& path) {
     return readWhole<std::string>(path);
 }
 
-bool writeFileAtomic(const std::string& path, std::string_view contents) {
-    std::string target = resolveCaseInsensitive(path);
-    std::string temp = target + ".tmp" + std::to_string(::getpid());
+WriteResult writeFileThrough(const std::string& path, std::string_view contents,
+                             const std::string& tempPath) {
+    const std::string target = resolveCaseInsensitive(path);
+    const std::string temp = resolveCaseInsensitive(tempPath);
     {
         std::FILE* f = std::fopen(temp.c_str(), "wb");
-        if (!f) return false;
+        if (!f) return WriteResult::OpenFailed;
         // An empty file has no data pointer to hand to fwrite.
         bool ok = contents.empty() ||
                   std::fwrite(contents.data(), 1, contents.size(), f) == contents.size();
         ok = (std::fclose(f) == 0) && ok;
         if (!ok) {
             std::remove(temp.c_str());
-            return false;
+            return WriteResult::WriteFailed;
         }
     }
     std::error_code ec;
     std::filesystem::rename(temp, target, ec);
     if (ec) {
         std::remove(temp.c_str());
-        return false;
+        return WriteResult::RenameFailed;
     }
-    return true;
+    return WriteResult::Ok;
+}
+
+bool writeFileAtomic(const std::string& path, std::string_view contents) {
+    const std::string target = resolveCaseInsensitive(path);
+    return writeFileThrough(target, contents, target + ".tmp" + std::to_string(::getpid())) ==
+           WriteResult::Ok;
 }
 
 bool writeFileAtomic(const std::string& path, const std::vector<std::uint8_t>& contents) {
@@ -75,6 +82,13 @@ bool writeFileAtomic(const std::string& path, const std::vector<std::uint8_t>& c
 bool fileExists(const std::string& path) {
     std::error_code ec;
     return std::filesystem::exists(resolveCaseInsensitive(path), ec);
+}
+
+std::optional<std::filesystem::file_time_type> fileModified(const std::string& path) {
+    std::error_code ec;
+    auto t = std::filesystem::last_write_time(resolveCaseInsensitive(path), ec);
+    if (ec) return std::nullopt;
+    return t;
 }
 
 } // namespace slab

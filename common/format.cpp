@@ -1,6 +1,8 @@
 // printf-style formatting and the decimal comma.
 #include "common/format.hpp"
 
+#include "common/text.hpp"
+
 #include <cerrno>
 #include <cstdarg>
 #include <cstdio>
@@ -26,13 +28,6 @@ void appendV(std::string& out, const char* fmt, va_list args) {
     out.resize(old + static_cast<std::size_t>(n) + 1);
     std::vsnprintf(out.data() + old, static_cast<std::size_t>(n) + 1, fmt, args);
     out.resize(old + static_cast<std::size_t>(n));
-}
-
-std::string_view trim(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
-        s.remove_suffix(1);
-    return s;
 }
 
 } // namespace

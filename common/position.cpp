@@ -11,6 +11,11 @@ std::string positionSuffix(std::string_view positionName) {
     return suffix;
 }
 
+std::string withTrailingSlash(std::string path) {
+    if (path.empty() || path.back() != '/') path += '/';
+    return path;
+}
+
 std::string positionDirectory(std::string_view dataPath, std::string_view positionName) {
     return std::string(dataPath) + std::string(kPositionDirWord) + std::string(positionName) + "/";
 }

@@ -13,6 +13,9 @@ inline constexpr std::string_view kPositionDirWord = "SDIRFEM";
 /// "." followed by the position name: ".P1" for position P1.
 std::string positionSuffix(std::string_view positionName);
 
+/// path with a "/" at its end (an empty path becomes "/").
+std::string withTrailingSlash(std::string path);
+
 /// dataPath + "SDIRFEM" + name + "/"; the data path ends with "/".
 std::string positionDirectory(std::string_view dataPath, std::string_view positionName);
 

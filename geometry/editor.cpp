@@ -22,7 +22,7 @@ constexpr const char* kIdlePrompt = " Am Ende der Eingabe sollten Sie die Platte
 
 } // namespace
 
-Editor::Editor(ui::Ui& ui, NameDialog askName, std::function<Date()> clock)
+Editor::Editor(ports::Ui& ui, NameDialog askName, std::function<Date()> clock)
     : ui_(ui), askName_(std::move(askName)), clock_(std::move(clock)) {}
 
 bool Editor::start(const std::string& commandLine, const std::string& workDirectory) {
@@ -191,7 +191,7 @@ bool Editor::saveAs(std::optional<std::string> name) {
 
 bool Editor::newPlate() {
     if (ui_.message("Neue Platte", "Neue Platte ? Bildschirm löschen ?",
-                    ui::Buttons::YesNoCancel) != ui::Answer::Yes)
+                    ports::Buttons::YesNoCancel) != ports::Answer::Yes)
         return false;
     leaveMode();
     model_.clearMesh();
@@ -209,13 +209,13 @@ std::optional<std::string> Editor::document() {
 LeaveResult Editor::leave() {
     if (!changed()) return LeaveResult::Leave;
     switch (ui_.message("Speichern ?", "Sollen die Änderungen gespeichert werden?",
-                        ui::Buttons::YesNoCancel)) {
-    case ui::Answer::Yes:
-    case ui::Answer::Ok:
+                        ports::Buttons::YesNoCancel)) {
+    case ports::Answer::Yes:
+    case ports::Answer::Ok:
         return save() ? LeaveResult::Leave : LeaveResult::Stay;
-    case ui::Answer::No:
+    case ports::Answer::No:
         return LeaveResult::Leave;
-    case ui::Answer::Cancel:
+    case ports::Answer::Cancel:
         return LeaveResult::Stay;
     }
     return LeaveResult::Stay;

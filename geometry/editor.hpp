@@ -9,7 +9,7 @@
 #include "geometry/supports.hpp"
 #include "geometry/tables.hpp"
 #include "geometry/world.hpp"
-#include "ui/core/ui.hpp"
+#include "ports/ports.hpp"
 
 #include <cstdint>
 #include <functional>
@@ -29,7 +29,7 @@ enum class LeaveResult { Leave, Stay };
 
 class Editor {
   public:
-    Editor(ui::Ui& ui, NameDialog askName, std::function<Date()> clock = today);
+    Editor(ports::Ui& ui, NameDialog askName, std::function<Date()> clock = today);
 
     /// Starts on the position of the command line; false when the program must end (the
     /// message has been shown).
@@ -94,7 +94,7 @@ class Editor {
     void startNewPosition();
     void remember();
 
-    ui::Ui& ui_;
+    ports::Ui& ui_;
     NameDialog askName_;
     std::function<Date()> clock_;
     Model model_;

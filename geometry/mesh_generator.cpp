@@ -34,7 +34,7 @@ GridInput gridInputOf(const MasterGrid& g) {
 }
 
 bool generateMesh(Model& m, const GridInput& in, double& margin, World& world,
-                  const std::string& positionDirectory, ui::MessageBox& box) {
+                  const std::string& positionDirectory, ports::MessageBox& box) {
     if (auto error = inputError(in)) {
         box.message("Eingabe der Geometrie", *error);
         return false;

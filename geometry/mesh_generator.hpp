@@ -3,7 +3,7 @@
 
 #include "geometry/model.hpp"
 #include "geometry/world.hpp"
-#include "ui/core/ui.hpp"
+#include "ports/ports.hpp"
 
 #include <cstdint>
 #include <string>
@@ -35,7 +35,7 @@ using NodeIndexTable = std::vector<std::vector<std::int16_t>>;
 /// springs and bedding of a former mesh are not kept. The join tolerance margin becomes
 /// min(0.01, min(dx, dy) / 10). Refused input leaves everything as it was and returns false.
 bool generateMesh(Model& m, const GridInput& in, double& margin, World& world,
-                  const std::string& positionDirectory, ui::MessageBox& box);
+                  const std::string& positionDirectory, ports::MessageBox& box);
 
 /// The node index table found (not added) at the grid points of the master grid.
 NodeIndexTable findNodeIndexTable(const Model& m);

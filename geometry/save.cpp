@@ -220,7 +220,7 @@ void writeModel(const Model& m, const Settings& s, const Position& p, const Date
 }
 
 bool savePosition(Model& m, const Settings& s, const Position& p, const World& w, const Date& d,
-                  ui::MessageBox& box) {
+                  ports::MessageBox& box) {
     // An empty editor (a new plate, or a geometry file that was refused) must not replace a
     // position's model with nothing.
     if (m.nodeCount == 0 || m.elementCount == 0) {
@@ -267,7 +267,7 @@ bool savePosition(Model& m, const Settings& s, const Position& p, const World& w
     return true;
 }
 
-std::optional<std::string> showDocument(const Position& p, ui::MessageBox& box) {
+std::optional<std::string> showDocument(const Position& p, ports::MessageBox& box) {
     const std::string dir = p.directory();
     if (auto text = slab::readFileText(dir + std::string(kDocumentFile))) return text;
     if (auto text = slab::readFileText(dir + std::string(kDocumentOldFile))) return text;

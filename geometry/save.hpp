@@ -5,7 +5,7 @@
 #include "geometry/model.hpp"
 #include "geometry/settings.hpp"
 #include "geometry/world.hpp"
-#include "ui/core/ui.hpp"
+#include "ports/ports.hpp"
 
 #include <cstdint>
 #include <optional>
@@ -79,12 +79,12 @@ void writeModel(const Model& m, const Settings& s, const Position& p, const Date
 /// Saves the whole position in order (short lines removed, CMAC, CWIN, PCAD, RC, the model,
 /// DIARY) and writes EXT. Returns false after a message when a file could not be written.
 bool savePosition(Model& m, const Settings& s, const Position& p, const World& w, const Date& d,
-                  ui::MessageBox& box);
+                  ports::MessageBox& box);
 
 /// Writes EXT in the working directory; false on failure.
 bool writeExt(const Position& p);
 
 /// The text of D1.TXT (or D1) of the position; nullopt after the message "Fehlende Eingabe".
-std::optional<std::string> showDocument(const Position& p, ui::MessageBox& box);
+std::optional<std::string> showDocument(const Position& p, ports::MessageBox& box);
 
 } // namespace morvel

@@ -29,7 +29,7 @@ std::optional<std::filesystem::file_time_type> modified(const std::string& path)
 
 std::optional<Position> positionFromCommandLine(const std::string& commandLine,
                                                 const std::string& workDirectory,
-                                                ui::MessageBox& box) {
+                                                ports::MessageBox& box) {
     const slab::CommandLine cl = slab::splitCommandLine(commandLine);
     if (cl.position.size() < 2 || cl.position[0] != '.' || cl.dataPath.empty()) {
         box.message("Fehlende Eingabe", "Kommandozeile: .POS @Datenpfad\\ ");
@@ -63,7 +63,7 @@ StartMode chooseStartMode(const Position& p) {
 }
 
 LoadResult loadGeometryFile(Model& m, const std::string& name, const Position& p,
-                            ui::MessageBox& box) {
+                            ports::MessageBox& box) {
     const std::string inWork = p.workDirectory + name;
     const std::string inPosition = p.directory() + name;
     const bool fromWork = slab::fileExists(inWork);
@@ -88,7 +88,7 @@ LoadResult loadGeometryFile(Model& m, const std::string& name, const Position& p
     return LoadResult::Loaded;
 }
 
-void adoptModelFiles(Model& m, const std::string& directory, ui::MessageBox& box) {
+void adoptModelFiles(Model& m, const std::string& directory, ports::MessageBox& box) {
     auto parameterBytes = slab::readFileBytes(directory + std::string(slab::files::kParameter));
     if (!parameterBytes) return;
     auto parameter = slab::decodeParameter(*parameterBytes);

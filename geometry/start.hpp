@@ -5,7 +5,7 @@
 
 #include "geometry/model.hpp"
 #include "geometry/save.hpp"
-#include "ui/core/ui.hpp"
+#include "ports/ports.hpp"
 
 #include <optional>
 #include <string>
@@ -18,7 +18,7 @@ inline constexpr std::string_view kForceEchoFile = "FECHO";
 /// Eingabe" (or the reason the name cannot be used).
 std::optional<Position> positionFromCommandLine(const std::string& commandLine,
                                                 const std::string& workDirectory,
-                                                ui::MessageBox& box);
+                                                ports::MessageBox& box);
 
 enum class StartMode { NewPosition, LoadArchive, LoadEcho };
 
@@ -32,10 +32,10 @@ enum class LoadResult { Loaded, Refused, Missing };
 /// copied into the position directory once it has been read without fault. A damaged file is
 /// refused with a message and m keeps what it had.
 LoadResult loadGeometryFile(Model& m, const std::string& name, const Position& p,
-                            ui::MessageBox& box);
+                            ports::MessageBox& box);
 
 /// Takes fixities, springs and bedding (which the geometry file does not hold) from KNOTEN1,
 /// FEDER1 and BETTUNG1 when PARAMETER and the node coordinates match the loaded model.
-void adoptModelFiles(Model& m, const std::string& directory, ui::MessageBox& box);
+void adoptModelFiles(Model& m, const std::string& directory, ports::MessageBox& box);
 
 } // namespace morvel

@@ -150,7 +150,7 @@ std::optional<std::size_t> pickLine(const Model& m, double x, double y, double r
 }
 
 std::optional<std::vector<std::size_t>> traceBoundary(const Model& m, double tolerance,
-                                                      ui::MessageBox& box) {
+                                                      ports::MessageBox& box) {
     std::vector<std::size_t> outer;
     for (std::size_t i = 0; i < m.lines.size(); ++i)
         if (!m.lines[i].inner) outer.push_back(i);
@@ -226,7 +226,7 @@ std::optional<std::vector<std::size_t>> traceBoundary(const Model& m, double tol
 }
 
 bool assignWholeBoundary(Model& m, const SupportChoice& choice, double tolerance,
-                         ui::MessageBox& box) {
+                         ports::MessageBox& box) {
     auto traced = traceBoundary(m, tolerance, box);
     if (!traced) return false;
     for (std::size_t i : *traced)

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "geometry/model.hpp"
-#include "ui/core/ui.hpp"
+#include "ports/ports.hpp"
 
 #include <optional>
 #include <vector>
@@ -31,12 +31,12 @@ std::optional<std::size_t> pickLine(const Model& m, double x, double y, double r
 /// (-1000, -1000); ends joined within tolerance (a second try with 0.2 m). nullopt after a
 /// message when the outline cannot be traced.
 std::optional<std::vector<std::size_t>> traceBoundary(const Model& m, double tolerance,
-                                                      ui::MessageBox& box);
+                                                      ports::MessageBox& box);
 
 /// "Ganzer Rand": the choice on every line of the outer outline, then the corner rule.
 /// Returns false (nothing changed) when the outline cannot be traced.
 bool assignWholeBoundary(Model& m, const SupportChoice& choice, double tolerance,
-                         ui::MessageBox& box);
+                         ports::MessageBox& box);
 
 /// At nodes used by exactly 1 or 3 elements, one held slope makes the other one held too.
 void applyCornerRule(Model& m);

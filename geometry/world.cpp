@@ -7,7 +7,7 @@
 
 namespace morvel {
 
-bool defineWorld(World& w, int slot, float x1, float y1, float x2, float y2, ui::MessageBox& box) {
+bool defineWorld(World& w, int slot, float x1, float y1, float x2, float y2, ports::MessageBox& box) {
     if (x1 == x2 || y1 == y2 || slot < 1 || slot > 2) {
         // A degenerate window cannot be mapped; the editor keeps the former one and goes on.
         box.message("Bereichs-Fehler in DefineWorld",
@@ -20,13 +20,13 @@ bool defineWorld(World& w, int slot, float x1, float y1, float x2, float y2, ui:
     return true;
 }
 
-void setExtents(World& w, WorldRect r, ui::MessageBox& box) {
+void setExtents(World& w, WorldRect r, ports::MessageBox& box) {
     w.extents = r;
     w.visible = r;
     defineWorld(w, 2, r.x1, r.y1, r.x2, r.y2, box);
 }
 
-void fitExtents(const Model& m, World& w, ui::MessageBox& box) {
+void fitExtents(const Model& m, World& w, ports::MessageBox& box) {
     if (m.nodeCount < 1) return;
     WorldRect r;
     r.x1 = r.x2 = static_cast<float>(m.nodes[1].x);

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "geometry/model.hpp"
-#include "ui/core/ui.hpp"
+#include "ports/ports.hpp"
 
 #include <array>
 
@@ -21,13 +21,13 @@ struct World {
 
 /// Stores the rectangle in slot 1 or 2. A degenerate rectangle or another slot is refused with
 /// the message "Bereichs-Fehler in DefineWorld" and leaves the slot as it was.
-bool defineWorld(World& w, int slot, float x1, float y1, float x2, float y2, ui::MessageBox& box);
+bool defineWorld(World& w, int slot, float x1, float y1, float x2, float y2, ports::MessageBox& box);
 
 /// "Grundriß anpassen": extents from the nodes (unchanged without nodes), visible window and
 /// slot 2 from them.
-void fitExtents(const Model& m, World& w, ui::MessageBox& box);
+void fitExtents(const Model& m, World& w, ports::MessageBox& box);
 
 /// Sets extents, visible window and slot 2 to the rectangle (as generation does).
-void setExtents(World& w, WorldRect r, ui::MessageBox& box);
+void setExtents(World& w, WorldRect r, ports::MessageBox& box);
 
 } // namespace morvel

@@ -66,7 +66,7 @@ std::string withSlash(std::string path) {
 } // namespace
 
 std::optional<Paths> startPaths(const std::string& commandLine, const std::string& workDirectory,
-                                ui::MessageBox& box) {
+                                ports::MessageBox& box) {
     Paths p;
     p.workDirectory = withSlash(workDirectory);
     slab::CommandLine cl = slab::splitCommandLine(commandLine);
@@ -111,7 +111,7 @@ std::optional<std::int64_t> modificationTime(const std::string& path) {
     return std::chrono::duration_cast<std::chrono::seconds>(sys.time_since_epoch()).count();
 }
 
-LoadEditor::LoadEditor(Paths paths, ui::Ui& ui, std::function<std::int64_t()> clock)
+LoadEditor::LoadEditor(Paths paths, ports::Ui& ui, std::function<std::int64_t()> clock)
     : paths_(std::move(paths)), ui_(ui), clock_(std::move(clock)) {
     std::vector<std::string> problems;
     if (auto bytes = slab::readFileBytes(positionFile(kDiaryFile + paths_.suffix)))
@@ -285,7 +285,7 @@ void LoadEditor::clearTable(LoadTable table) {
 }
 
 bool LoadEditor::clearAllLoads() {
-    if (ui_.message("Achtung", kClearQuestion, ui::Buttons::OkCancel) != ui::Answer::Ok)
+    if (ui_.message("Achtung", kClearQuestion, ports::Buttons::OkCancel) != ports::Answer::Ok)
         return false;
     daskel::clearAllLoads(lc_, loads_, model_);
     removeFile(positionFile(kUniformLoadFile));
@@ -299,7 +299,7 @@ bool LoadEditor::replaceByInfluence(const InfluenceLoads& influence) {
         ui_.message(kTitleFehler, influence.error);
         return false;
     }
-    if (ui_.message("Achtung", kClearQuestion, ui::Buttons::OkCancel) != ui::Answer::Ok)
+    if (ui_.message("Achtung", kClearQuestion, ports::Buttons::OkCancel) != ports::Answer::Ok)
         return false;
     daskel::clearAllLoads(lc_, loads_, model_);
     removeFile(positionFile(kUniformLoadFile));
@@ -502,8 +502,8 @@ void LoadEditor::firstDisplay() {
                               slab::format("Alle LF aus der Datei %s übernehmen? (Kopie aus einer "
                                            "anderen Position oder Archivdatei)",
                                            name.c_str()),
-                              ui::Buttons::YesNo);
-    if (answer == ui::Answer::Yes)
+                              ports::Buttons::YesNo);
+    if (answer == ports::Answer::Yes)
         importAll();
     else
         storeImportStamp(path);
@@ -571,7 +571,7 @@ bool LoadEditor::importAll() {
 bool LoadEditor::wantsToSaveBeforeLeaving() {
     if (!modified_) return false;
     return ui_.message("Speichern ?", "Sollen die Eingaben gespeichert werden?",
-                       ui::Buttons::YesNo) == ui::Answer::Yes;
+                       ports::Buttons::YesNo) == ports::Answer::Yes;
 }
 
 } // namespace daskel

@@ -8,7 +8,7 @@
 #include "loads/load_case.hpp"
 #include "loads/load_case_files.hpp"
 #include "loads/slab_model.hpp"
-#include "ui/core/ui.hpp"
+#include "ports/ports.hpp"
 
 #include <cstdint>
 #include <functional>
@@ -31,7 +31,7 @@ struct Paths {
 /// Parses the command line; without any "@" reads LXPROT of the working directory (data path,
 /// then suffix). Shows the reason and returns nullopt when the editor cannot start.
 std::optional<Paths> startPaths(const std::string& commandLine, const std::string& workDirectory,
-                                ui::MessageBox& box);
+                                ports::MessageBox& box);
 
 /// The seconds of a file's modification time, or nullopt when it does not exist.
 std::optional<std::int64_t> modificationTime(const std::string& path);
@@ -43,7 +43,7 @@ class LoadEditor {
   public:
     /// Start-up: DIARY, MMRYL, the model, and the load case chosen by the command line (else
     /// the first listed one, else a new one).
-    LoadEditor(Paths paths, ui::Ui& ui, std::function<std::int64_t()> clock);
+    LoadEditor(Paths paths, ports::Ui& ui, std::function<std::int64_t()> clock);
 
     /// The import question of the first display, asked when ACADLAST is newer than the last
     /// answer and TIMELAST does not exist.
@@ -108,7 +108,7 @@ class LoadEditor {
     std::optional<std::string> archivePath() const;
 
     Paths paths_;
-    ui::Ui& ui_;
+    ports::Ui& ui_;
     std::function<std::int64_t()> clock_;
     SlabModel model_;
     EchoGeometry geometry_; ///< the rectangular meshes have one domain and no outline curves

@@ -851,7 +851,7 @@ ReplaceResult replaceThroughTemp(const std::string& directory, const std::string
 const char* const kOpenFailed = "Fehler beim Öffnen der Dateien ECHO_L und LNEU in LWRITE";
 
 bool replaceEcho(const std::string& directory, const std::string& target, std::string_view suffix,
-                 std::string_view contents, ui::MessageBox& box) {
+                 std::string_view contents, ports::MessageBox& box) {
     const std::string suffixText(suffix);
     switch (replaceThroughTemp(directory, target, contents)) {
     case ReplaceResult::Ok:
@@ -997,7 +997,7 @@ std::string echoBlockBytes(const LoadCase& lc, const EchoGeometry& geometry) {
 }
 
 bool writeEchoBlock(const std::string& positionDirectory, std::string_view suffix,
-                    const LoadCase& lc, const EchoGeometry& geometry, ui::MessageBox& box) {
+                    const LoadCase& lc, const EchoGeometry& geometry, ports::MessageBox& box) {
     const std::string suffixText(suffix);
     if (!validLoadCaseNumber(lc.number)) {
         box.message("Fehler", slab::format("Der Lastfall hat keine Nummer von 1 bis %i und wird "
@@ -1043,7 +1043,7 @@ bool writeEchoBlock(const std::string& positionDirectory, std::string_view suffi
 
 bool removeEchoBlocks(const std::string& positionDirectory, std::string_view suffix,
                       const std::vector<std::int16_t>& diary, const std::vector<bool>& keep,
-                      ui::MessageBox& box) {
+                      ports::MessageBox& box) {
     // A number goes only when none of its list entries is kept.
     std::set<int> kept, dropped;
     for (std::size_t v = 0; v < diary.size(); ++v)
@@ -1105,7 +1105,7 @@ EchoImport readEchoImage(std::string_view bytes, const EchoGeometry& geometry) {
     return result;
 }
 
-void reportEchoImport(const EchoImport& import, std::string_view fileName, ui::MessageBox& box) {
+void reportEchoImport(const EchoImport& import, std::string_view fileName, ports::MessageBox& box) {
     const std::string name(fileName);
     if (import.tooLarge)
         box.message("Hinweis",

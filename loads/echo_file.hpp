@@ -3,7 +3,7 @@
 #pragma once
 
 #include "loads/load_case.hpp"
-#include "ui/core/ui.hpp"
+#include "ports/ports.hpp"
 
 #include <array>
 #include <cstddef>
@@ -61,7 +61,7 @@ std::string echoBlockBytes(const LoadCase& lc, const EchoGeometry& geometry);
 /// written to ENEU and renamed over the old one. Failures are shown in `box` ("Fehler"); the
 /// old file is then unchanged. Returns true when the file holds the new block.
 bool writeEchoBlock(const std::string& positionDirectory, std::string_view suffix,
-                    const LoadCase& lc, const EchoGeometry& geometry, ui::MessageBox& box);
+                    const LoadCase& lc, const EchoGeometry& geometry, ports::MessageBox& box);
 
 /// Removes the blocks of deleted load cases from positionDirectory + "ECHO_L" + suffix: diary
 /// holds the DIARY numbers in list order, keep[v] says whether entry v stays (missing flags
@@ -70,7 +70,7 @@ bool writeEchoBlock(const std::string& positionDirectory, std::string_view suffi
 /// `box` ("Fehler") and leave the file unchanged; returns false then.
 bool removeEchoBlocks(const std::string& positionDirectory, std::string_view suffix,
                       const std::vector<std::int16_t>& diary, const std::vector<bool>& keep,
-                      ui::MessageBox& box);
+                      ports::MessageBox& box);
 
 /// One block of an imported file.
 struct EchoBlock {
@@ -92,6 +92,6 @@ EchoImport readEchoImage(std::string_view bytes, const EchoGeometry& geometry);
 
 /// Shows the notes of an import titled "Hinweis": the size note with the file name, then all
 /// problems in one message box.
-void reportEchoImport(const EchoImport& import, std::string_view fileName, ui::MessageBox& box);
+void reportEchoImport(const EchoImport& import, std::string_view fileName, ports::MessageBox& box);
 
 } // namespace daskel

@@ -1,5 +1,6 @@
 // The project manager's state, positions and work steps.
 #include "manager/manager.hpp"
+#include "common/text.hpp"
 
 #include "common/file_io.hpp"
 #include "common/format.hpp"
@@ -26,14 +27,6 @@ constexpr const char* kLoadArchive = "ACADLAST";
 constexpr const char* kPointEcho = "ECHO_S";
 constexpr const char* kPointArchive = "ACADPKT";
 
-std::string trimmed(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-        s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
-        s.remove_suffix(1);
-    return std::string(s);
-}
-
 /// Creates one directory (an existing one is no error); false when it is not there afterwards.
 bool makeDirectory(const std::string& path) {
     std::error_code ec;
@@ -43,7 +36,7 @@ bool makeDirectory(const std::string& path) {
 
 } // namespace
 
-Manager::Manager(std::string workDirectory, ui::MessageBox& box, Launcher& launcher,
+Manager::Manager(std::string workDirectory, ports::MessageBox& box, ports::Launcher& launcher,
                  ManagerOptions options)
     : work_(std::move(workDirectory)), box_(box), launcher_(launcher),
       options_(std::move(options)) {
@@ -237,12 +230,12 @@ void Manager::startGeometryOnNewPosition(const std::string& name) {
     name_ = name;
     writeExt();
     addCurrentToRecent();
-    run(kGeometryProgram, arguments(), Wait::Yes);
+    run(kGeometryProgram, arguments(), ports::Wait::Yes);
     planShown_ = model_.hasModel();
 }
 
 bool Manager::newPositionDialog(std::string_view name, std::string_view typedPath) {
-    std::string newName = trimmed(name);
+    std::string newName = std::string(slab::trim(name));
     std::replace(newName.begin(), newName.end(), ' ', '_');
     if (auto problem = positionNameProblem(newName)) {
         box_.message("Fehler", *problem);
@@ -261,7 +254,7 @@ bool Manager::newPositionDialog(std::string_view name, std::string_view typedPat
 }
 
 bool Manager::newPositionSelector(std::string_view typed) {
-    const std::string newName = trimmed(typed);
+    const std::string newName = std::string(slab::trim(typed));
     if (auto problem = positionNameProblem(newName)) {
         box_.message("Fehler", *problem);
         return false;
@@ -278,7 +271,7 @@ bool Manager::newPositionSelector(std::string_view typed) {
 
 bool Manager::duplicate(std::string_view typedName) {
     if (!needPosition()) return false;
-    const std::string newName = trimmed(typedName);
+    const std::string newName = std::string(slab::trim(typedName));
     if (auto problem = positionNameProblem(newName)) {
         box_.message("Fehler", *problem);
         return false;
@@ -350,11 +343,11 @@ std::vector<std::string> Manager::arguments(std::optional<int> number) const {
     return args;
 }
 
-void Manager::run(const std::string& program, const std::vector<std::string>& args, Wait wait) {
-    if (options_.waitForEveryChild) wait = Wait::Yes;
+void Manager::run(const std::string& program, const std::vector<std::string>& args, ports::Wait wait) {
+    if (options_.waitForEveryChild) wait = ports::Wait::Yes;
     // A program that cannot be started is passed over; what follows a wait happens anyway.
     launcher_.start(program, args, wait);
-    if (wait == Wait::No) return;
+    if (wait == ports::Wait::No) return;
     // The geometry editor may have saved under another name (EXT) and written the model.
     readSettings();
     if (!openPosition()) planShown_ = false;
@@ -375,24 +368,24 @@ bool Manager::needModelFiles(const char* title) {
 
 void Manager::geometryStep() {
     if (!needPosition()) return;
-    run(kGeometryProgram, arguments(), Wait::Yes);
+    run(kGeometryProgram, arguments(), ports::Wait::Yes);
 }
 
 bool Manager::loadStep() {
     if (!needPosition() || !needModelFiles("Achtung")) return false;
-    run(kLoadProgram, arguments(), Wait::No);
+    run(kLoadProgram, arguments(), ports::Wait::No);
     return true;
 }
 
 bool Manager::calculationStep() {
     if (!needPosition()) return false;
-    run(kSolverProgram, arguments(), Wait::No);
+    run(kSolverProgram, arguments(), ports::Wait::No);
     return true;
 }
 
 bool Manager::resultsStep() {
     if (!needPosition() || !needModelFiles(kApplicationTitle)) return false;
-    run(kResultsProgram, arguments(), Wait::No);
+    run(kResultsProgram, arguments(), ports::Wait::No);
     return true;
 }
 
@@ -453,7 +446,7 @@ std::optional<std::string> Manager::restartFromProtocol(std::size_t line) {
     }
     const auto restart = restartOf(lines[line - 1]);
     if (!restart) return std::nullopt;
-    run(restart->program, arguments(restart->number), Wait::No);
+    run(restart->program, arguments(restart->number), ports::Wait::No);
     return restart->program;
 }
 
@@ -465,7 +458,7 @@ void Manager::rightClick() {
 }
 
 void Manager::explorer() {
-    run(kExplorerProgram, {dataPath_}, Wait::No);
+    run(kExplorerProgram, {dataPath_}, ports::Wait::No);
 }
 
 } // namespace tarvik

@@ -3,10 +3,10 @@
 // steps that start the other programs.
 #pragma once
 
-#include "manager/launcher.hpp"
+#include "ports/launcher.hpp"
 #include "manager/position_model.hpp"
 #include "manager/settings_files.hpp"
-#include "ui/core/ui.hpp"
+#include "ports/ports.hpp"
 
 #include <cstdint>
 #include <functional>
@@ -29,7 +29,7 @@ inline constexpr const char* kResultPointProgram = "ruvane";
 inline constexpr const char* kExplorerProgram = "xdg-open";
 
 struct ManagerOptions {
-    /// Wait for every program started, not only the geometry editor, and read the settings and
+    /// ports::Wait for every program started, not only the geometry editor, and read the settings and
     /// the position again afterwards. A console front end needs this: the child shares its
     /// terminal and its input.
     bool waitForEveryChild = false;
@@ -40,7 +40,7 @@ struct ManagerOptions {
 class Manager {
   public:
     /// workDirectory is the directory current at start (it holds the settings files).
-    Manager(std::string workDirectory, ui::MessageBox& box, Launcher& launcher,
+    Manager(std::string workDirectory, ports::MessageBox& box, ports::Launcher& launcher,
             ManagerOptions options = {});
 
     /// The start: the settings, then the position; the plan is not shown.
@@ -137,7 +137,7 @@ class Manager {
     std::vector<std::string> arguments(std::optional<int> number = std::nullopt) const;
     /// Starts a program (a failed start is ignored); after a program waited for, the settings
     /// and the position are read again and the plan is hidden when there is no model.
-    void run(const std::string& program, const std::vector<std::string>& args, Wait wait);
+    void run(const std::string& program, const std::vector<std::string>& args, ports::Wait wait);
     bool needPosition();
     bool needModelFiles(const char* title);
     void writeExt();
@@ -146,8 +146,8 @@ class Manager {
     void clearModel();
 
     std::string work_;
-    ui::MessageBox& box_;
-    Launcher& launcher_;
+    ports::MessageBox& box_;
+    ports::Launcher& launcher_;
     ManagerOptions options_;
     std::string name_;
     std::string dataPath_;

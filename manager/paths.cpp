@@ -1,5 +1,6 @@
 // Typed data paths, path creation and picked position directories.
 #include "manager/paths.hpp"
+#include "common/text.hpp"
 
 #include "common/format.hpp"
 #include "common/position.hpp"
@@ -14,14 +15,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string_view trimmed(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-        s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
-        s.remove_suffix(1);
-    return s;
-}
-
 std::string withSlash(std::string path) {
     if (path.empty() || path.back() != '/') path += '/';
     return path;
@@ -30,7 +23,7 @@ std::string withSlash(std::string path) {
 } // namespace
 
 std::string dataPathOf(std::string_view typed, const std::string& workDirectory) {
-    const std::string_view text = trimmed(typed);
+    const std::string_view text = slab::trim(typed);
     if (text.empty()) return {};
     fs::path p{std::string(text)};
     if (p.is_relative()) p = fs::path(workDirectory) / p;
@@ -47,7 +40,7 @@ bool isDirectory(const std::string& path) {
     return fs::is_directory(fs::path(path), ec);
 }
 
-bool createPath(const std::string& path, ui::MessageBox& box) {
+bool createPath(const std::string& path, ports::MessageBox& box) {
     if (isDirectory(path)) return true;
     fs::path prefix;
     for (const fs::path& piece : fs::path(path)) {

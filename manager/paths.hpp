@@ -1,7 +1,7 @@
 // Data paths typed by the user, their creation, and position directories picked in a tree.
 #pragma once
 
-#include "ui/core/ui.hpp"
+#include "ports/ports.hpp"
 
 #include <optional>
 #include <string>
@@ -19,7 +19,7 @@ std::string withoutSlash(const std::string& path);
 /// Creates every missing directory of path, from the first one on. The first that cannot be
 /// created is reported as "Pfad %s kann nicht angelegt werden!" under "Fehler"; returns false
 /// then. The current directory of the process is never changed.
-bool createPath(const std::string& path, ui::MessageBox& box);
+bool createPath(const std::string& path, ports::MessageBox& box);
 
 /// True when path names an existing directory.
 bool isDirectory(const std::string& path);

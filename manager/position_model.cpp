@@ -31,7 +31,7 @@ void writeTable(const std::optional<slab::RecordTable<R>>& table, int count,
 
 } // namespace
 
-PositionModel readPositionModel(const std::string& dir, ui::MessageBox& box) {
+PositionModel readPositionModel(const std::string& dir, ports::MessageBox& box) {
     PositionModel m;
     auto bytes = slab::readFileBytes(dir + std::string(slab::files::kParameter));
     if (!bytes) return m;

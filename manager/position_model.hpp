@@ -3,7 +3,7 @@
 #pragma once
 
 #include "solver/modelfiles/model_files.hpp"
-#include "ui/core/ui.hpp"
+#include "ports/ports.hpp"
 
 #include <optional>
 #include <string>
@@ -32,7 +32,7 @@ struct PositionModel {
 /// Reads the model of a position directory. A missing PARAMETER or model file is no error;
 /// counts outside 0 to 3000 or a PARAMETER shorter than its record are reported under
 /// "Fehler" and give the empty model.
-PositionModel readPositionModel(const std::string& positionDirectory, ui::MessageBox& box);
+PositionModel readPositionModel(const std::string& positionDirectory, ports::MessageBox& box);
 
 /// Writes KNOTEN1, ELEMENTE1, FEDER1 and BETTUNG1 of the tables held (PARAMETER is not
 /// written). Returns the names of the files that could not be written.

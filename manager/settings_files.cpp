@@ -1,5 +1,6 @@
 // EXT, DPFAD and LISTEP.
 #include "manager/settings_files.hpp"
+#include "common/text.hpp"
 
 #include "common/binary_io.hpp"
 #include "common/format.hpp"
@@ -18,12 +19,6 @@ bool hasControlCharacter(std::string_view text) {
         auto u = static_cast<unsigned char>(c);
         return u < 0x20 || u == 0x7f;
     });
-}
-
-std::string_view stripTrailingWhiteSpace(std::string_view s) {
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
-        s.remove_suffix(1);
-    return s;
 }
 
 } // namespace
@@ -93,8 +88,8 @@ std::vector<RecentEntry> parseRecentList(std::string_view text) {
         auto path = nextLine();
         if (!path) break;
         if (name->size() > kMaxRecentLine || path->size() > kMaxRecentLine) continue;
-        RecentEntry e{std::string(stripTrailingWhiteSpace(*name)),
-                      std::string(stripTrailingWhiteSpace(*path))};
+        RecentEntry e{std::string(slab::trimEnd(*name)),
+                      std::string(slab::trimEnd(*path))};
         // The path is kept without its "/"; a root data path is the empty line.
         if (positionNameProblem(e.name) || dataPathProblem(e.path + "/")) continue;
         entries.push_back(std::move(e));

@@ -80,7 +80,7 @@ void computeElementMatrices(SolverModel& m) {
     }
 }
 
-bool checkSpringsAndSettlements(const SolverModel& m, ui::MessageBox& box) {
+bool checkSpringsAndSettlements(const SolverModel& m, ports::MessageBox& box) {
     for (int j = 1; j <= m.nodeCount; ++j)
         for (int k = 0; k < 4; ++k)
             if (m.springs[j].v[SpringRecord::kConstant + k] != 0.0f &&
@@ -222,7 +222,7 @@ void storeResults(SolverModel& m, const ReducedSystem& s, const std::vector<doub
     m.supportSum = ss;
 }
 
-bool formAndSolve(SolverModel& m, ui::MessageBox& box, ui::ProgressBar& progress, StageTimes* times) {
+bool formAndSolve(SolverModel& m, ports::MessageBox& box, ports::ProgressBar& progress, StageTimes* times) {
     StageTimes local;
     StageTimes& t = times ? *times : local;
     auto clock = std::chrono::steady_clock::now();

@@ -4,7 +4,7 @@
 
 #include "solver/model.hpp"
 #include "solver/profile_solver.hpp"
-#include "ui/core/ui.hpp"
+#include "ports/ports.hpp"
 
 #include <vector>
 
@@ -41,7 +41,7 @@ void computeElementMatrices(SolverModel& m);
 
 /// A spring on a held freedom, or a prescribed displacement on a free one: shows the message
 /// and returns false.
-bool checkSpringsAndSettlements(const SolverModel& m, ui::MessageBox& box);
+bool checkSpringsAndSettlements(const SolverModel& m, ports::MessageBox& box);
 
 /// Assembles the reduced system from the element matrices.
 ReducedSystem assembleReducedSystem(const SolverModel& m);
@@ -52,7 +52,7 @@ void storeResults(SolverModel& m, const ReducedSystem& s, const std::vector<doub
 
 /// The whole step: element matrices to reactions. Shows a message and returns false when the
 /// model cannot be solved; then no displacement, reaction or spring force is changed.
-bool formAndSolve(SolverModel& m, ui::MessageBox& box, ui::ProgressBar& progress,
+bool formAndSolve(SolverModel& m, ports::MessageBox& box, ports::ProgressBar& progress,
                   StageTimes* times = nullptr);
 
 } // namespace slab

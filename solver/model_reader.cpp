@@ -14,7 +14,7 @@ enum class Need { Required, Optional };
 // for its count is damaged and is refused rather than computed with rows it does not hold.
 template <class R>
 bool readTable(const std::string& path, const std::string& shownName, RecordTable<R>& table,
-               int count, Need need, ui::MessageBox& box) {
+               int count, Need need, ports::MessageBox& box) {
     RowsRead r = readRows(path, table, static_cast<std::size_t>(count));
     if (!r.opened) {
         if (need == Need::Optional) return true;
@@ -39,7 +39,7 @@ template <class R> void clearRows(RecordTable<R>& table, int count) {
 
 } // namespace
 
-bool readModel(const std::string& dir, int loadCase, SolverModel& m, ui::MessageBox& box) {
+bool readModel(const std::string& dir, int loadCase, SolverModel& m, ports::MessageBox& box) {
     auto parameterBytes = readFileBytes(dir + "Parameter");
     if (!parameterBytes) {
         box.message(kSolverTitle, "Ihr angegebener Datenpfad existiert nicht!");
@@ -87,7 +87,7 @@ bool readModel(const std::string& dir, int loadCase, SolverModel& m, ui::Message
     return checkElements(m, box);
 }
 
-bool checkElements(const SolverModel& m, ui::MessageBox& box) {
+bool checkElements(const SolverModel& m, ports::MessageBox& box) {
     for (int e = 1; e <= m.elementCount; ++e) {
         const auto& node = m.elements[e].node;
         for (int c = 0; c < 4; ++c) {

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "solver/model.hpp"
-#include "ui/core/ui.hpp"
+#include "ports/ports.hpp"
 
 #include <string>
 
@@ -15,10 +15,10 @@ inline constexpr const char* kSolverTitle = "Vintor";
 /// Reads PARAMETER, KNOTEN1, ELEMENTE1, FEDER1, BETTUNG1 and the two load files of loadCase
 /// from positionDir (plain concatenation with the file names). Shows a message and returns
 /// false on the first problem.
-bool readModel(const std::string& positionDir, int loadCase, SolverModel& m, ui::MessageBox& box);
+bool readModel(const std::string& positionDir, int loadCase, SolverModel& m, ports::MessageBox& box);
 
 /// Checks what the element formulas rely on: corner nodes within the node count, four
 /// different corners, positive lengths in x and y. Shows a message naming the element.
-bool checkElements(const SolverModel& m, ui::MessageBox& box);
+bool checkElements(const SolverModel& m, ports::MessageBox& box);
 
 } // namespace slab

@@ -103,7 +103,7 @@ std::optional<int> factorize(ProfileMatrix& a) {
 }
 
 std::vector<double> substitute(const ProfileMatrix& f, std::vector<double> y,
-                               ui::ProgressBar& progress) {
+                               ports::ProgressBar& progress) {
     const int n = f.size();
     const double* v = f.values.data();
     progress.setRange(1, n);

@@ -1,7 +1,7 @@
 // LDL^T solution of a symmetric positive definite system in profile (skyline) storage.
 #pragma once
 
-#include "ui/core/ui.hpp"
+#include "ports/ports.hpp"
 
 #include <cstddef>
 #include <optional>
@@ -51,7 +51,7 @@ std::optional<int> factorize(ProfileMatrix& a);
 /// Forward reduction, scaling and back substitution with a factorised profile. Drives the
 /// progress bar over the back substitution (range 1 to n, positions 2 to n).
 std::vector<double> substitute(const ProfileMatrix& factors, std::vector<double> b,
-                               ui::ProgressBar& progress);
+                               ports::ProgressBar& progress);
 
 /// The message of a failed factorisation.
 inline constexpr const char* kNotPositiveDefinite = "Stiffness matrix is not positiv definit!";

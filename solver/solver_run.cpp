@@ -14,7 +14,7 @@ namespace slab {
 
 namespace {
 
-void setStatus(CalculationForm& form, ui::StatusLine& line, std::string_view text) {
+void setStatus(CalculationForm& form, ports::StatusLine& line, std::string_view text) {
     form.status.assign(text);
     line.status(form.status);
 }
@@ -63,7 +63,7 @@ long long steadyMilliseconds() {
         .count();
 }
 
-bool runCalculation(CalculationForm& form, SolverModel& model, ui::Ui& ui, const Clock& clock,
+bool runCalculation(CalculationForm& form, SolverModel& model, ports::Ui& ui, const Clock& clock,
                     StageTimes* times) {
     const long long start = clock();
     form.timing = " ";

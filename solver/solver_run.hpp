@@ -4,7 +4,7 @@
 #include "common/command_line.hpp"
 #include "solver/assembly.hpp"
 #include "solver/model.hpp"
-#include "ui/core/ui.hpp"
+#include "ports/ports.hpp"
 
 #include <functional>
 #include <optional>
@@ -42,7 +42,7 @@ long long steadyMilliseconds();
 
 /// One run on "Start der Berechnung": read, form and solve, and the final status and timing.
 /// Returns true when the run succeeded.
-bool runCalculation(CalculationForm& form, SolverModel& model, ui::Ui& ui,
+bool runCalculation(CalculationForm& form, SolverModel& model, ports::Ui& ui,
                     const Clock& clock = steadyMilliseconds, StageTimes* times = nullptr);
 
 } // namespace slab

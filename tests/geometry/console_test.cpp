@@ -5,7 +5,7 @@
 #include "common/file_io.hpp"
 #include "solver/solver_run.hpp"
 #include "tests/support/test_support.hpp"
-#include "ui/core/scripted_ui.hpp"
+#include "ui/console/scripted_ui.hpp"
 #include "ui/morvel/morvel_console.hpp"
 
 #include <gtest/gtest.h>

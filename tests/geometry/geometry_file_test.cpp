@@ -2,7 +2,7 @@
 // lines, round trips, and every kind of damaged file refused with its message.
 #include "geometry/geometry_file.hpp"
 #include "geometry/mesh_generator.hpp"
-#include "ui/core/scripted_ui.hpp"
+#include "ui/console/scripted_ui.hpp"
 
 #include <gtest/gtest.h>
 

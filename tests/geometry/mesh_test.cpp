@@ -6,7 +6,7 @@
 #include "geometry/element_deletion.hpp"
 #include "geometry/mesh_generator.hpp"
 #include "tests/support/test_support.hpp"
-#include "ui/core/scripted_ui.hpp"
+#include "ui/console/scripted_ui.hpp"
 
 #include <gtest/gtest.h>
 

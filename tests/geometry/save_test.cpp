@@ -6,7 +6,7 @@
 #include "geometry/geometry_file.hpp"
 #include "geometry/start.hpp"
 #include "tests/support/test_support.hpp"
-#include "ui/core/scripted_ui.hpp"
+#include "ui/console/scripted_ui.hpp"
 
 #include <gtest/gtest.h>
 
@@ -309,23 +309,23 @@ TEST(Save, SaveAsNewPlateAndLeaveQuestion) {
     ASSERT_TRUE(s.start());
     ASSERT_TRUE(s.editor.generate({2, 2, 1.0, 1.0, 3e7, 0.16, 0.2}));
     EXPECT_TRUE(s.editor.changed());
-    s.ui.answerNext(ui::Answer::Cancel);
+    s.ui.answerNext(ports::Answer::Cancel);
     EXPECT_EQ(s.editor.leave(), LeaveResult::Stay);
     EXPECT_EQ(s.ui.messages.back().title, "Speichern ?");
     EXPECT_EQ(s.ui.messages.back().text, "Sollen die Änderungen gespeichert werden?");
-    s.ui.answerNext(ui::Answer::No);
+    s.ui.answerNext(ports::Answer::No);
     EXPECT_EQ(s.editor.leave(), LeaveResult::Leave);
     EXPECT_FALSE(slab::fileExists(s.dir() + "KNOTEN1"));
-    s.ui.answerNext(ui::Answer::Yes);
+    s.ui.answerNext(ports::Answer::Yes);
     EXPECT_EQ(s.editor.leave(), LeaveResult::Leave);
     EXPECT_TRUE(slab::fileExists(s.dir() + "KNOTEN1"));
     EXPECT_EQ(s.editor.leave(), LeaveResult::Leave);
 
     // New plate: asked first; then saving asks for a name.
-    s.ui.answerNext(ui::Answer::No);
+    s.ui.answerNext(ports::Answer::No);
     EXPECT_FALSE(s.editor.newPlate());
     EXPECT_EQ(s.editor.model().elementCount, 4);
-    s.ui.answerNext(ui::Answer::Yes);
+    s.ui.answerNext(ports::Answer::Yes);
     ASSERT_TRUE(s.editor.newPlate());
     EXPECT_EQ(s.ui.messages.back().text, "Neue Platte ? Bildschirm löschen ?");
     EXPECT_EQ(s.editor.title(), "Position NEU");
@@ -356,7 +356,7 @@ TEST(Save, AnEmptyPlateNeverReplacesASavedModel) {
     ASSERT_TRUE(s.editor.save());
     const auto nodes = s.bytes("KNOTEN1");
     ASSERT_FALSE(nodes.empty());
-    s.ui.answerNext(ui::Answer::Yes); // "Neue Platte ? Bildschirm löschen ?"
+    s.ui.answerNext(ports::Answer::Yes); // "Neue Platte ? Bildschirm löschen ?"
     ASSERT_TRUE(s.editor.newPlate());
     s.names = {"P1"};
     EXPECT_FALSE(s.editor.save());

@@ -5,7 +5,7 @@
 #include "geometry/supports.hpp"
 #include "geometry/tables.hpp"
 #include "tests/support/test_support.hpp"
-#include "ui/core/scripted_ui.hpp"
+#include "ui/console/scripted_ui.hpp"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include "solver/modelfiles/ttable.hpp"
 #include "solver/solver_run.hpp"
 #include "tests/loads/load_fixtures.hpp"
-#include "ui/core/scripted_ui.hpp"
+#include "ui/console/scripted_ui.hpp"
 
 #include <filesystem>
 #include <memory>
@@ -242,11 +242,11 @@ TEST(LoadEditor, ClearAllLoadsAsksFirst) {
     auto ed = editorOn(p, ui);
     ed->selfWeight(25, 1.5);
     ASSERT_TRUE(ed->save(1, "t"));
-    ui.answerNext(ui::Answer::Cancel);
+    ui.answerNext(ports::Answer::Cancel);
     EXPECT_FALSE(ed->clearAllLoads());
     EXPECT_EQ(ui.messages.back().text, "Achtung!  Alle vorhandenen Lasten werden gelöscht!");
     EXPECT_EQ(ed->loads().elementLoads[3].v[0], 6.5f);
-    ui.answerNext(ui::Answer::Ok);
+    ui.answerNext(ports::Answer::Ok);
     EXPECT_TRUE(ed->clearAllLoads());
     EXPECT_EQ(ed->loads().elementLoads[3].v[0], 0.0f);
     // the load files are written at once
@@ -272,7 +272,7 @@ TEST(LoadEditor, ImportAllLoadCasesFromTheArchive) {
     ASSERT_TRUE(slab::writeFileAtomic(p.dir() + "ACADLAST.P1", archive));
     ui::ScriptedUi ui;
     auto ed = editorOn(p, ui);
-    ui.answerNext(ui::Answer::Yes);
+    ui.answerNext(ports::Answer::Yes);
     ed->firstDisplay();
     ASSERT_FALSE(ui.messages.empty());
     EXPECT_EQ(ui.messages[0].text,
@@ -309,7 +309,7 @@ TEST(LoadEditor, ImportQuestionAnsweredNoIsRemembered) {
                                                                            "LLE\n")));
     ui::ScriptedUi ui;
     auto ed = editorOn(p, ui);
-    ui.answerNext(ui::Answer::No);
+    ui.answerNext(ports::Answer::No);
     ed->firstDisplay();
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_TRUE(slab::fileExists(p.dir() + "TIMELW"));
@@ -385,7 +385,7 @@ TEST(LoadEditor, ArchiveFromTheWorkingDirectoryIsKeptWithThePosition) {
     ASSERT_TRUE(slab::writeFileAtomic(p.work.str() + "ACADLAST.P1", archive));
     ui::ScriptedUi ui;
     auto ed = editorOn(p, ui);
-    ui.answerNext(ui::Answer::Yes);
+    ui.answerNext(ports::Answer::Yes);
     ed->firstDisplay();
     EXPECT_EQ(ed->caption(), "Position P1  LF 4");
     EXPECT_EQ(slab::readFileText(p.dir() + "ACADLAST.P1"), archive);

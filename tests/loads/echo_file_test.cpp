@@ -5,7 +5,7 @@
 #include "common/codepage.hpp"
 #include "common/file_io.hpp"
 #include "tests/support/test_support.hpp"
-#include "ui/core/scripted_ui.hpp"
+#include "ui/console/scripted_ui.hpp"
 
 #include <filesystem>
 #include <fstream>

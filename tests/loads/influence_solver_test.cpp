@@ -10,7 +10,7 @@
 #include "solver/example_slab.hpp"
 #include "solver/solver_run.hpp"
 #include "tests/support/test_support.hpp"
-#include "ui/core/scripted_ui.hpp"
+#include "ui/console/scripted_ui.hpp"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 // The console front end: a scripted session with a recording launcher, the real launcher, and
 // the real tarvik driving the real morvel and vintor from one piped input.
-#include "manager/launcher.hpp"
+#include "ports/spawn_launcher.hpp"
 #include "tests/manager/manager_fixtures.hpp"
 #include "ui/tarvik/tarvik_console.hpp"
 
@@ -15,14 +15,14 @@ namespace {
 using managertest::bytes;
 using managertest::exists;
 using managertest::FakeLauncher;
-using tarvik::Wait;
+using ports::Wait;
 
 struct Session {
     int status = 0;
     std::string out;
 };
 
-Session run(const std::string& work, const std::string& script, tarvik::Launcher& launcher) {
+Session run(const std::string& work, const std::string& script, ports::Launcher& launcher) {
     std::istringstream in(script);
     std::ostringstream out;
     ui::LineInput input(in);
@@ -127,19 +127,19 @@ TEST(TarvikConsole, EndOfInputEndsLikeBeenden) {
 
 TEST(SpawnLauncher, StartsInTheWorkingDirectoryWithoutAShell) {
     testsupport::TempDir work;
-    tarvik::SpawnLauncher launcher(work.str());
+    ports::SpawnLauncher launcher(work.str());
     // Each argument stays one, blanks and shell characters included.
-    EXPECT_EQ(launcher.start("touch", {"a b", "$(x);y"}, Wait::Yes), tarvik::LaunchResult::Started);
+    EXPECT_EQ(launcher.start("touch", {"a b", "$(x);y"}, Wait::Yes), ports::LaunchResult::Started);
     EXPECT_TRUE(exists(work.str() + "a b"));
     EXPECT_TRUE(exists(work.str() + "$(x);y"));
     EXPECT_EQ(launcher.start("kein-solches-programm-im-pfad", {}, Wait::Yes),
-              tarvik::LaunchResult::NotFound);
-    EXPECT_EQ(launcher.start("true", {}, Wait::No), tarvik::LaunchResult::Started);
-    EXPECT_EQ(tarvik::SpawnLauncher::locate("kein-solches-programm-im-pfad"),
+              ports::LaunchResult::NotFound);
+    EXPECT_EQ(launcher.start("true", {}, Wait::No), ports::LaunchResult::Started);
+    EXPECT_EQ(ports::SpawnLauncher::locate("kein-solches-programm-im-pfad"),
               "kein-solches-programm-im-pfad");
     // The test program lies beside the suite's programs, so they are found there first.
     if (const char* bin = std::getenv("SLAB_BIN"); bin && exists(std::string(bin) + "/vintor")) {
-        const std::string found = tarvik::SpawnLauncher::locate("vintor");
+        const std::string found = ports::SpawnLauncher::locate("vintor");
         EXPECT_EQ(std::filesystem::canonical(found),
                   std::filesystem::canonical(std::string(bin) + "/vintor"));
     }

@@ -4,12 +4,12 @@
 
 #include "common/binary_io.hpp"
 #include "common/file_io.hpp"
-#include "manager/launcher.hpp"
+#include "ports/launcher.hpp"
 #include "manager/manager.hpp"
 #include "manager/paths.hpp"
 #include "solver/modelfiles/model_files.hpp"
 #include "tests/support/test_support.hpp"
-#include "ui/core/scripted_ui.hpp"
+#include "ui/console/scripted_ui.hpp"
 
 #include <filesystem>
 #include <functional>
@@ -19,24 +19,24 @@
 namespace managertest {
 
 /// Records every start; the action stands in for what the started program does.
-class FakeLauncher : public tarvik::Launcher {
+class FakeLauncher : public ports::Launcher {
   public:
     struct Start {
         std::string program;
         std::vector<std::string> arguments;
-        tarvik::Wait wait;
+        ports::Wait wait;
         bool operator==(const Start&) const = default;
     };
-    tarvik::LaunchResult start(const std::string& program,
+    ports::LaunchResult start(const std::string& program,
                                const std::vector<std::string>& arguments,
-                               tarvik::Wait wait) override {
+                               ports::Wait wait) override {
         starts.push_back({program, arguments, wait});
         if (action) action(program, arguments);
         return result;
     }
     std::vector<Start> starts;
     std::function<void(const std::string&, const std::vector<std::string>&)> action;
-    tarvik::LaunchResult result = tarvik::LaunchResult::Started;
+    ports::LaunchResult result = ports::LaunchResult::Started;
 };
 
 inline std::vector<std::uint8_t> bytes(const std::string& path) {

@@ -12,7 +12,7 @@ using managertest::bytesOf;
 using managertest::exists;
 using managertest::FakeLauncher;
 using managertest::Workspace;
-using tarvik::Wait;
+using ports::Wait;
 
 std::vector<std::uint8_t> field(std::string_view text) {
     std::vector<std::uint8_t> b = bytesOf(text);
@@ -82,7 +82,7 @@ TEST(Positions, NewPositionThroughTheDialogReplacesBlanks) {
     EXPECT_EQ(m.positionDirectory(), path + "/SDIRFEMPlatte_1/");
     ASSERT_EQ(s.launcher.starts.size(), 1u);
     EXPECT_EQ(s.launcher.starts[0],
-              (FakeLauncher::Start{"morvel", {".Platte_1", "@" + path + "/"}, Wait::Yes}));
+              (FakeLauncher::Start{"morvel", {".Platte_1", "@" + path + "/"}, ports::Wait::Yes}));
     EXPECT_EQ(slab::readFileText(s.work.str() + "LISTEP"), "Platte_1\n" + path + "\n");
     // Afterwards the position is read again: it has the model the editor saved.
     EXPECT_EQ(m.model().nodeCount, 4);
@@ -100,7 +100,7 @@ TEST(Positions, NewPositionThroughTheSelector) {
               "P2\n" + tarvik::withoutSlash(s.data.str()) + "\n");
     ASSERT_EQ(s.launcher.starts.size(), 1u);
     EXPECT_EQ(s.launcher.starts[0],
-              (FakeLauncher::Start{"morvel", {".P2", "@" + s.data.str()}, Wait::Yes}));
+              (FakeLauncher::Start{"morvel", {".P2", "@" + s.data.str()}, ports::Wait::Yes}));
     // Nothing saved by the editor: no model, no plan.
     EXPECT_FALSE(m.planShown());
 
@@ -277,7 +277,7 @@ TEST_F(Duplication, CopiesModelAndArchivesAndRecordsTheOriginal) {
     // The geometry step runs on the copy, which then has no PARAMETER until the editor saves.
     ASSERT_EQ(s.launcher.starts.size(), 1u);
     EXPECT_EQ(s.launcher.starts[0],
-              (FakeLauncher::Start{"morvel", {".P1B", "@" + s.data.str()}, Wait::Yes}));
+              (FakeLauncher::Start{"morvel", {".P1B", "@" + s.data.str()}, ports::Wait::Yes}));
     EXPECT_EQ(m.model().nodeCount, 0);
     EXPECT_TRUE(s.ui.messages.empty());
 }

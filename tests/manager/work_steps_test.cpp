@@ -9,7 +9,7 @@ namespace {
 
 using managertest::FakeLauncher;
 using managertest::Workspace;
-using tarvik::Wait;
+using ports::Wait;
 using Start = FakeLauncher::Start;
 
 struct WorkSteps : ::testing::Test {
@@ -38,7 +38,7 @@ TEST_F(WorkSteps, StepsWithoutTheModelAreRefused) {
     EXPECT_TRUE(s.launcher.starts.empty());
     // The solver has no check: its own form reports what is missing.
     EXPECT_TRUE(m.calculationStep());
-    EXPECT_EQ(s.launcher.starts, (std::vector<Start>{{"vintor", {".P1", at}, Wait::No}}));
+    EXPECT_EQ(s.launcher.starts, (std::vector<Start>{{"vintor", {".P1", at}, ports::Wait::No}}));
 }
 
 TEST_F(WorkSteps, ArgumentListsAndWaits) {
@@ -50,11 +50,11 @@ TEST_F(WorkSteps, ArgumentListsAndWaits) {
     EXPECT_TRUE(m.resultsStep());
     m.explorer();
     EXPECT_EQ(s.launcher.starts, (std::vector<Start>{
-                                     {"morvel", {".P1", at}, Wait::Yes},
-                                     {"daskel", {".P1", at}, Wait::No},
-                                     {"vintor", {".P1", at}, Wait::No},
-                                     {"DAVIZO", {".P1", at}, Wait::No},
-                                     {"xdg-open", {s.data.str()}, Wait::No},
+                                     {"morvel", {".P1", at}, ports::Wait::Yes},
+                                     {"daskel", {".P1", at}, ports::Wait::No},
+                                     {"vintor", {".P1", at}, ports::Wait::No},
+                                     {"DAVIZO", {".P1", at}, ports::Wait::No},
+                                     {"xdg-open", {s.data.str()}, ports::Wait::No},
                                  }));
     EXPECT_TRUE(s.ui.messages.empty());
 }
@@ -93,7 +93,7 @@ TEST_F(WorkSteps, AfterTheGeometryEditorSettingsAndPositionAreReadAgain) {
     EXPECT_EQ(m.positionName(), "P6");
     EXPECT_FALSE(m.planShown());
     // A start that fails is passed over silently; the reading again still happens.
-    s.launcher.result = tarvik::LaunchResult::NotFound;
+    s.launcher.result = ports::LaunchResult::NotFound;
     s.launcher.action = [&](const std::string&, const std::vector<std::string>&) {
         ASSERT_TRUE(slab::writeFileAtomic(s.work.str() + "EXT", tarvik::encodeField(".P1")));
     };
@@ -116,7 +116,7 @@ TEST_F(WorkSteps, ConsoleModeWaitsForEveryChildAndReadsAgain) {
     EXPECT_TRUE(m.calculationStep());
     EXPECT_EQ(m.positionName(), "P2");
     for (const auto& start : s.launcher.starts) {
-        EXPECT_EQ(start.wait, Wait::Yes) << start.program;
+        EXPECT_EQ(start.wait, ports::Wait::Yes) << start.program;
     }
 }
 
@@ -140,13 +140,13 @@ TEST_F(WorkSteps, ProtocolLinesAndRestarts) {
     EXPECT_EQ(started, (std::vector<std::string>{"morvel", "daskel", "ruvane", "DAVIZO", "DAVIZO",
                                                  "DAVIZO", "-", "-", "morvel", "-"}));
     EXPECT_EQ(s.launcher.starts, (std::vector<Start>{
-                                     {"morvel", {".P1", at}, Wait::No},
-                                     {"daskel", {".P1", at, "@3"}, Wait::No},
-                                     {"ruvane", {".P1", at, "@2"}, Wait::No},
-                                     {"DAVIZO", {".P1", at, "@4"}, Wait::No},
-                                     {"DAVIZO", {".P1", at}, Wait::No},
-                                     {"DAVIZO", {".P1", at}, Wait::No},
-                                     {"morvel", {".P1", at}, Wait::No},
+                                     {"morvel", {".P1", at}, ports::Wait::No},
+                                     {"daskel", {".P1", at, "@3"}, ports::Wait::No},
+                                     {"ruvane", {".P1", at, "@2"}, ports::Wait::No},
+                                     {"DAVIZO", {".P1", at, "@4"}, ports::Wait::No},
+                                     {"DAVIZO", {".P1", at}, ports::Wait::No},
+                                     {"DAVIZO", {".P1", at}, ports::Wait::No},
+                                     {"morvel", {".P1", at}, ports::Wait::No},
                                  }));
     EXPECT_TRUE(s.ui.messages.empty());
 
@@ -210,7 +210,7 @@ TEST_F(WorkSteps, PlanFlagAndRightClick) {
     EXPECT_TRUE(m.planShown());
     EXPECT_TRUE(s.launcher.starts.empty());
     m.rightClick(); // with the plan shown: the results
-    EXPECT_EQ(s.launcher.starts, (std::vector<Start>{{"DAVIZO", {".P1", at}, Wait::No}}));
+    EXPECT_EQ(s.launcher.starts, (std::vector<Start>{{"DAVIZO", {".P1", at}, ports::Wait::No}}));
     m.togglePlan();
     EXPECT_FALSE(m.planShown());
 }

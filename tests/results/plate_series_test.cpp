@@ -5,7 +5,7 @@
 #include "solver/report.hpp"
 #include "solver/solver_run.hpp"
 #include "tests/support/test_support.hpp"
-#include "ui/core/scripted_ui.hpp"
+#include "ui/console/scripted_ui.hpp"
 
 #include <cmath>
 #include <memory>

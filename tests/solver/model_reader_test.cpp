@@ -2,7 +2,7 @@
 #include "solver/example_slab.hpp"
 #include "solver/model_reader.hpp"
 #include "tests/support/test_support.hpp"
-#include "ui/core/scripted_ui.hpp"
+#include "ui/console/scripted_ui.hpp"
 
 #include "common/file_io.hpp"
 #include "common/format.hpp"

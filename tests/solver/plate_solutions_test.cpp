@@ -2,7 +2,7 @@
 #include "solver/assembly.hpp"
 #include "solver/example_slab.hpp"
 #include "tests/support/test_support.hpp"
-#include "ui/core/scripted_ui.hpp"
+#include "ui/console/scripted_ui.hpp"
 
 #include <cmath>
 #include <memory>

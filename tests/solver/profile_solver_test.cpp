@@ -1,7 +1,7 @@
 // The profile LDL^T solver: row starts, small systems by hand, failing pivots.
 #include "solver/profile_solver.hpp"
 #include "tests/support/test_support.hpp"
-#include "ui/core/scripted_ui.hpp"
+#include "ui/console/scripted_ui.hpp"
 
 #include <cmath>
 #include <limits>
@@ -13,7 +13,7 @@ using testsupport::near;
 namespace {
 
 std::vector<double> solveDense(const std::vector<double>& a, int n, std::vector<double> b,
-                               ui::ProgressBar& bar) {
+                               ports::ProgressBar& bar) {
     ProfileMatrix p = profileFromDense(a, n);
     EXPECT_FALSE(factorize(p));
     return substitute(p, std::move(b), bar);

@@ -1,7 +1,7 @@
 // The console front end: message lines, questions and their answers, progress, command loop.
-#include "ui/core/command_table.hpp"
-#include "ui/core/console_ui.hpp"
-#include "ui/core/scripted_ui.hpp"
+#include "ui/console/command_table.hpp"
+#include "ui/console/console_ui.hpp"
+#include "ui/console/scripted_ui.hpp"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,8 @@
 #include <unistd.h>
 
 using namespace ui;
+using ports::Answer;
+using ports::Buttons;
 
 TEST(ConsoleUi, MessageIsOneLineWithTitle) {
     std::istringstream in;

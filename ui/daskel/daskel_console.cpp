@@ -4,7 +4,7 @@
 #include "common/format.hpp"
 #include "loads/document.hpp"
 #include "loads/picking.hpp"
-#include "ui/core/command_table.hpp"
+#include "ui/console/command_table.hpp"
 
 #include <cmath>
 #include <ctime>
@@ -172,7 +172,7 @@ int runConsole(const std::string& commandLine, const std::string& workDirectory,
     // "LF speichern?" before another load case replaces unsaved changes.
     auto offerSave = [&]() {
         if (!editor.modified()) return;
-        if (console.message("Frage", "LF speichern?", ui::Buttons::YesNo) != ui::Answer::Yes)
+        if (console.message("Frage", "LF speichern?", ports::Buttons::YesNo) != ports::Answer::Yes)
             return;
         int n = editor.loadCase().number;
         if (n == 0) n = askNumber().value_or(0);

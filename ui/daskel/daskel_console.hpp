@@ -1,7 +1,7 @@
 // The console front end of the load editor.
 #pragma once
 
-#include "ui/core/console_ui.hpp"
+#include "ui/console/console_ui.hpp"
 
 #include <ostream>
 #include <string>

@@ -3,8 +3,8 @@
 
 #include "common/format.hpp"
 #include "geometry/editor.hpp"
-#include "ui/core/command_table.hpp"
-#include "ui/core/console_ui.hpp"
+#include "ui/console/command_table.hpp"
+#include "ui/console/console_ui.hpp"
 
 #include <cmath>
 #include <optional>

@@ -1,5 +1,5 @@
 // tarvik: the project manager; keeps the data path and positions and starts the work steps.
-#include "manager/launcher.hpp"
+#include "ports/spawn_launcher.hpp"
 #include "ui/tarvik/tarvik_console.hpp"
 
 #include <filesystem>
@@ -13,6 +13,6 @@ int main() {
     // Standard input is read without read-ahead: the programs started from here read the lines
     // meant for them from the same input, and the manager goes on after them.
     auto input = ui::LineInput::fromDescriptor(STDIN_FILENO, isatty(STDIN_FILENO) != 0);
-    tarvik::SpawnLauncher launcher(work);
+    ports::SpawnLauncher launcher(work);
     return tarvik::runConsole(work, input, std::cout, launcher);
 }

@@ -4,7 +4,7 @@
 
 #include "common/format.hpp"
 #include "manager/manager.hpp"
-#include "ui/core/command_table.hpp"
+#include "ui/console/command_table.hpp"
 
 #include <optional>
 
@@ -15,17 +15,17 @@ namespace {
 using Words = std::vector<std::string>;
 
 /// Flushes the console's output before a program starts, so that its lines follow ours.
-class FlushingLauncher : public Launcher {
+class FlushingLauncher : public ports::Launcher {
   public:
-    FlushingLauncher(Launcher& inner, std::ostream& out) : inner_(inner), out_(out) {}
-    LaunchResult start(const std::string& program, const std::vector<std::string>& arguments,
-                       Wait wait) override {
+    FlushingLauncher(ports::Launcher& inner, std::ostream& out) : inner_(inner), out_(out) {}
+    ports::LaunchResult start(const std::string& program, const std::vector<std::string>& arguments,
+                       ports::Wait wait) override {
         out_.flush();
         return inner_.start(program, arguments, wait);
     }
 
   private:
-    Launcher& inner_;
+    ports::Launcher& inner_;
     std::ostream& out_;
 };
 
@@ -88,7 +88,7 @@ std::pair<std::string, std::optional<std::string>> nameAndPath(const std::string
 } // namespace
 
 int runConsole(const std::string& workDirectory, ui::LineInput& input, std::ostream& out,
-               Launcher& launcher) {
+               ports::Launcher& launcher) {
     ui::ConsoleUi console(input, out);
     FlushingLauncher flushing(launcher, out);
     ManagerOptions options;

@@ -1,8 +1,8 @@
 // The console front end of the project manager.
 #pragma once
 
-#include "manager/launcher.hpp"
-#include "ui/core/console_ui.hpp"
+#include "ports/launcher.hpp"
+#include "ui/console/console_ui.hpp"
 
 #include <ostream>
 #include <string>
@@ -13,6 +13,6 @@ namespace tarvik {
 /// program it starts is waited for, since it shares the console's terminal and input.
 /// Returns the process exit status.
 int runConsole(const std::string& workDirectory, ui::LineInput& input, std::ostream& out,
-               Launcher& launcher);
+               ports::Launcher& launcher);
 
 } // namespace tarvik

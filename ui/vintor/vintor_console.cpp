@@ -5,8 +5,8 @@
 #include "common/format.hpp"
 #include "solver/model_reader.hpp"
 #include "solver/solver_run.hpp"
-#include "ui/core/command_table.hpp"
-#include "ui/core/console_ui.hpp"
+#include "ui/console/command_table.hpp"
+#include "ui/console/console_ui.hpp"
 
 namespace vintor {
 

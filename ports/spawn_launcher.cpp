@@ -1,5 +1,5 @@
 // The real launcher: posix_spawnp, the lookup beside the own executable, waiting and reaping.
-#include "manager/launcher.hpp"
+#include "ports/spawn_launcher.hpp"
 
 #include <algorithm>
 #include <cerrno>
@@ -11,7 +11,7 @@
 
 extern char** environ;
 
-namespace tarvik {
+namespace ports {
 
 namespace {
 
@@ -86,4 +86,4 @@ LaunchResult SpawnLauncher::start(const std::string& program,
     return LaunchResult::Started;
 }
 
-} // namespace tarvik
+} // namespace ports

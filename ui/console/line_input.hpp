@@ -1,11 +1,8 @@
-// The console front end: messages and status as lines, questions answered from the input.
+// Lines of standard input (or any stream) for a program's command loop and its questions.
 #pragma once
-
-#include "ui/core/ui.hpp"
 
 #include <istream>
 #include <optional>
-#include <ostream>
 #include <string>
 
 namespace ui {
@@ -33,27 +30,5 @@ class LineInput {
     bool interactive_;
     bool ended_ = false;
 };
-
-/// Message boxes print "Titel: Text"; a question reads j, n or a from the next input line.
-class ConsoleUi : public Ui {
-  public:
-    ConsoleUi(LineInput& in, std::ostream& out) : in_(in), out_(out) {}
-    Answer message(std::string_view title, std::string_view text,
-                   Buttons buttons = Buttons::Ok) override;
-    void status(std::string_view text) override;
-    void setRange(int low, int high) override;
-    void setPosition(int position) override;
-    void beep() override;
-
-  private:
-    LineInput& in_;
-    std::ostream& out_;
-    int low_ = 0;
-    int high_ = 100;
-    int lastStep_ = -1;
-};
-
-/// The answer a console question takes at the end of input: cancel where offered, else no.
-Answer answerAtEndOfInput(Buttons buttons);
 
 } // namespace ui

@@ -1,9 +1,11 @@
-// The user-interface operations the programs' logic calls; front ends implement them.
+// The user-interface operations the programs' logic calls; every front end implements them.
 #pragma once
+
+#include "ports/choosers.hpp"
 
 #include <string_view>
 
-namespace ui {
+namespace ports {
 
 /// The button sets of a message box.
 enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
@@ -42,6 +44,6 @@ class Sound {
 };
 
 /// All of the above, as one front end provides them.
-class Ui : public MessageBox, public StatusLine, public ProgressBar, public Sound {};
+class Ui : public MessageBox, public StatusLine, public ProgressBar, public Sound, public Chooser {};
 
-} // namespace ui
+} // namespace ports

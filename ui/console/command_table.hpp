@@ -1,7 +1,7 @@
 // A program's console commands, declared once as data; the loop and "hilfe" derive from it.
 #pragma once
 
-#include "ui/core/console_ui.hpp"
+#include "ui/console/console_ui.hpp"
 
 #include <functional>
 #include <map>

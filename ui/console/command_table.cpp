@@ -1,5 +1,5 @@
 // The console command loop derived from a command table.
-#include "ui/core/command_table.hpp"
+#include "ui/console/command_table.hpp"
 
 #include <sstream>
 
