@@ -96,7 +96,16 @@ void Editor::leaveMode() {
 
 bool Editor::generate(const GridInput& in) {
     leaveMode();
-    return generateMesh(model_, in, settings_.margin, world_, position_.directory(), ui_);
+    slab::WorldRect extents;
+    if (!generateMesh(model_, in, settings_.margin, extents, position_.directory(), ui_))
+        return false;
+    setExtents(extents);
+    return true;
+}
+
+void Editor::setExtents(const slab::WorldRect& r) {
+    extents_ = r;
+    if (extentsListener_) extentsListener_(r);
 }
 
 void Editor::openSupports(const SupportChoice& choice) {
@@ -104,11 +113,9 @@ void Editor::openSupports(const SupportChoice& choice) {
     mode_ = Mode::Support;
 }
 
-bool Editor::clickEdge(double x, double y) {
-    if (mode_ != Mode::Support) return false;
-    auto line = pickLine(model_, x, y, settings_.snap.radius);
-    if (!line) return false;
-    assignSupport(model_, *line, support_);
+bool Editor::setSupportOnLine(std::size_t line) {
+    if (mode_ != Mode::Support || line >= model_.lines.size()) return false;
+    assignSupport(model_, line, support_);
     return true;
 }
 
@@ -139,10 +146,8 @@ void Editor::toggleDeleteWindow() {
     mode_ = Mode::DeleteWindow;
 }
 
-int Editor::clickDelete(double x, double y) {
-    if (mode_ != Mode::DeleteSingle) return 0;
-    const int e = pickElement(model_, x, y);
-    if (e == 0) return 0;
+int Editor::deleteElement(int e) {
+    if (mode_ != Mode::DeleteSingle || e < 1 || e > model_.elementCount) return 0;
     deleteElements(model_, {e}, position_.directory());
     return e;
 }
@@ -153,12 +158,12 @@ int Editor::windowDelete(double x1, double y1, double x2, double y2) {
 }
 
 void Editor::fit() {
-    fitExtents(model_, world_, ui_);
+    if (auto r = nodeExtents(model_)) setExtents(*r);
 }
 
 bool Editor::save() {
     if (position_.isNew()) return saveAs();
-    if (!savePosition(model_, settings_, position_, world_, clock_(), ui_)) return false;
+    if (!savePosition(model_, settings_, position_, extents_, clock_(), ui_)) return false;
     remember();
     return true;
 }
@@ -184,7 +189,7 @@ bool Editor::saveAs(std::optional<std::string> name) {
     }
     position_.name = *name;
     ui_.status(title());
-    if (!savePosition(model_, settings_, position_, world_, clock_(), ui_)) return false;
+    if (!savePosition(model_, settings_, position_, extents_, clock_(), ui_)) return false;
     remember();
     return true;
 }

@@ -1,5 +1,5 @@
-// The geometry editor's document: the model of one position with the settings, the world, the
-// current mode, and the commands of the menus, dialogs and mouse modes.
+// The geometry editor's document: the model of one position with the settings, the drawing
+// extents, the current mode, and the commands of the menus, dialogs and mouse modes.
 #pragma once
 
 #include "geometry/mesh_generator.hpp"
@@ -8,7 +8,6 @@
 #include "geometry/settings.hpp"
 #include "geometry/supports.hpp"
 #include "geometry/tables.hpp"
-#include "geometry/world.hpp"
 #include "ports/ports.hpp"
 
 #include <cstdint>
@@ -24,12 +23,19 @@ enum class Mode { None, Support, DeleteSingle, DeleteWindow };
 /// The dialog "Speichern" with its field "Position": the name typed, or nullopt on cancel.
 using NameDialog = std::function<std::optional<std::string>()>;
 
+/// Told the new extents of the drawing whenever they are set (after loading, generating and
+/// "Grundriß anpassen"), so that a view can show them.
+using ExtentsListener = std::function<void(const slab::WorldRect&)>;
+
 /// What leaving asks for.
 enum class LeaveResult { Leave, Stay };
 
 class Editor {
   public:
     Editor(ports::Ui& ui, NameDialog askName, std::function<Date()> clock = today);
+
+    /// The view that shows the extents; without one they are only kept.
+    void setExtentsListener(ExtentsListener listener) { extentsListener_ = std::move(listener); }
 
     /// Starts on the position of the command line; false when the program must end (the
     /// message has been shown).
@@ -39,8 +45,9 @@ class Editor {
     bool generate(const GridInput& in);
     /// "Lager setzen": enters the support mode with the dialog's kind and stiffnesses.
     void openSupports(const SupportChoice& choice);
-    /// A click on an edge line in the support mode; false when no line is hit.
-    bool clickEdge(double x, double y);
+    /// An edge line (index into model().lines) chosen in the support mode gets the dialog's
+    /// kind; false outside the support mode or for no such line.
+    bool setSupportOnLine(std::size_t line);
     /// "Ganzer Rand".
     bool wholeBoundary();
     /// "Ende" of the support dialog.
@@ -48,8 +55,8 @@ class Editor {
     /// The two deletion commands: enter (after saving) or leave their mode.
     void toggleDeleteSingle();
     void toggleDeleteWindow();
-    /// A click in the single-element mode: the element deleted, or 0.
-    int clickDelete(double x, double y);
+    /// Element e chosen in the single-element mode is deleted; the element deleted, or 0.
+    int deleteElement(int e);
     /// A window in the window mode: the number of elements deleted.
     int windowDelete(double x1, double y1, double x2, double y2);
     /// "Grundriß anpassen".
@@ -81,7 +88,8 @@ class Editor {
     Model& model() { return model_; }
     const Position& position() const { return position_; }
     const Settings& settings() const { return settings_; }
-    const World& world() const { return world_; }
+    /// The extents of the drawing, kept in CWIN.
+    const slab::WorldRect& extents() const { return extents_; }
     Mode mode() const { return mode_; }
     const SupportChoice& supportChoice() const { return support_; }
     /// The prompt line of the current mode.
@@ -93,6 +101,7 @@ class Editor {
     void leaveMode();
     void startNewPosition();
     void remember();
+    void setExtents(const slab::WorldRect& r);
 
     ports::Ui& ui_;
     NameDialog askName_;
@@ -100,7 +109,8 @@ class Editor {
     Model model_;
     Settings settings_;
     Position position_;
-    World world_;
+    slab::WorldRect extents_{0, 0, 10, 10};
+    ExtentsListener extentsListener_;
     Mode mode_ = Mode::None;
     SupportChoice support_;
     std::uint64_t savedChecksum_ = 0;

@@ -15,11 +15,6 @@ namespace morvel {
 
 namespace {
 
-/// How close the angle sum must come to 2π for the point to lie in the element.
-constexpr double kAngleSumTolerance = 0.01;
-/// A click this close to a corner has no defined angle there.
-constexpr double kCornerDistance = 1e-6;
-
 /// One corner in KTEMP.
 struct ScratchCorner {
     static constexpr std::size_t kSize = 52;
@@ -38,27 +33,6 @@ struct ScratchCorner {
 };
 
 } // namespace
-
-int pickElement(const Model& m, double x, double y) {
-    for (int e = 1; e <= m.elementCount; ++e) {
-        const auto& el = m.elements[static_cast<std::size_t>(e)];
-        double sum = 0.0;
-        bool atCorner = false;
-        for (std::size_t k = 0; k < 4; ++k) {
-            const auto& p = m.nodes[static_cast<std::size_t>(el.node[k])];
-            const auto& q = m.nodes[static_cast<std::size_t>(el.node[(k + 1) % 4])];
-            const double ax = p.x - x, ay = p.y - y, bx = q.x - x, by = q.y - y;
-            if (std::hypot(ax, ay) < kCornerDistance || std::hypot(bx, by) < kCornerDistance) {
-                atCorner = true;
-                break;
-            }
-            sum += std::atan2(ax * by - ay * bx, ax * bx + ay * by);
-        }
-        if (!atCorner && std::fabs(std::fabs(sum) - 2.0 * std::numbers::pi) < kAngleSumTolerance)
-            return e;
-    }
-    return 0;
-}
 
 std::vector<int> elementsInWindow(const Model& m, double x1, double y1, double x2, double y2) {
     const double xmin = std::min(x1, x2), xmax = std::max(x1, x2);

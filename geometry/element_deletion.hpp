@@ -1,4 +1,4 @@
-// Deleting elements: the angle-sum pick, one element or all elements in a window, and the
+// Deleting elements: one element or all elements in a window, and the
 // renumbering of the nodes through the scratch file KTEMP.
 #pragma once
 
@@ -10,10 +10,6 @@
 namespace morvel {
 
 inline constexpr std::string_view kScratchFile = "KTEMP";
-
-/// The first element, in number order, under the point (angle sum within 0.01 of 2π); 0 for none.
-/// A point closer than 1e-6 m to a corner of the element under test does not select it.
-int pickElement(const Model& m, double x, double y);
 
 /// The elements whose four corner nodes all lie in the window (corners in any order).
 std::vector<int> elementsInWindow(const Model& m, double x1, double y1, double x2, double y2);

@@ -33,7 +33,7 @@ GridInput gridInputOf(const MasterGrid& g) {
     return {g.nx, g.ny, g.dx, g.dy, g.e, g.nu, g.thickness};
 }
 
-bool generateMesh(Model& m, const GridInput& in, double& margin, World& world,
+bool generateMesh(Model& m, const GridInput& in, double& margin, slab::WorldRect& extents,
                   const std::string& positionDirectory, ports::MessageBox& box) {
     if (auto error = inputError(in)) {
         box.message("Eingabe der Geometrie", *error);
@@ -62,8 +62,7 @@ bool generateMesh(Model& m, const GridInput& in, double& margin, World& world,
     g.e = static_cast<float>(in.e);
     g.nu = static_cast<float>(in.nu);
     g.thickness = static_cast<float>(in.thickness);
-    setExtents(world, {0.0f, 0.0f, static_cast<float>(nx) * g.dx, static_cast<float>(ny) * g.dy},
-               box);
+    extents = {0.0f, 0.0f, static_cast<float>(nx) * g.dx, static_cast<float>(ny) * g.dy};
     margin = std::min(0.01, std::min(static_cast<double>(g.dx), static_cast<double>(g.dy)) / 10.0);
 
     // A new mesh starts without the supports, springs and bedding of the former one.

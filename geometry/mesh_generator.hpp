@@ -2,7 +2,7 @@
 #pragma once
 
 #include "geometry/model.hpp"
-#include "geometry/world.hpp"
+#include "common/world_rect.hpp"
 #include "ports/ports.hpp"
 
 #include <cstdint>
@@ -33,8 +33,9 @@ using NodeIndexTable = std::vector<std::vector<std::int16_t>>;
 
 /// Generates the mesh anew from the dialog's values (OK of "Eingabe der Geometrie"): supports,
 /// springs and bedding of a former mesh are not kept. The join tolerance margin becomes
-/// min(0.01, min(dx, dy) / 10). Refused input leaves everything as it was and returns false.
-bool generateMesh(Model& m, const GridInput& in, double& margin, World& world,
+/// min(0.01, min(dx, dy) / 10) and the extents 0, 0, nx·dx, ny·dy. Refused input leaves
+/// everything as it was and returns false.
+bool generateMesh(Model& m, const GridInput& in, double& margin, slab::WorldRect& extents,
                   const std::string& positionDirectory, ports::MessageBox& box);
 
 /// The node index table found (not added) at the grid points of the master grid.

@@ -40,6 +40,10 @@ int Model::findOrAddNode(double x, double y) {
     return nodeCount;
 }
 
+std::optional<slab::WorldRect> nodeExtents(const Model& m) {
+    return slab::extentsOf(m.nodeCount, m.nodes);
+}
+
 std::optional<EdgeSupport> edgeSupportFromByte(std::uint8_t byte) {
     switch (byte) {
     case 0:

@@ -2,6 +2,7 @@
 // lines.
 #pragma once
 
+#include "common/world_rect.hpp"
 #include "solver/modelfiles/model_files.hpp"
 
 #include <cstdint>
@@ -73,6 +74,10 @@ inline float& springConstant(slab::SpringRecord& r, int k) {
 inline float springConstant(const slab::SpringRecord& r, int k) {
     return r.v[slab::SpringRecord::kConstant + static_cast<std::size_t>(k)];
 }
+
+/// The extents of the drawing: the smallest rectangle holding every node (coordinates in single
+/// precision); nullopt without nodes.
+std::optional<slab::WorldRect> nodeExtents(const Model& m);
 
 /// The support code stored in a byte, or nullopt for a byte that is no code.
 std::optional<EdgeSupport> edgeSupportFromByte(std::uint8_t byte);

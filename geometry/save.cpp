@@ -83,18 +83,8 @@ std::vector<std::uint8_t> encodeLines(const std::vector<EdgeLine>& lines) {
     return bytes;
 }
 
-std::vector<std::uint8_t> encodeWindow(const Model& m, const World& w) {
-    WorldRect r = w.extents;
-    if (m.nodeCount >= 1) {
-        r.x1 = r.x2 = static_cast<float>(m.nodes[1].x);
-        r.y1 = r.y2 = static_cast<float>(m.nodes[1].y);
-        for (int n = 2; n <= m.nodeCount; ++n) {
-            r.x1 = std::min(r.x1, static_cast<float>(m.nodes[static_cast<std::size_t>(n)].x));
-            r.x2 = std::max(r.x2, static_cast<float>(m.nodes[static_cast<std::size_t>(n)].x));
-            r.y1 = std::min(r.y1, static_cast<float>(m.nodes[static_cast<std::size_t>(n)].y));
-            r.y2 = std::max(r.y2, static_cast<float>(m.nodes[static_cast<std::size_t>(n)].y));
-        }
-    }
+std::vector<std::uint8_t> encodeWindow(const Model& m, const slab::WorldRect& extents) {
+    const slab::WorldRect r = nodeExtents(m).value_or(extents);
     std::vector<std::uint8_t> bytes(16);
     slab::putLE(bytes.data(), r.x1);
     slab::putLE(bytes.data() + 4, r.y1);
@@ -219,7 +209,8 @@ void writeModel(const Model& m, const Settings& s, const Position& p, const Date
         write(dir, kDocumentListFile, documentListLine(), failed);
 }
 
-bool savePosition(Model& m, const Settings& s, const Position& p, const World& w, const Date& d,
+bool savePosition(Model& m, const Settings& s, const Position& p, const slab::WorldRect& extents,
+                  const Date& d,
                   ports::MessageBox& box) {
     // An empty editor (a new plate, or a geometry file that was refused) must not replace a
     // position's model with nothing.
@@ -246,7 +237,7 @@ bool savePosition(Model& m, const Settings& s, const Position& p, const World& w
     std::vector<std::string> failed;
     const std::string suffix = p.suffix();
     write(dir, std::string(kLinesFile) + suffix, encodeLines(m.lines), failed);
-    write(dir, std::string(kWindowFile) + suffix, encodeWindow(m, w), failed);
+    write(dir, std::string(kWindowFile) + suffix, encodeWindow(m, extents), failed);
     write(dir, std::string(kPcadFile) + suffix, encodePcad(m, s, p.title()), failed);
     if (s.user.rc == 1)
         write(dir, kRcFile, "rc", failed);

@@ -4,7 +4,7 @@
 
 #include "geometry/model.hpp"
 #include "geometry/settings.hpp"
-#include "geometry/world.hpp"
+#include "common/world_rect.hpp"
 #include "ports/ports.hpp"
 
 #include <cstdint>
@@ -53,7 +53,7 @@ Date today();
 /// CMAC: one 96-byte record per edge line.
 std::vector<std::uint8_t> encodeLines(const std::vector<EdgeLine>& lines);
 /// CWIN: xmin, ymin, xmax, ymax of all nodes (the extents when there are none).
-std::vector<std::uint8_t> encodeWindow(const Model& m, const World& w);
+std::vector<std::uint8_t> encodeWindow(const Model& m, const slab::WorldRect& extents);
 /// PCAD: the 456-byte parameter record.
 std::vector<std::uint8_t> encodePcad(const Model& m, const Settings& s, const std::string& title);
 /// The geometry document D1.TXT.
@@ -78,7 +78,8 @@ void writeModel(const Model& m, const Settings& s, const Position& p, const Date
 
 /// Saves the whole position in order (short lines removed, CMAC, CWIN, PCAD, RC, the model,
 /// DIARY) and writes EXT. Returns false after a message when a file could not be written.
-bool savePosition(Model& m, const Settings& s, const Position& p, const World& w, const Date& d,
+bool savePosition(Model& m, const Settings& s, const Position& p, const slab::WorldRect& extents,
+                  const Date& d,
                   ports::MessageBox& box);
 
 /// Writes EXT in the working directory; false on failure.

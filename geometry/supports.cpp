@@ -87,28 +87,6 @@ void setNode(Model& m, int n, Direction dir, const SupportChoice& c) {
     }
 }
 
-/// Liang-Barsky: does the segment meet the square of half-width h around (px, py)?
-bool segmentMeetsSquare(double x1, double y1, double x2, double y2, double px, double py,
-                        double h) {
-    double t0 = 0.0, t1 = 1.0;
-    const double dx = x2 - x1, dy = y2 - y1;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {x1 - (px - h), (px + h) - x1, y1 - (py - h), (py + h) - y1};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0.0) {
-            if (q[i] < 0.0) return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0.0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1) return false;
-    }
-    return true;
-}
-
 } // namespace
 
 EdgeSupport defaultSupportKind(SlabKind kind) {
@@ -135,18 +113,6 @@ void assignSupport(Model& m, std::size_t index, const SupportChoice& choice) {
     const Direction dir = direction(m, line.a, line.b);
     setNode(m, line.a, dir, choice);
     setNode(m, line.b, dir, choice);
-}
-
-std::optional<std::size_t> pickLine(const Model& m, double x, double y, double r) {
-    const double h = 1.2 * std::numbers::sqrt2 * r;
-    for (std::size_t i = m.lines.size(); i-- > 0;) {
-        const EdgeLine& l = m.lines[i];
-        const double xmin = std::min(l.x1, l.x2) - h, xmax = std::max(l.x1, l.x2) + h;
-        const double ymin = std::min(l.y1, l.y2) - h, ymax = std::max(l.y1, l.y2) + h;
-        if (x + h < xmin || x - h > xmax || y + h < ymin || y - h > ymax) continue;
-        if (segmentMeetsSquare(l.x1, l.y1, l.x2, l.y2, x, y, h)) return i;
-    }
-    return std::nullopt;
 }
 
 std::optional<std::vector<std::size_t>> traceBoundary(const Model& m, double tolerance,

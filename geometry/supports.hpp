@@ -1,5 +1,5 @@
-// Support kinds on edge lines, their translation into node fixities and springs, the edge pick
-// and the whole-boundary command with its corner rule.
+// Support kinds on edge lines, their translation into node fixities and springs, and the
+// whole-boundary command with its corner rule.
 #pragma once
 
 #include "geometry/model.hpp"
@@ -23,9 +23,6 @@ EdgeSupport defaultSupportKind(SlabKind kind);
 /// Assigns the choice to edge line index (0-based): the line and its owning element edge get the
 /// code, the two end nodes get the fixities and springs of the kind.
 void assignSupport(Model& m, std::size_t line, const SupportChoice& choice);
-
-/// The line under the click (x, y) [m] for the pick radius r [m], highest line number first.
-std::optional<std::size_t> pickLine(const Model& m, double x, double y, double r);
 
 /// The outer outline as line indexes, traced counter-clockwise from the corner nearest
 /// (-1000, -1000); ends joined within tolerance (a second try with 0.2 m). nullopt after a

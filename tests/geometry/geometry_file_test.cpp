@@ -144,11 +144,11 @@ TEST(GeometryFile, LongCommentsAndCrLfAreAccepted) {
 
 TEST(GeometryFile, GeneratedMeshRoundTrip) {
     Model m;
-    World w;
+    slab::WorldRect extents;
     double margin = 0.05;
     ui::ScriptedUi ui;
     ASSERT_TRUE(
-        generateMesh(m, {10, 10, 1.0, 1.0, 3e7, 0.16, 0.2}, margin, w, "/nonexistent/", ui));
+        generateMesh(m, {10, 10, 1.0, 1.0, 3e7, 0.16, 0.2}, margin, extents, "/nonexistent/", ui));
     Model again;
     ASSERT_FALSE(readGeometryText(geometryText(m), again));
     EXPECT_EQ(again.nodeCount, 121);

@@ -8,6 +8,8 @@
 #include "tests/support/test_support.hpp"
 #include "ui/console/scripted_ui.hpp"
 
+#include "scene/slab_meshes.hpp"
+
 #include <gtest/gtest.h>
 
 using namespace morvel;
@@ -16,17 +18,22 @@ namespace {
 
 struct Mesh {
     Model m;
-    World w;
+    slab::WorldRect extents;
     double margin = 0.05;
     ui::ScriptedUi ui;
     testsupport::TempDir dir;
     bool generate(int nx, int ny, double dx = 1.0, double dy = 1.0) {
-        return generateMesh(m, {nx, ny, dx, dy, 3e7, 0.16, 0.2}, margin, w, dir.str(), ui);
+        return generateMesh(m, {nx, ny, dx, dy, 3e7, 0.16, 0.2}, margin, extents, dir.str(), ui);
     }
     std::array<double, 2> xy(int n) const {
         return {m.nodes[static_cast<std::size_t>(n)].x, m.nodes[static_cast<std::size_t>(n)].y};
     }
 };
+
+// The element a click in the single-element mode deletes, as the front ends pick it; 0 for none.
+int pickElement(const Model& m, double x, double y) {
+    return scene::elementByAngleSum(scene::meshOf(m), {x, y}).value_or(0);
+}
 
 } // namespace
 
@@ -45,8 +52,8 @@ TEST(Generation, OneElementAndTwoElements) {
     EXPECT_EQ(b.xy(6), (std::array<double, 2>{4, 1.5}));
     EXPECT_EQ(b.m.elements[2].node, (std::array<std::int32_t, 4>{2, 5, 6, 3}));
     EXPECT_EQ(b.m.lines.size(), 7u);
-    EXPECT_FLOAT_EQ(b.w.extents.x2, 4.0f);
-    EXPECT_FLOAT_EQ(b.w.slots[2].y2, 1.5f);
+    EXPECT_FLOAT_EQ(b.extents.x2, 4.0f);
+    EXPECT_FLOAT_EQ(b.extents.y2, 1.5f);
     EXPECT_DOUBLE_EQ(b.margin, 0.01);
 }
 
@@ -82,7 +89,7 @@ TEST(Generation, LimitsRefusedWithoutTouchingTheMesh) {
     EXPECT_EQ(a.m.nodeCount, 600);
     EXPECT_FALSE(a.generate(3, 3, 0.0, 1.0));
     EXPECT_EQ(a.ui.messages.back().text, "Elementlänge und Elementhöhe müssen größer als 0 sein.");
-    EXPECT_FALSE(generateMesh(a.m, {3, 3, 1, 1, 3e7, 0.6, 0.2}, a.margin, a.w, a.dir.str(), a.ui));
+    EXPECT_FALSE(generateMesh(a.m, {3, 3, 1, 1, 3e7, 0.6, 0.2}, a.margin, a.extents, a.dir.str(), a.ui));
     EXPECT_EQ(a.ui.messages.back().text, "Die Querdehnzahl muss zwischen 0 und 0,5 liegen.");
     EXPECT_FALSE(a.generate(3, 3, 2e38, 1.0));
     EXPECT_EQ(a.ui.messages.back().text, "Elementlänge und Elementhöhe sind zu groß.");

@@ -8,6 +8,9 @@
 #include "tests/support/test_support.hpp"
 #include "ui/console/scripted_ui.hpp"
 
+#include "scene/picking.hpp"
+#include "scene/slab_meshes.hpp"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -49,6 +52,13 @@ struct Session {
         return out;
     }
 };
+
+// A click on an edge line in the support mode, picked as the front ends pick it.
+bool clickEdge(Editor& editor, double x, double y) {
+    auto line = scene::segmentUnder(scene::edgeLinesOf(editor.model()), {x, y},
+                                    editor.settings().snap.radius);
+    return line && editor.setSupportOnLine(*line);
+}
 
 } // namespace
 
@@ -194,7 +204,7 @@ TEST(Save, RcFlagAndUnwritableFiles) {
     std::filesystem::remove(s.dir() + "KNOTEN1");
     std::filesystem::create_directories(s.dir() + "KNOTEN1/x");
     s.editor.openSupports({EdgeSupport::Clamped, 0, 0});
-    ASSERT_TRUE(s.editor.clickEdge(0.5, 0.0));
+    ASSERT_TRUE(clickEdge(s.editor, 0.5, 0.0));
     EXPECT_FALSE(s.editor.save());
     EXPECT_EQ(s.ui.messages.back().text, "Nicht geschrieben: KNOTEN1");
     EXPECT_TRUE(s.editor.changed());
@@ -231,7 +241,7 @@ TEST(Start, RestartKeepsSupportsSpringsAndBedding) {
     s.editor.openSupports({EdgeSupport::Hinged, 0, 0});
     ASSERT_TRUE(s.editor.wholeBoundary());
     s.editor.openSupports({EdgeSupport::TranslationalSpring, 1234, 0});
-    ASSERT_TRUE(s.editor.clickEdge(1.5, 1.0)); // an inner line
+    ASSERT_TRUE(clickEdge(s.editor, 1.5, 1.0)); // an inner line
     s.editor.model().bedding[5].v[0] = 8000.0f;
     ASSERT_TRUE(s.editor.save());
     const auto knoten = s.bytes("KNOTEN1"), feder = s.bytes("FEDER1"),
@@ -264,10 +274,10 @@ TEST(Start, WorkingDirectoryCopyWinsAndDamagedFilesAreRefused) {
     std::filesystem::rename(s.dir(), w.dir());
     Model one;
     ui::ScriptedUi quiet;
-    World world;
+    slab::WorldRect extents;
     double margin = 0.05;
     ASSERT_TRUE(
-        generateMesh(one, {1, 1, 2.0, 2.0, 3e7, 0.16, 0.2}, margin, world, "/nonexistent/", quiet));
+        generateMesh(one, {1, 1, 2.0, 2.0, 3e7, 0.16, 0.2}, margin, extents, "/nonexistent/", quiet));
     ASSERT_TRUE(slab::writeFileAtomic(w.work.str() + "ECHO_G.P1", geometryText(one)));
     ASSERT_TRUE(w.start());
     EXPECT_EQ(w.editor.model().elementCount, 1);
@@ -376,23 +386,17 @@ TEST(Save, MissingDocument) {
                   "D1 fehlt.");
 }
 
-TEST(World, DefineWorldRefusesDegenerateWindows) {
-    World w;
-    ui::ScriptedUi ui;
-    EXPECT_TRUE(defineWorld(w, 1, 0, 0, 10, 5, ui));
-    EXPECT_FALSE(defineWorld(w, 2, 0, 0, 10, 0, ui));
-    EXPECT_EQ(ui.messages.back().title, "Bereichs-Fehler in DefineWorld");
-    EXPECT_EQ(ui.messages.back().text, "x1 = 0.00 y1 = 0.00 x2 = 10.00 y2 = 0.00");
-    EXPECT_FALSE(defineWorld(w, 3, 0, 0, 1, 1, ui));
-    EXPECT_FLOAT_EQ(w.slots[1].x2, 10.0f);
-    // Nodes all on one line: the extents are refused, the former window stays.
+TEST(Extents, FitTellsTheViewAndKeepsTheFormerExtentsWithoutNodes) {
     Model m;
     m.nodeCount = 2;
+    m.nodes[1].x = 1.0;
     m.nodes[2].x = 4.0;
-    fitExtents(m, w, ui);
-    EXPECT_EQ(ui.messages.back().text, "x1 = 0.00 y1 = 0.00 x2 = 4.00 y2 = 0.00");
-    Model none;
-    w.extents = {1, 2, 3, 4};
-    fitExtents(none, w, ui);
-    EXPECT_FLOAT_EQ(w.extents.x1, 1.0f);
+    m.nodes[2].y = -2.5;
+    EXPECT_EQ(nodeExtents(m), (slab::WorldRect{1, -2.5f, 4, 0}));
+    EXPECT_FALSE(nodeExtents(Model{}));
+    // CWIN holds the node extents, else the extents kept.
+    auto window = encodeWindow(m, {7, 7, 8, 8});
+    EXPECT_EQ(slab::getLE<float>(window.data() + 8), 4.0f);
+    window = encodeWindow(Model{}, {7, 7, 8, 8});
+    EXPECT_EQ(slab::getLE<float>(window.data() + 12), 8.0f);
 }

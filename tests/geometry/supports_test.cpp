@@ -7,6 +7,8 @@
 #include "tests/support/test_support.hpp"
 #include "ui/console/scripted_ui.hpp"
 
+#include "scene/slab_meshes.hpp"
+
 #include <gtest/gtest.h>
 
 using namespace morvel;
@@ -17,12 +19,12 @@ using Codes = std::array<std::int32_t, 4>;
 
 struct Mesh {
     Model m;
-    World w;
+    slab::WorldRect extents;
     double margin = 0.05;
     ui::ScriptedUi ui;
     testsupport::TempDir dir;
     explicit Mesh(int nx, int ny, double d = 1.0) {
-        EXPECT_TRUE(generateMesh(m, {nx, ny, d, d, 3e7, 0.16, 0.2}, margin, w, dir.str(), ui));
+        EXPECT_TRUE(generateMesh(m, {nx, ny, d, d, 3e7, 0.16, 0.2}, margin, extents, dir.str(), ui));
     }
     std::size_t line(int a, int b) const {
         for (std::size_t i = 0; i < m.lines.size(); ++i)
@@ -76,6 +78,11 @@ TEST(Supports, SmallElementsKeepTheirEdgeDirection) {
     Mesh a(2, 2, 0.05);
     assignSupport(a.m, a.line(1, 4), kind(EdgeSupport::Hinged));
     EXPECT_EQ(a.code(4), (Codes{1, 0, 1, 0}));
+}
+
+// The edge line a click in the support mode picks, as the front ends pick it.
+std::optional<std::size_t> pickLine(const Model& m, double x, double y, double r) {
+    return scene::segmentUnder(scene::edgeLinesOf(m), {x, y}, r);
 }
 
 TEST(Supports, EdgePickTakesTheHighestLineFirst) {

@@ -3,7 +3,7 @@
 
 #include "common/format.hpp"
 #include "loads/document.hpp"
-#include "loads/picking.hpp"
+#include "scene/slab_meshes.hpp"
 #include "ui/console/command_table.hpp"
 
 #include <cmath>
@@ -291,7 +291,7 @@ int runConsole(const std::string& commandLine, const std::string& workDirectory,
          [&](const Words& w, const std::string&) {
              auto at = point(w, "klick-element X Y [P|loeschen]");
              if (!at) return ui::Flow::Continue;
-             auto e = elementAt(model, at->first, at->second);
+             auto e = scene::elementAt(scene::meshOf(model), {at->first, at->second});
              if (!e) return nothingThere("Kein Element", *at);
              double p = lastElementLoad;
              if (w.size() == 3) {
@@ -310,7 +310,7 @@ int runConsole(const std::string& commandLine, const std::string& workDirectory,
          [&](const Words& w, const std::string&) {
              auto at = point(w, "klick-kante X Y [P]");
              if (!at) return ui::Flow::Continue;
-             auto edge = edgeNear(model, at->first, at->second);
+             auto edge = scene::edgeNear(scene::meshOf(model), {at->first, at->second});
              if (!edge) return nothingThere("Keine Elementkante", *at);
              const auto& v = editor.loads().elementLoads[edge->element].v;
              double p = v[slab::ElementLoadRecord::kEdgeLoad + edge->edge - 1];
@@ -333,7 +333,7 @@ int runConsole(const std::string& commandLine, const std::string& workDirectory,
              if (w.size() < 2) return usage(call);
              auto at = point(Words(w.begin(), w.begin() + 2), call);
              if (!at) return ui::Flow::Continue;
-             auto n = nodeNear(model, at->first, at->second);
+             auto n = scene::nodeNear(scene::meshOf(model), {at->first, at->second});
              if (!n) return nothingThere("Kein Knoten", *at);
              auto values = nodeFields(Words(w.begin() + 2, w.end()));
              if (!values || !editor.setNodeValues(*n, *values)) return ui::Flow::Continue;

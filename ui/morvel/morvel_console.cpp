@@ -3,6 +3,8 @@
 
 #include "common/format.hpp"
 #include "geometry/editor.hpp"
+#include "scene/slab_meshes.hpp"
+#include "scene/world.hpp"
 #include "ui/console/command_table.hpp"
 #include "ui/console/console_ui.hpp"
 
@@ -92,6 +94,9 @@ int runConsole(const std::string& commandLine, const std::string& workDirectory,
         return words[0];
     };
     Editor editor(console, askName);
+    scene::World world;
+    editor.setExtentsListener(
+        [&](const slab::WorldRect& r) { scene::showExtents(world, r, console); });
     if (!editor.start(commandLine, workDirectory)) return 1;
     const Model& m = editor.model();
     out << editor.title() << ": " << m.nodeCount << " Knoten, " << m.elementCount << " Elemente\n";
@@ -230,7 +235,9 @@ int runConsole(const std::string& commandLine, const std::string& workDirectory,
              if (editor.mode() != Mode::Support) return wrongMode("Lager setzen (lager)");
              auto p = coordinates(words, 2);
              if (!p) return badArguments("kante X Y");
-             if (editor.clickEdge((*p)[0], (*p)[1]))
+             const auto line = scene::segmentUnder(scene::edgeLinesOf(m), {(*p)[0], (*p)[1]},
+                                                   editor.settings().snap.radius);
+             if (line && editor.setSupportOnLine(*line))
                  out << "Kante gesetzt: " << supportName(editor.supportChoice().kind) << '\n';
              else
                  out << "Keine Kante getroffen.\n";
@@ -267,7 +274,8 @@ int runConsole(const std::string& commandLine, const std::string& workDirectory,
                  return wrongMode("Elemente einzeln löschen (einzeln)");
              auto p = coordinates(words, 2);
              if (!p) return badArguments("klick X Y");
-             if (int e = editor.clickDelete((*p)[0], (*p)[1]))
+             const auto picked = scene::elementByAngleSum(scene::meshOf(m), {(*p)[0], (*p)[1]});
+             if (int e = picked ? editor.deleteElement(*picked) : 0)
                  out << "Element " << e << " gelöscht: " << m.nodeCount << " Knoten, "
                      << m.elementCount << " Elemente\n";
              else
@@ -288,7 +296,7 @@ int runConsole(const std::string& commandLine, const std::string& workDirectory,
         {"anpassen", "", "Grundriß anpassen",
          [&](const Words&, const std::string&) {
              editor.fit();
-             const auto& e = editor.world().extents;
+             const auto& e = editor.extents();
              out << slab::format("Grundriß: %.2f %.2f bis %.2f %.2f\n", static_cast<double>(e.x1),
                                  static_cast<double>(e.y1), static_cast<double>(e.x2),
                                  static_cast<double>(e.y2));
