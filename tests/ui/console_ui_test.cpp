@@ -1,10 +1,12 @@
 // The console front end: message lines, questions and their answers, progress, command loop.
-#include "ui/console/command_table.hpp"
+#include "ui/console/arguments.hpp"
+#include "ui/console/command_loop.hpp"
 #include "ui/console/console_ui.hpp"
 #include "ui/console/scripted_ui.hpp"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <sstream>
 #include <unistd.h>
 
@@ -63,27 +65,93 @@ TEST(ConsoleUi, LinesLoseTheirCarriageReturn) {
     EXPECT_FALSE(input.next());
 }
 
-TEST(CommandTable, RunsCommandsAndDerivesHelp) {
+namespace {
+
+enum class Demo { Path, Window, End };
+
+constexpr std::array<ActionSpec<Demo>, 3> kDemo = {{
+    {.action = Demo::Path, .command = "pfad", .arguments = "TEXT", .help = "setzt den Pfad"},
+    // a window's switch without a console word is not a console command
+    {.action = Demo::Window, .menu = "&Ansicht", .text = "S&tatusleiste", .checkable = true},
+    {.action = Demo::End, .command = "ende", .help = "beendet"},
+}};
+
+} // namespace
+
+TEST(CommandLoop, RunsTheActionsOfATableAndDerivesHelp) {
     std::vector<std::string> seen;
-    const std::vector<Command> commands = {
-        {"pfad", "TEXT", "setzt den Pfad",
-         [&](const auto&, const std::string& rest) {
-             seen.push_back("pfad:" + rest);
-             return Flow::Continue;
-         }},
-        {"ende", "", "beendet", [&](const auto&, const std::string&) { return Flow::Stop; }},
-    };
-    std::istringstream in("pfad /a b/\n\nunbekannt\nhilfe\nende\npfad nie\n");
+    std::istringstream in("pfad   /a b/ \t\n\n# Kommentar\nunbekannt\nhilfe\nende\npfad nie\n");
     std::ostringstream out;
     LineInput input(in);
-    EXPECT_EQ(runCommandLoop(commands, input, out), Flow::Stop);
-    EXPECT_EQ(seen, std::vector<std::string>{"pfad:/a b/"});
-    EXPECT_NE(out.str().find("Unbekannter Befehl \"unbekannt\""), std::string::npos);
-    EXPECT_NE(out.str().find("  pfad TEXT"), std::string::npos);
-    EXPECT_NE(out.str().find("  hilfe"), std::string::npos);
+    auto run = [&](Demo action, const CommandCall& call) {
+        switch (action) {
+        case Demo::Path:
+            seen.push_back("pfad:" + call.rest + ":" + std::to_string(call.words.size()));
+            return Flow::Continue;
+        case Demo::Window:
+            seen.push_back("window");
+            return Flow::Continue;
+        case Demo::End:
+            return Flow::Stop;
+        }
+        return Flow::Continue;
+    };
+    EXPECT_EQ(runCommandLoop(std::span<const ActionSpec<Demo>>(kDemo), run, input, out), Flow::Stop);
+    EXPECT_EQ(seen, std::vector<std::string>{"pfad:/a b/:2"});
+    EXPECT_EQ(out.str(), "Unbekannter Befehl \"unbekannt\" (hilfe zeigt die Befehle).\n"
+                         "Befehle:\n"
+                         "  pfad TEXT                         setzt den Pfad\n"
+                         "  ende                              beendet\n"
+                         "  hilfe                             zeigt diese Liste\n");
+    EXPECT_EQ(input.next().value_or(""), "pfad nie");
+    EXPECT_EQ(findCommand(std::span<const ActionSpec<Demo>>(kDemo), "ende")->action, Demo::End);
+    EXPECT_EQ(findCommand(std::span<const ActionSpec<Demo>>(kDemo), ""), nullptr);
+    EXPECT_EQ(findAction(std::span<const ActionSpec<Demo>>(kDemo), Demo::Window)->text,
+              "S&tatusleiste");
 }
 
-TEST(CommandTable, DialogFields) {
+TEST(ConsoleArguments, NumbersCoordinatesAndTextAfterAKey) {
+    EXPECT_EQ(finiteNumber("0,25"), 0.25);
+    EXPECT_EQ(finiteNumber("1e400"), std::nullopt);
+    EXPECT_EQ(finiteNumber("nan"), std::nullopt);
+    EXPECT_EQ(numbers({"1", "2,5"}, 2), (std::vector<double>{1, 2.5}));
+    EXPECT_EQ(numbers({"1", "2,5"}, 3), std::nullopt);
+    EXPECT_EQ(numbers({"1", "x"}, 2), std::nullopt);
+    EXPECT_EQ(textAfterKey("speichern nr=1 titel=Eigengewicht und Belag", "titel"),
+              "Eigengewicht und Belag");
+    // "untertitel=" is not the key "titel="
+    EXPECT_EQ(textAfterKey("x untertitel=a", "titel"), std::nullopt);
+    EXPECT_EQ(textAfterKey("titel=", "titel"), "");
+}
+
+TEST(ConsoleUi, ChoosersReadTheNextLine) {
+    std::istringstream in("  Platte 2  \n\n/daten/\n");
+    std::ostringstream out;
+    LineInput input(in);
+    ConsoleUi console(input, out);
+    EXPECT_EQ(console.askText("Speichern", "Position", ""), "Platte 2");
+    EXPECT_EQ(console.askText("Titel", "Text", "alt"), "alt");
+    EXPECT_EQ(console.chooseFolder("Sichern", "/tmp/"), "/daten/");
+    EXPECT_EQ(console.chooseFile("Laden", "/a/", "ACADLAST.*"), std::nullopt);
+    EXPECT_EQ(out.str(), "Speichern: Position?\n"
+                         "Titel: Text? [alt]\n"
+                         "Sichern: Ordner? [/tmp/]\n"
+                         "Laden: Datei (ACADLAST.* in /a/)?\n");
+}
+
+TEST(ScriptedUi, ChoosersAnswerFromTheScriptElseCancel) {
+    ScriptedUi ui;
+    ui.chooseNext("P2");
+    ui.chooseNext(std::nullopt);
+    EXPECT_EQ(ui.askText("Speichern", "Position", ""), "P2");
+    EXPECT_EQ(ui.chooseFolder("Sichern", "/"), std::nullopt);
+    EXPECT_EQ(ui.chooseFile("Laden", "/", "*.P1"), std::nullopt);
+    ASSERT_EQ(ui.asked.size(), 3u);
+    EXPECT_EQ(ui.asked[0].label, "Position");
+    EXPECT_EQ(ui.asked[2].label, "*.P1");
+}
+
+TEST(ConsoleArguments, DialogFields) {
     auto f = parseFields({"nx=10", "dy=0,5", "frei"});
     EXPECT_EQ(f["nx"], "10");
     EXPECT_EQ(f["dy"], "0,5");

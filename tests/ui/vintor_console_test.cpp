@@ -1,5 +1,6 @@
 // vintor's console form end to end on a small position, in process and as a program.
 #include "solver/example_slab.hpp"
+#include "tests/support/action_table_checks.hpp"
 #include "tests/support/test_support.hpp"
 #include "ui/vintor/vintor_console.hpp"
 
@@ -34,6 +35,10 @@ bool contains(const std::string& s, const std::string& part) {
 }
 
 } // namespace
+
+TEST(VintorConsole, ActionTableHasEveryActionOnce) {
+    testsupport::expectWellFormedTable(vintor::actions(), 8);
+}
 
 TEST(VintorConsole, EmptyCommandLineEndsWithTheMessage) {
     Session s = run("", "start\n");

@@ -1,38 +1,35 @@
-// A program's console commands, declared once as data; the loop and "hilfe" derive from it.
+// Transitional: a console command list of handlers, until every console binds its action table.
 #pragma once
 
+#include "ui/console/arguments.hpp"
+#include "ui/console/command_loop.hpp"
 #include "ui/console/console_ui.hpp"
 
 #include <functional>
-#include <map>
-#include <ostream>
 #include <string>
 #include <vector>
 
 namespace ui {
 
-/// What the loop does after a command.
-enum class Flow { Continue, Stop };
-
 struct Command {
-    std::string name;      ///< the word typed
-    std::string arguments; ///< how the arguments are written, for "hilfe"
-    std::string help;      ///< one line for "hilfe"
-    /// Runs the command; words are the blank-separated arguments, rest the text after the name.
+    std::string name;
+    std::string arguments;
+    std::string help;
     std::function<Flow(const std::vector<std::string>& words, const std::string& rest)> run;
 };
 
-/// Splits a line into blank-separated words.
-std::vector<std::string> splitWords(const std::string& line);
+inline Flow runCommandLoop(const std::vector<Command>& commands, LineInput& in, std::ostream& out) {
+    std::vector<ConsoleCommand> list;
+    for (const auto& c : commands) list.push_back({c.name, c.arguments, c.help});
+    return runCommandLoop(
+        list, [&](std::size_t i, const CommandCall& call) { return commands[i].run(call.words, call.rest); },
+        in, out);
+}
 
-/// Dialog fields given as name=wert; words without "=" are returned under the key "".
-std::map<std::string, std::string> parseFields(const std::vector<std::string>& words);
-
-/// Reads commands line by line until a command stops the loop or the input ends; "hilfe" is
-/// added to the table. Returns Flow::Stop if a command stopped it, Continue at end of input.
-Flow runCommandLoop(const std::vector<Command>& commands, LineInput& in, std::ostream& out);
-
-/// The lines "hilfe" prints.
-std::string helpText(const std::vector<Command>& commands);
+inline std::string helpText(const std::vector<Command>& commands) {
+    std::vector<ConsoleCommand> list;
+    for (const auto& c : commands) list.push_back({c.name, c.arguments, c.help});
+    return helpText(std::span<const ConsoleCommand>(list));
+}
 
 } // namespace ui

@@ -1,0 +1,66 @@
+// The console's command loop and "hilfe", derived from a program's table of actions.
+#pragma once
+
+#include "ui/actions/action_table.hpp"
+#include "ui/console/line_input.hpp"
+
+#include <functional>
+#include <ostream>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ui {
+
+/// What the loop does after a command.
+enum class Flow { Continue, Stop };
+
+/// One command as the console shows it in "hilfe".
+struct ConsoleCommand {
+    std::string_view word;
+    std::string_view arguments;
+    std::string_view help;
+};
+
+/// A command line as typed: the command word, the blank-separated words after it, and the text
+/// after the word without the blanks around it (for arguments that may hold blanks).
+struct CommandCall {
+    std::string word;
+    std::vector<std::string> words;
+    std::string rest;
+};
+
+/// The lines "hilfe" prints: every command, then "hilfe" itself.
+std::string helpText(std::span<const ConsoleCommand> commands);
+
+/// Reads commands line by line until one stops the loop or the input ends; empty lines and
+/// lines starting with "#" are passed over, "hilfe" lists the commands, an unknown word is
+/// named. run(i, call) runs commands[i]. Returns Flow::Stop when a command stopped the loop,
+/// Continue at the end of input.
+Flow runCommandLoop(std::span<const ConsoleCommand> commands,
+                    const std::function<Flow(std::size_t, const CommandCall&)>& run,
+                    LineInput& in, std::ostream& out);
+
+/// The table's actions that have a console word, in table order.
+template <class Action>
+std::vector<ConsoleCommand> consoleCommands(std::span<const ActionSpec<Action>> table) {
+    std::vector<ConsoleCommand> commands;
+    for (const auto& spec : table)
+        if (!spec.command.empty()) commands.push_back({spec.command, spec.arguments, spec.help});
+    return commands;
+}
+
+/// The loop over a program's action table: run(action, call) runs the action typed.
+template <class Action, class Run>
+Flow runCommandLoop(std::span<const ActionSpec<Action>> table, Run&& run, LineInput& in,
+                    std::ostream& out) {
+    std::vector<Action> actions;
+    for (const auto& spec : table)
+        if (!spec.command.empty()) actions.push_back(spec.action);
+    return runCommandLoop(
+        consoleCommands(table),
+        [&](std::size_t i, const CommandCall& call) { return run(actions[i], call); }, in, out);
+}
+
+} // namespace ui
