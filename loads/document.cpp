@@ -2,6 +2,7 @@
 
 #include "common/command_line.hpp"
 #include "common/file_io.hpp"
+#include "common/file_names.hpp"
 #include "common/file_lookup.hpp"
 #include "common/format.hpp"
 #include "common/position.hpp"
@@ -390,7 +391,7 @@ bool LoadEditor::saveSequence(int n) {
     }
     if (!slab::appendTimeTableRecord(paths_.positionDirectory,
                                      {clock_(), slab::format("Eingabe LF %i", n)}))
-        failed.push_back(slab::kTimeTableFile);
+        failed.push_back(std::string(slab::files::kTimeTable));
 
     // The load echo; D2LOG keeps the order of first saves.
     if (!writeEchoBlock(paths_.positionDirectory, paths_.suffix, lc_, geometry_, ui_))

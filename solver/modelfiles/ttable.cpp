@@ -2,6 +2,7 @@
 
 #include "common/binary_io.hpp"
 #include "common/file_io.hpp"
+#include "common/file_names.hpp"
 
 #include <algorithm>
 #include <cstring>
@@ -32,17 +33,17 @@ std::vector<TimeTableRecord> decodeTimeTable(const std::vector<std::uint8_t>& by
 }
 
 std::vector<TimeTableRecord> readTimeTable(const std::string& positionDirectory) {
-    auto bytes = readFileBytes(positionDirectory + kTimeTableFile);
+    auto bytes = readFileBytes(positionDirectory + std::string(files::kTimeTable));
     return bytes ? decodeTimeTable(*bytes) : std::vector<TimeTableRecord>{};
 }
 
 bool appendTimeTableRecord(const std::string& positionDirectory, const TimeTableRecord& r) {
     std::vector<std::uint8_t> bytes =
-        readFileBytes(positionDirectory + kTimeTableFile).value_or(std::vector<std::uint8_t>{});
+        readFileBytes(positionDirectory + std::string(files::kTimeTable)).value_or(std::vector<std::uint8_t>{});
     bytes.resize(bytes.size() / TimeTableRecord::kSize * TimeTableRecord::kSize);
     auto record = encodeTimeTableRecord(r);
     bytes.insert(bytes.end(), record.begin(), record.end());
-    return writeFileAtomic(positionDirectory + kTimeTableFile, bytes);
+    return writeFileAtomic(positionDirectory + std::string(files::kTimeTable), bytes);
 }
 
 } // namespace slab

@@ -17,9 +17,6 @@ struct TimeTableRecord {
     std::string text;
 };
 
-/// The file name in the position directory.
-inline constexpr const char* kTimeTableFile = "TTABLE";
-
 /// Encodes one record: the time as two 32-bit halves, then the text cut to 83 bytes and NUL-padded.
 std::vector<std::uint8_t> encodeTimeTableRecord(const TimeTableRecord& r);
 
