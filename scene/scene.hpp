@@ -35,15 +35,15 @@ struct Pen {
 
 /// A filled polygon, outlined when it has a pen.
 struct Polygon {
-    std::vector<Point> points;
+    std::vector<Point> points{};
     Color fill = kWhite;
-    std::optional<Pen> outline;
+    std::optional<Pen> outline{};
 };
 
 /// An open or closed line through the points.
 struct Polyline {
-    std::vector<Point> points;
-    Pen pen;
+    std::vector<Point> points{};
+    Pen pen{};
     bool closed = false;
 };
 
@@ -63,8 +63,8 @@ enum class Anchor {
 /// A text at a world point; its height is in device points, so it stays legible at any zoom;
 /// the angle turns it counter-clockwise about the anchor [degrees].
 struct Text {
-    Point at;
-    std::string text; ///< UTF-8
+    Point at{};
+    std::string text{}; ///< UTF-8
     double height = 9;
     Anchor anchor = Anchor::BottomLeft;
     double angle = 0;
@@ -75,7 +75,7 @@ enum class MarkerShape { Circle, Square, Cross, Triangle, Diamond };
 
 /// A symbol of a fixed device size at a world point.
 struct Marker {
-    Point at;
+    Point at{};
     MarkerShape shape = MarkerShape::Circle;
     double size = 6; ///< device points across
     Color color = kBlack;
@@ -86,8 +86,8 @@ using Item = std::variant<Polygon, Polyline, Text, Marker>;
 
 /// The items in painting order and the world window that the drawing is meant to show.
 struct Scene {
-    slab::WorldRect bounds;
-    std::vector<Item> items;
+    slab::WorldRect bounds{};
+    std::vector<Item> items{};
 
     template <class T> void add(T item) { items.emplace_back(std::move(item)); }
     /// The items of one kind, in painting order, for tests and for picking.

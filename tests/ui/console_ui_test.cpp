@@ -2,6 +2,7 @@
 #include "ui/console/arguments.hpp"
 #include "ui/console/command_loop.hpp"
 #include "ui/console/console_ui.hpp"
+#include "ui/console/front_end_choice.hpp"
 #include "ui/console/scripted_ui.hpp"
 
 #include <gtest/gtest.h>
@@ -198,4 +199,20 @@ TEST(LineInput, DescriptorInputLeavesTheFollowingLinesUnread) {
     EXPECT_TRUE(input.ended());
     close(again[0]);
     close(fds[0]);
+}
+
+TEST(FrontEndChoice, EnvironmentFirstThenDisplayAndInput) {
+    using ui::FrontEnd;
+    auto choose = [](bool built, std::string_view choice, bool display, bool piped) {
+        return ui::chooseFrontEnd({built, choice, display, piped});
+    };
+    EXPECT_EQ(choose(true, "konsole", true, false), FrontEnd::Console);
+    EXPECT_EQ(choose(true, "fenster", false, true), FrontEnd::Window);
+    // A build without windows runs on the console whatever is asked.
+    EXPECT_EQ(choose(false, "fenster", true, false), FrontEnd::Console);
+    EXPECT_EQ(choose(true, "", true, false), FrontEnd::Window);
+    EXPECT_EQ(choose(true, "", false, false), FrontEnd::Console);
+    // A script fed on standard input is read on the console.
+    EXPECT_EQ(choose(true, "", true, true), FrontEnd::Console);
+    EXPECT_EQ(choose(false, "", true, false), FrontEnd::Console);
 }

@@ -1,0 +1,86 @@
+// The scene widget.
+#include "ui/qt/scene_view.hpp"
+
+#include "ui/qt/scene_renderer.hpp"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace qtui {
+
+namespace {
+
+/// A press and release closer than this [pixels] is a click, not a drag.
+constexpr double kClickSlack = 3.0;
+
+} // namespace
+
+SceneView::SceneView(QWidget* parent) : QWidget(parent) {
+    setMouseTracking(true);
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Qt::white);
+    setPalette(p);
+    setMinimumSize(200, 150);
+}
+
+void SceneView::setScene(scene::Scene scene) {
+    scene_ = std::move(scene);
+    update();
+}
+
+void SceneView::setWorldWindow(const slab::WorldRect& window) {
+    if (window.x1 == window.x2 || window.y1 == window.y2) return;
+    window_ = window;
+    update();
+}
+
+scene::WorldMapping SceneView::mapping() const {
+    return scene::WorldMapping(window_, {0, 0, static_cast<double>(std::max(1, width())),
+                                         static_cast<double>(std::max(1, height()))});
+}
+
+scene::Point SceneView::toWorld(QPointF p) const {
+    return mapping().toWorld({p.x(), p.y()});
+}
+
+void SceneView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    paintScene(painter, scene_, mapping());
+    if (dragStart_) {
+        painter.setPen(QPen(Qt::darkBlue, 0, Qt::DashLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(*dragStart_, dragNow_).normalized());
+    }
+}
+
+void SceneView::mousePressEvent(QMouseEvent* event) {
+    if (dragging_ && event->button() == Qt::LeftButton) {
+        dragStart_ = event->position();
+        dragNow_ = event->position();
+    }
+}
+
+void SceneView::mouseMoveEvent(QMouseEvent* event) {
+    emit moved(toWorld(event->position()));
+    if (dragStart_) {
+        dragNow_ = event->position();
+        update();
+    }
+}
+
+void SceneView::mouseReleaseEvent(QMouseEvent* event) {
+    const QPointF at = event->position();
+    if (dragStart_ && event->button() == Qt::LeftButton) {
+        const QPointF start = *dragStart_;
+        dragStart_.reset();
+        update();
+        if ((at - start).manhattanLength() > kClickSlack) {
+            emit dragged(toWorld(start), toWorld(at));
+            return;
+        }
+    }
+    emit clicked(toWorld(at), event->button());
+}
+
+} // namespace qtui
