@@ -4,9 +4,9 @@
 
 #include "common/binary_io.hpp"
 #include "common/file_io.hpp"
-#include "ports/launcher.hpp"
 #include "manager/manager.hpp"
 #include "manager/paths.hpp"
+#include "ports/launcher.hpp"
 #include "solver/modelfiles/model_files.hpp"
 #include "tests/support/test_support.hpp"
 #include "ui/console/scripted_ui.hpp"
@@ -27,9 +27,8 @@ class FakeLauncher : public ports::Launcher {
         ports::Wait wait;
         bool operator==(const Start&) const = default;
     };
-    ports::LaunchResult start(const std::string& program,
-                               const std::vector<std::string>& arguments,
-                               ports::Wait wait) override {
+    ports::LaunchResult start(const std::string& program, const std::vector<std::string>& arguments,
+                              ports::Wait wait) override {
         starts.push_back({program, arguments, wait});
         if (action) action(program, arguments);
         return result;
