@@ -10,6 +10,7 @@
 #include "solver/modelfiles/model_files.hpp"
 #include "tests/support/test_support.hpp"
 #include "ui/console/scripted_ui.hpp"
+#include "ui/tarvik/tarvik_view.hpp"
 
 #include <filesystem>
 #include <functional>
@@ -94,12 +95,14 @@ inline void writeModel(const std::string& dir, int nx, int ny, double x0 = 0.0, 
         slab::writeRows(dir + std::string(kBedding), bedding, static_cast<std::size_t>(ne)));
 }
 
-/// A working directory and a data path below the system's temporary directory.
+/// A working directory and a data path below the system's temporary directory, and the plan
+/// view of a front end that follows the manager.
 struct Workspace {
     testsupport::TempDir work;
     testsupport::TempDir data;
     ui::ScriptedUi ui;
     FakeLauncher launcher;
+    scene::PlanView plan;
 
     std::string dir(const std::string& name) const { return data.str() + "SDIRFEM" + name + "/"; }
     /// Writes EXT and DPFAD as a previous session left them.
@@ -107,9 +110,12 @@ struct Workspace {
         ASSERT_TRUE(slab::writeFileAtomic(work.str() + "EXT", tarvik::encodeField("." + name)));
         ASSERT_TRUE(slab::writeFileAtomic(work.str() + "DPFAD", tarvik::encodeField(dataPath)));
     }
-    /// A manager started in the working directory.
+    /// A manager started in the working directory, the plan following it.
     tarvik::Manager started(tarvik::ManagerOptions options = {}) {
         tarvik::Manager m(work.str(), ui, launcher, std::move(options));
+        m.setPositionListener([this](tarvik::PositionEvent event, const tarvik::Manager& manager) {
+            tarvik::followPosition(plan, event, manager);
+        });
         m.start();
         return m;
     }

@@ -87,7 +87,7 @@ TEST(Positions, NewPositionThroughTheDialogReplacesBlanks) {
     EXPECT_EQ(slab::readFileText(s.work.str() + "LISTEP"), "Platte_1\n" + path + "\n");
     // Afterwards the position is read again: it has the model the editor saved.
     EXPECT_EQ(m.model().nodeCount, 4);
-    EXPECT_TRUE(m.planShown());
+    EXPECT_TRUE(s.plan.shown());
 }
 
 TEST(Positions, NewPositionThroughTheSelector) {
@@ -103,7 +103,7 @@ TEST(Positions, NewPositionThroughTheSelector) {
     EXPECT_EQ(s.launcher.starts[0],
               (FakeLauncher::Start{"morvel", {".P2", "@" + s.data.str()}, ports::Wait::Yes}));
     // Nothing saved by the editor: no model, no plan.
-    EXPECT_FALSE(m.planShown());
+    EXPECT_FALSE(s.plan.shown());
 
     // A data path that vanished: the directory cannot be made and nothing else changes.
     s.settings("P1", s.data.str() + "weg/");
@@ -170,13 +170,13 @@ TEST(Positions, OpenByDirectoryKeepsTheLetterCase) {
     EXPECT_EQ(m.model().elementCount, 6);
     ASSERT_TRUE(m.model().bounds);
     EXPECT_EQ(*m.model().bounds, (tarvik::Bounds{1.5, -2.0, 4.5, 0.0}));
-    EXPECT_TRUE(m.planShown());
+    EXPECT_TRUE(s.plan.shown());
     // The final choice does not touch the recent list; a selection in an open tree adds to it.
     EXPECT_FALSE(exists(s.work.str() + "LISTEP"));
     std::filesystem::create_directories(s.dir("Q"));
-    ASSERT_TRUE(m.openDirectory(s.data.str() + "SDIRFEMQ", true));
+    ASSERT_TRUE(m.openDirectory(s.data.str() + "SDIRFEMQ", tarvik::TreeChoice::Selection));
     EXPECT_EQ(m.positionName(), "Q");
-    EXPECT_FALSE(m.planShown());
+    EXPECT_FALSE(s.plan.shown());
     EXPECT_EQ(slab::readFileText(s.work.str() + "LISTEP"),
               "Q\n" + tarvik::withoutSlash(s.data.str()) + "\n");
 

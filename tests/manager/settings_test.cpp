@@ -91,7 +91,7 @@ TEST(SettingsFiles, FirstStartInAnEmptyWorkingDirectory) {
     EXPECT_FALSE(exists(s.work.str() + "LISTEP"));
     EXPECT_TRUE(m.recent().empty());
     EXPECT_EQ(m.model().nodeCount, 0);
-    EXPECT_FALSE(m.planShown());
+    EXPECT_FALSE(s.plan.shown());
     EXPECT_TRUE(s.ui.messages.empty());
     EXPECT_TRUE(s.launcher.starts.empty());
 }
@@ -197,7 +197,7 @@ TEST(RecentList, ChooseDeleteAndClear) {
     EXPECT_EQ(bytes(s.work.str() + "EXT"), field(".B"));
     EXPECT_EQ(bytes(s.work.str() + "DPFAD"), field(s.data.str()));
     EXPECT_EQ(m.model().nodeCount, 6);
-    EXPECT_TRUE(m.planShown());
+    EXPECT_TRUE(s.plan.shown());
 
     EXPECT_FALSE(m.chooseRecent(4));
     EXPECT_FALSE(m.chooseRecent(0));
