@@ -33,30 +33,35 @@ TEST(TarvikActions, HelpIsDerivedFromTheTableAsBefore) {
     EXPECT_EQ(ui::findCommand(tarvik::actions(), "hilfe"), nullptr);
 }
 
-TEST(TarvikActions, WorkStepsOnMenuAndToolBarWithTheirKeysAndTooltips) {
-    EXPECT_EQ(spec(Action::Geometry).text, "&Abmessungen");
-    EXPECT_EQ(spec(Action::Geometry).tooltip, "Abmessungen eingeben");
-    EXPECT_EQ(spec(Action::Loads).text, "&Belastung");
-    EXPECT_EQ(spec(Action::Loads).tooltip, "Belastung eingeben");
-    EXPECT_EQ(spec(Action::Calculation).text, "&Rechnen");
-    EXPECT_EQ(spec(Action::Calculation).tooltip, "Starten der Berechnung");
-    EXPECT_EQ(spec(Action::Results).text, "&Ergebnisse");
-    EXPECT_EQ(spec(Action::Results).tooltip, "Darstellung der Ergebnisse");
-    EXPECT_EQ(spec(Action::Results).shortcut, "Alt+G");
+/// A window command with the text, key and tooltip its users know it by.
+struct Known {
+    Action action;
+    std::string_view text, shortcut, tooltip;
+};
+
+TEST(TarvikActions, WindowCommandsWithTheirTextsKeysAndTooltips) {
+    const Known known[] = {
+        {Action::Geometry, "&Abmessungen", "", "Abmessungen eingeben"},
+        {Action::Loads, "&Belastung", "", "Belastung eingeben"},
+        {Action::Calculation, "&Rechnen", "", "Starten der Berechnung"},
+        {Action::Results, "&Ergebnisse", "Alt+G", "Darstellung der Ergebnisse"},
+        {Action::DocumentList, "&Info", "Alt+T", ""},
+        {Action::Discretisation, "Diskretisierung ALT + 1", "Alt+1", ""},
+        {Action::LoadCaseList, "Liste der Lastfälle ALT + 2", "Alt+2", ""},
+        {Action::TogglePlan, "Grundriß einblenden", "Alt+A", "Grundriß einblenden"},
+        {Action::Quit, "&Beenden", "Esc", ""},
+    };
+    for (const Known& k : known) {
+        EXPECT_EQ(spec(k.action).text, k.text);
+        EXPECT_EQ(spec(k.action).shortcut, k.shortcut) << k.text;
+        EXPECT_EQ(spec(k.action).tooltip, k.tooltip) << k.text;
+    }
+    EXPECT_TRUE(spec(Action::TogglePlan).checkable);
     for (Action a : {Action::Geometry, Action::Loads, Action::Calculation, Action::Results,
                      Action::NewPosition, Action::DocumentList, Action::TogglePlan}) {
         EXPECT_EQ(spec(a).toolBar, ui::ToolBar::First) << spec(a).text;
         EXPECT_FALSE(spec(a).menu.empty()) << spec(a).text;
     }
-    EXPECT_EQ(spec(Action::DocumentList).text, "&Info");
-    EXPECT_EQ(spec(Action::DocumentList).shortcut, "Alt+T");
-    EXPECT_EQ(spec(Action::Discretisation).shortcut, "Alt+1");
-    EXPECT_EQ(spec(Action::LoadCaseList).text, "Liste der Lastfälle ALT + 2");
-    EXPECT_EQ(spec(Action::LoadCaseList).shortcut, "Alt+2");
-    EXPECT_EQ(spec(Action::TogglePlan).text, "Grundriß einblenden");
-    EXPECT_EQ(spec(Action::TogglePlan).shortcut, "Alt+A");
-    EXPECT_TRUE(spec(Action::TogglePlan).checkable);
-    EXPECT_EQ(spec(Action::Quit).shortcut, "Esc");
     // The dialog bar's buttons.
     for (Action a : {Action::ChooseDataPath, Action::OpenPosition, Action::Explorer}) {
         EXPECT_EQ(spec(a).toolBar, ui::ToolBar::Second) << spec(a).text;

@@ -47,6 +47,13 @@ inline std::vector<std::uint8_t> bytesOf(std::string_view s) {
     return std::vector<std::uint8_t>(s.begin(), s.end());
 }
 
+/// An 81-byte field of EXT or DPFAD as a test writes it by hand: text, then zeros.
+inline std::vector<std::uint8_t> field(std::string_view text) {
+    std::vector<std::uint8_t> b = bytesOf(text);
+    b.resize(81, 0);
+    return b;
+}
+
 inline bool exists(const std::string& path) {
     std::error_code ec;
     return std::filesystem::exists(path, ec);

@@ -9,17 +9,11 @@
 namespace {
 
 using managertest::bytes;
-using managertest::bytesOf;
 using managertest::exists;
 using managertest::FakeLauncher;
+using managertest::field;
 using managertest::Workspace;
 using ports::Wait;
-
-std::vector<std::uint8_t> field(std::string_view text) {
-    std::vector<std::uint8_t> b = bytesOf(text);
-    b.resize(81, 0);
-    return b;
-}
 
 std::vector<std::string> entries(const std::string& dir) {
     std::vector<std::string> names;

@@ -12,15 +12,10 @@ namespace {
 using managertest::bytes;
 using managertest::bytesOf;
 using managertest::exists;
+using managertest::field;
 using managertest::fixturePath;
 using managertest::matchesFixture;
 using managertest::Workspace;
-
-std::vector<std::uint8_t> field(std::string_view text) {
-    std::vector<std::uint8_t> b = bytesOf(text);
-    b.resize(81, 0);
-    return b;
-}
 
 TEST(SettingsFiles, FieldLayoutIsTextNulAndZerosIn81Bytes) {
     const auto ext = tarvik::encodeField(".P1");
