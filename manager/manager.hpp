@@ -67,6 +67,7 @@ class Manager {
     /// The start: the settings, then the position.
     void start();
 
+    /// The working directory with its trailing "/".
     const std::string& workDirectory() const { return work_; }
     /// The current position; "" when there is none.
     const std::string& positionName() const { return name_; }
@@ -80,10 +81,13 @@ class Manager {
     std::string positionDirectory() const;
     /// The position directory without its trailing "/".
     std::string positionDirectoryBare() const;
+    /// The positions used last, most recent first.
     const std::vector<RecentEntry>& recent() const { return recent_; }
     /// Set whenever the recent list changes, until a selector has rebuilt its items.
     bool listChanged() const { return listChanged_; }
+    /// A selector has rebuilt its items from the recent list.
     void listRebuilt() { listChanged_ = false; }
+    /// The open position's counts and model arrays.
     const PositionModel& model() const { return model_; }
     /// "%i MB FREI" of the data path's file system; nullopt when the system cannot tell.
     std::optional<std::string> freeSpace() const;
@@ -165,7 +169,9 @@ class Manager {
     /// Starts a program (a failed start is ignored); after a program waited for, the settings
     /// and the position are read again.
     void run(const std::string& program, const std::vector<std::string>& args, ports::Wait wait);
+    /// False after a message when no position is open.
     bool needPosition();
+    /// False after a message under title when the position has no KNOTEN1 yet.
     bool needModelFiles(const char* title);
 
     // settings files
@@ -173,6 +179,7 @@ class Manager {
     void writeDataPath();
     void writeRecentList();
     void clearModel();
+    /// Tells the listener, if there is one.
     void notify(PositionEvent event);
 
     std::string work_;

@@ -24,7 +24,7 @@ std::string metres(double v) {
 }
 
 /// The one number N of a command; nullopt when there is not exactly one whole number from 0.
-std::optional<std::size_t> lineNumber(const ui::Words& words) {
+std::optional<std::size_t> oneNumber(const ui::Words& words) {
     if (words.size() != 1) return std::nullopt;
     auto v = slab::parseInteger(words[0]);
     if (!v || *v < 0) return std::nullopt;
@@ -156,7 +156,7 @@ ui::Flow TarvikConsole::positions(Action action, const ui::CommandCall& call) {
     } else if (action == Action::OpenPosition) {
         if (call.rest.empty()) return usage(callOf(action));
         manager_.openDirectory(call.rest);
-    } else {
+    } else if (action == Action::Duplicate) {
         if (call.words.size() > 1) return usage(callOf(action));
         std::string name = call.words.empty() ? std::string() : call.words[0];
         if (name.empty() && !manager_.positionName().empty())
@@ -190,10 +190,10 @@ ui::Flow TarvikConsole::recentList(Action action, const ui::Words& words) {
         showRecent();
         manager_.listRebuilt();
     } else if (action == Action::DeleteRecent) {
-        auto n = lineNumber(words);
+        auto n = oneNumber(words);
         if (!n) return usage(callOf(action));
         if (manager_.deleteRecent(*n)) showRecent();
-    } else {
+    } else if (action == Action::ClearRecent) {
         manager_.clearRecent();
         showRecent();
     }
@@ -233,7 +233,7 @@ ui::Flow TarvikConsole::workStep(Action action) {
         started = manager_.calculationStep();
     else if (action == Action::Results)
         started = manager_.resultsStep();
-    else
+    else if (action == Action::Explorer)
         manager_.explorer();
     if (started) showState();
     return ui::Flow::Continue;
@@ -246,7 +246,7 @@ ui::Flow TarvikConsole::documents(Action action, const ui::Words& words) {
     if (action == Action::ResultPointSets) {
         text = manager_.resultPointSets();
     } else {
-        const auto n = lineNumber(words);
+        const auto n = oneNumber(words);
         if (n == 1u)
             text = manager_.document(Document::Discretisation);
         else if (n == 2u)
@@ -268,7 +268,7 @@ ui::Flow TarvikConsole::protocol(const ui::Words& words) {
             out_ << slab::format("%4zu  ", k + 1) << lines[k] << '\n';
         return ui::Flow::Continue;
     }
-    auto n = lineNumber(words);
+    auto n = oneNumber(words);
     if (!n) return usage(callOf(Action::Protocol));
     const std::size_t count = manager_.protocol().size();
     if (manager_.restartFromProtocol(*n)) return showState();
@@ -285,7 +285,7 @@ ui::Flow TarvikConsole::view(Action action) {
     } else if (action == Action::RightClick) {
         if (rightClick(plan_, manager_) == scene::RightClick::ShowPlan)
             out_ << "Grundriß eingeblendet\n";
-    } else {
+    } else if (action == Action::ShowState) {
         showInfo();
     }
     return ui::Flow::Continue;

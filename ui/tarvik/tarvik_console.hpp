@@ -17,6 +17,7 @@ namespace tarvik {
 class FlushingLauncher : public ports::Launcher {
   public:
     FlushingLauncher(ports::Launcher& inner, std::ostream& out) : inner_(inner), out_(out) {}
+    /// Flushes the output, then starts the program.
     ports::LaunchResult start(const std::string& program, const std::vector<std::string>& arguments,
                               ports::Wait wait) override;
 
@@ -36,6 +37,7 @@ class TarvikConsole : public ui::ConsoleFrontEnd {
     int run();
 
   private:
+    /// Runs one command typed on the console.
     ui::Flow dispatch(Action action, const ui::CommandCall& call);
     /// "datenpfad", "datenpfad-anlegen".
     ui::Flow dataPath(Action action, const std::string& rest);
@@ -58,7 +60,9 @@ class TarvikConsole : public ui::ConsoleFrontEnd {
     void chooseRecent(const ui::Words& words);
     /// The dialog bar as one line: position, data path and free space.
     ui::Flow showState();
+    /// The recent list as the position selector shows it.
     void showRecent();
+    /// Position, paths, model, plan, free space and recent list.
     void showInfo();
 
     FlushingLauncher launcher_;
