@@ -15,7 +15,7 @@ namespace {
 
 using tarvik::Action;
 
-const ui::ActionSpec<Action>& spec(Action action) {
+const ui::ActionSpec<Action>& entry(Action action) {
     const auto* found = ui::findAction(tarvik::actions(), action);
     EXPECT_NE(found, nullptr);
     static const ui::ActionSpec<Action> none{};
@@ -52,19 +52,19 @@ TEST(TarvikActions, WindowCommandsWithTheirTextsKeysAndTooltips) {
         {Action::Quit, "&Beenden", "Esc", ""},
     };
     for (const Known& k : known) {
-        EXPECT_EQ(spec(k.action).text, k.text);
-        EXPECT_EQ(spec(k.action).shortcut, k.shortcut) << k.text;
-        EXPECT_EQ(spec(k.action).tooltip, k.tooltip) << k.text;
+        EXPECT_EQ(entry(k.action).text, k.text);
+        EXPECT_EQ(entry(k.action).shortcut, k.shortcut) << k.text;
+        EXPECT_EQ(entry(k.action).tooltip, k.tooltip) << k.text;
     }
-    EXPECT_TRUE(spec(Action::TogglePlan).checkable);
+    EXPECT_TRUE(entry(Action::TogglePlan).checkable);
     for (Action a : {Action::Geometry, Action::Loads, Action::Calculation, Action::Results,
                      Action::NewPosition, Action::DocumentList, Action::TogglePlan}) {
-        EXPECT_EQ(spec(a).toolBar, ui::ToolBar::First) << spec(a).text;
-        EXPECT_FALSE(spec(a).menu.empty()) << spec(a).text;
+        EXPECT_EQ(entry(a).toolBar, ui::ToolBar::First) << entry(a).text;
+        EXPECT_FALSE(entry(a).menu.empty()) << entry(a).text;
     }
     // The dialog bar's buttons.
     for (Action a : {Action::ChooseDataPath, Action::OpenPosition, Action::Explorer}) {
-        EXPECT_EQ(spec(a).toolBar, ui::ToolBar::Second) << spec(a).text;
+        EXPECT_EQ(entry(a).toolBar, ui::ToolBar::Second) << entry(a).text;
     }
 }
 
