@@ -3,9 +3,10 @@
 // steps that start the other programs.
 #pragma once
 
-#include "ports/launcher.hpp"
 #include "manager/position_model.hpp"
+#include "manager/programs.hpp"
 #include "manager/settings_files.hpp"
+#include "ports/launcher.hpp"
 #include "ports/ports.hpp"
 
 #include <cstdint>
@@ -20,18 +21,35 @@ namespace tarvik {
 /// The title of the manager's own message boxes.
 inline constexpr const char* kApplicationTitle = "Tarvik";
 
-/// The programs of the work steps; the last three lie outside the suite.
-inline constexpr const char* kGeometryProgram = "morvel";
-inline constexpr const char* kLoadProgram = "daskel";
-inline constexpr const char* kSolverProgram = "vintor";
-inline constexpr const char* kResultsProgram = "DAVIZO";
-inline constexpr const char* kResultPointProgram = "ruvane";
-inline constexpr const char* kExplorerProgram = "xdg-open";
+/// The documents the work steps open.
+enum class Document {
+    Discretisation, ///< document 1, written by the geometry editor
+    LoadCases,      ///< document 2, written by the load editor
+};
+
+/// How a folder tree reports the position directory chosen in it.
+enum class TreeChoice {
+    Final,     ///< the tree closed on the choice
+    Selection, ///< a new selection while the tree stays open
+};
+
+/// What became of the open position, for the views that follow it.
+enum class PositionEvent {
+    Started, ///< the settings and the position were read at start
+    Opened,  ///< a position was chosen, opened by its directory, or created and edited
+    Reread,  ///< the position was read again: after a program waited for, or on a new data path
+    Closed,  ///< a data path was chosen in the folder tree; no position is open
+};
+
+class Manager;
+
+/// Told after each change of the open position, with the manager in its new state.
+using PositionListener = std::function<void(PositionEvent, const Manager&)>;
 
 struct ManagerOptions {
-    /// ports::Wait for every program started, not only the geometry editor, and read the settings and
-    /// the position again afterwards. A console front end needs this: the child shares its
-    /// terminal and its input.
+    /// ports::Wait for every program started, not only the geometry editor, and read the
+    /// settings and the position again afterwards. A console front end needs this: the child
+    /// shares its terminal and its input.
     bool waitForEveryChild = false;
     /// Seconds since 1970-01-01 00:00 UTC, the time of the records appended to TTABLE.
     std::function<std::int64_t()> clock;
@@ -43,9 +61,13 @@ class Manager {
     Manager(std::string workDirectory, ports::MessageBox& box, ports::Launcher& launcher,
             ManagerOptions options = {});
 
-    /// The start: the settings, then the position; the plan is not shown.
+    /// The listener told of every change of the open position (replaces the former one).
+    void setPositionListener(PositionListener listener) { listener_ = std::move(listener); }
+
+    /// The start: the settings, then the position.
     void start();
 
+    /// The working directory with its trailing "/".
     const std::string& workDirectory() const { return work_; }
     /// The current position; "" when there is none.
     const std::string& positionName() const { return name_; }
@@ -59,12 +81,14 @@ class Manager {
     std::string positionDirectory() const;
     /// The position directory without its trailing "/".
     std::string positionDirectoryBare() const;
+    /// The positions used last, most recent first.
     const std::vector<RecentEntry>& recent() const { return recent_; }
     /// Set whenever the recent list changes, until a selector has rebuilt its items.
     bool listChanged() const { return listChanged_; }
+    /// A selector has rebuilt its items from the recent list.
     void listRebuilt() { listChanged_ = false; }
+    /// The open position's counts and model arrays.
     const PositionModel& model() const { return model_; }
-    bool planShown() const { return planShown_; }
     /// "%i MB FREI" of the data path's file system; nullopt when the system cannot tell.
     std::optional<std::string> freeSpace() const;
 
@@ -87,10 +111,9 @@ class Manager {
     bool deleteRecent(std::size_t index);
     /// Leaves only the current position in the recent list.
     void clearRecent();
-    /// Opens the position of a chosen directory ".../SDIRFEM<name>". With addToRecent (a
-    /// selection in a tree that stays open) a choice of the current position does nothing and
-    /// another is added to the recent list.
-    bool openDirectory(std::string_view directory, bool addToRecent = false);
+    /// Opens the position of a chosen directory ".../SDIRFEM<name>". A selection in a tree that
+    /// stays open does nothing for the current position and adds another to the recent list.
+    bool openDirectory(std::string_view directory, TreeChoice choice = TreeChoice::Final);
     /// "Neue Position": blanks of the name become "_"; the data path is created if needed;
     /// the geometry editor is started on the new position and waited for.
     bool newPositionDialog(std::string_view name, std::string_view dataPath);
@@ -110,9 +133,9 @@ class Manager {
     bool calculationStep();
     /// "&Ergebnisse": the result graphics, once KNOTEN1 exists.
     bool resultsStep();
-    /// Document 1 (discretisation) or 2 (load cases): D<n>.TXT, else D<n>; nullopt after the
-    /// message when it does not exist.
-    std::optional<std::string> document(int number);
+    /// The text of a document: D<n>.TXT, else D<n>; nullopt after the message when it does not
+    /// exist.
+    std::optional<std::string> document(Document which);
     /// The result point sets ECHO_S; nullopt after the message when there are none.
     std::optional<std::string> resultPointSets();
     /// The lines of the protocol view, from TTABLE.
@@ -121,40 +144,54 @@ class Manager {
     /// again and returned; nullopt when the line starts nothing (a message when there is no
     /// such line).
     std::optional<std::string> restartFromProtocol(std::size_t line);
-    /// "Grundriß einblenden".
-    void togglePlan() { planShown_ = !planShown_; }
-    /// The right mouse button in the drawing: the results when the plan is shown, else the plan.
-    void rightClick();
     /// "Explorer": the file explorer on the data path.
     void explorer();
 
   private:
+    // positions
+    /// The data path of a typed path; nullopt after a message when it cannot be used.
+    std::optional<std::string> usableDataPath(std::string_view typed);
+    /// False after a message when the name cannot be a position's.
+    bool usableName(const std::string& name);
     /// Makes the new position current (EXT, recent list) and runs the geometry step on it.
     void startGeometryOnNewPosition(const std::string& name);
     /// True when the recent list has entry index (1-based); else a message says so.
     bool recentEntryExists(std::size_t index);
+    /// Creates the directory of the copy; false after a message when the name is the current
+    /// one, the position exists already or the directory cannot be made.
+    bool createCopyDirectory(const std::string& newName);
+    /// Writes the model arrays and the archive copies of the inputs into the copy's directory.
+    void copyInputs(const std::string& target, const std::string& newName);
+
+    // work steps
     /// The arguments ".%s @%s" or ".%s @%s @%i".
     std::vector<std::string> arguments(std::optional<int> number = std::nullopt) const;
     /// Starts a program (a failed start is ignored); after a program waited for, the settings
-    /// and the position are read again and the plan is hidden when there is no model.
+    /// and the position are read again.
     void run(const std::string& program, const std::vector<std::string>& args, ports::Wait wait);
+    /// False after a message when no position is open.
     bool needPosition();
+    /// False after a message under title when the position has no KNOTEN1 yet.
     bool needModelFiles(const char* title);
+
+    // settings files
     void writeExt();
     void writeDataPath();
     void writeRecentList();
     void clearModel();
+    /// Tells the listener, if there is one.
+    void notify(PositionEvent event);
 
     std::string work_;
     ports::MessageBox& box_;
     ports::Launcher& launcher_;
     ManagerOptions options_;
+    PositionListener listener_;
     std::string name_;
     std::string dataPath_;
     std::vector<RecentEntry> recent_;
     bool listChanged_ = false;
     PositionModel model_;
-    bool planShown_ = false;
 };
 
 } // namespace tarvik

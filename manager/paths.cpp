@@ -1,9 +1,9 @@
 // Typed data paths, path creation and picked position directories.
 #include "manager/paths.hpp"
-#include "common/text.hpp"
 
 #include "common/format.hpp"
 #include "common/position.hpp"
+#include "common/text.hpp"
 #include "manager/settings_files.hpp"
 
 #include <filesystem>
@@ -13,21 +13,12 @@ namespace tarvik {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-std::string withSlash(std::string path) {
-    if (path.empty() || path.back() != '/') path += '/';
-    return path;
-}
-
-} // namespace
-
 std::string dataPathOf(std::string_view typed, const std::string& workDirectory) {
     const std::string_view text = slab::trim(typed);
     if (text.empty()) return {};
     fs::path p{std::string(text)};
     if (p.is_relative()) p = fs::path(workDirectory) / p;
-    return withSlash(p.lexically_normal().string());
+    return slab::withTrailingSlash(p.lexically_normal().string());
 }
 
 std::string withoutSlash(const std::string& path) {
@@ -38,6 +29,12 @@ std::string withoutSlash(const std::string& path) {
 bool isDirectory(const std::string& path) {
     std::error_code ec;
     return fs::is_directory(fs::path(path), ec);
+}
+
+bool makeDirectory(const std::string& path) {
+    std::error_code ec;
+    fs::create_directory(path, ec);
+    return isDirectory(path);
 }
 
 bool createPath(const std::string& path, ports::MessageBox& box) {

@@ -24,6 +24,9 @@ bool createPath(const std::string& path, ports::MessageBox& box);
 /// True when path names an existing directory.
 bool isDirectory(const std::string& path);
 
+/// Creates one directory (an existing one is no error); false when it is not there afterwards.
+bool makeDirectory(const std::string& path);
+
 /// A position directory split into its data path (with "/") and position name.
 struct PickedPosition {
     std::string dataPath;

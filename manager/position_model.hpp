@@ -2,8 +2,8 @@
 // counts of PARAMETER and the records of KNOTEN1, FEDER1, ELEMENTE1 and BETTUNG1.
 #pragma once
 
-#include "solver/modelfiles/model_files.hpp"
 #include "ports/ports.hpp"
+#include "solver/modelfiles/model_files.hpp"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,8 @@
 // Protocol lines and their restarts.
 #include "manager/protocol.hpp"
 
+#include "manager/programs.hpp"
+
 #include <array>
 #include <climits>
 
@@ -16,12 +18,12 @@ struct Key {
     bool numbered;
 };
 constexpr std::array<Key, 6> kKeys{{
-    {"Eingabe Abmessungen", "morvel", false},
-    {"Eingabe LF", "daskel", true},
-    {"Eingabe Satz", "ruvane", true},
-    {"Berechnung LF", "DAVIZO", true},
-    {"Bemessung", "DAVIZO", false},
-    {"Überlagerung", "DAVIZO", false},
+    {"Eingabe Abmessungen", kGeometryProgram, false},
+    {"Eingabe LF", kLoadProgram, true},
+    {"Eingabe Satz", kResultPointProgram, true},
+    {"Berechnung LF", kResultsProgram, true},
+    {"Bemessung", kResultsProgram, false},
+    {"Überlagerung", kResultsProgram, false},
 }};
 
 } // namespace

@@ -1,10 +1,10 @@
 // EXT, DPFAD and LISTEP.
 #include "manager/settings_files.hpp"
-#include "common/text.hpp"
 
 #include "common/binary_io.hpp"
 #include "common/format.hpp"
 #include "common/position.hpp"
+#include "common/text.hpp"
 
 #include <algorithm>
 #include <cstring>
@@ -88,8 +88,7 @@ std::vector<RecentEntry> parseRecentList(std::string_view text) {
         auto path = nextLine();
         if (!path) break;
         if (name->size() > kMaxRecentLine || path->size() > kMaxRecentLine) continue;
-        RecentEntry e{std::string(slab::trimEnd(*name)),
-                      std::string(slab::trimEnd(*path))};
+        RecentEntry e{std::string(slab::trimEnd(*name)), std::string(slab::trimEnd(*path))};
         // The path is kept without its "/"; a root data path is the empty line.
         if (positionNameProblem(e.name) || dataPathProblem(e.path + "/")) continue;
         entries.push_back(std::move(e));

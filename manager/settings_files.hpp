@@ -1,6 +1,6 @@
 // The project manager's settings files in the working directory: EXT (suffix of the current
-// position), DPFAD (data path) and LISTEP (the positions used last), and the checks of the names
-// and paths they hold.
+// position, named in common/file_names.hpp), DPFAD (data path) and LISTEP (the positions used
+// last), and the checks of the names and paths they hold.
 #pragma once
 
 #include <cstddef>
@@ -12,7 +12,6 @@
 
 namespace tarvik {
 
-inline constexpr std::string_view kExtFile = "EXT";
 inline constexpr std::string_view kDataPathFile = "DPFAD";
 inline constexpr std::string_view kRecentFile = "LISTEP";
 

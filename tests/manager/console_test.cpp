@@ -1,6 +1,7 @@
 // The console front end: a scripted session with a recording launcher, the real launcher, and
 // the real tarvik driving the real morvel and vintor from one piped input.
 #include "ports/spawn_launcher.hpp"
+#include "tests/manager/golden.hpp"
 #include "tests/manager/manager_fixtures.hpp"
 #include "ui/tarvik/tarvik_console.hpp"
 
@@ -34,6 +35,31 @@ Session run(const std::string& work, const std::string& script, ports::Launcher&
 
 bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
+}
+
+/// The folder of the built programs (SLAB_BIN) when every one named is there; "" otherwise.
+std::string builtPrograms(std::initializer_list<const char*> programs) {
+    const char* bin = std::getenv("SLAB_BIN");
+    if (!bin) return {};
+    for (const char* program : programs)
+        if (!exists(std::string(bin) + "/" + program)) return {};
+    return bin;
+}
+
+/// Runs the real tarvik in work with the script on its input and a PATH that holds none of the
+/// suite's programs, so that it must find them beside its own executable. The status is -1
+/// when the script could not be written.
+Session runProgram(const std::string& bin, const std::string& work, const std::string& script) {
+    Session r;
+    if (!slab::writeFileAtomic(work + "script", script)) {
+        r.status = -1;
+        return r;
+    }
+    const std::string cmd =
+        "cd '" + work + "' && PATH=/usr/bin:/bin '" + bin + "/tarvik' < script > out.txt 2>&1";
+    r.status = std::system(cmd.c_str());
+    r.out = slab::readFileText(work + "out.txt").value_or("");
+    return r;
 }
 
 TEST(TarvikConsole, ScriptedSessionWithEveryCommand) {
@@ -116,6 +142,16 @@ TEST(TarvikConsole, ScriptedSessionWithEveryCommand) {
                                }));
 }
 
+TEST(TarvikConsole, HelpMatchesTheGoldenFile) {
+    testsupport::TempDir work;
+    FakeLauncher launcher;
+    const Session r = run(work.str(), "hilfe\n", launcher);
+    const std::string banner = "Tarvik: Positionen und Arbeitsschritte (hilfe zeigt die Befehle)\n";
+    ASSERT_EQ(r.out.find(banner), 0u) << r.out;
+    const std::size_t help = r.out.find('\n', banner.size()) + 1;
+    EXPECT_TRUE(managertest::matchesFixture("hilfe.txt", r.out.substr(help)));
+}
+
 TEST(TarvikConsole, EndOfInputEndsLikeBeenden) {
     testsupport::TempDir work;
     FakeLauncher launcher;
@@ -146,10 +182,8 @@ TEST(SpawnLauncher, StartsInTheWorkingDirectoryWithoutAShell) {
 }
 
 TEST(TarvikProgram, PipedScriptDrivesMorvelAndVintor) {
-    const char* bin = std::getenv("SLAB_BIN");
-    if (!bin) GTEST_SKIP() << "SLAB_BIN not set";
-    for (const char* program : {"tarvik", "morvel", "vintor"})
-        if (!exists(std::string(bin) + "/" + program)) GTEST_SKIP() << program << " not built";
+    const std::string bin = builtPrograms({"tarvik", "morvel", "vintor"});
+    if (bin.empty()) GTEST_SKIP() << "tarvik, morvel and vintor are not built (SLAB_BIN)";
     testsupport::TempDir work;
     // The load case the load editor would write: 10 kN/m² on the four elements of the plate.
     slab::RecordTable<slab::ElementLoadRecord> loads(5);
@@ -172,12 +206,9 @@ TEST(TarvikProgram, PipedScriptDrivesMorvelAndVintor) {
                                "ende\n"
                                "protokoll\n"
                                "beenden\n";
-    ASSERT_TRUE(slab::writeFileAtomic(work.str() + "script", script));
-    // PATH holds none of the suite's programs: tarvik finds them beside its own executable.
-    const std::string cmd = "cd '" + work.str() + "' && PATH=/usr/bin:/bin '" + bin +
-                            "/tarvik' < script > out.txt 2>&1";
-    ASSERT_EQ(std::system(cmd.c_str()), 0);
-    const std::string out = slab::readFileText(work.str() + "out.txt").value_or("");
+    const Session session = runProgram(bin, work.str(), script);
+    ASSERT_EQ(session.status, 0) << session.out;
+    const std::string& out = session.out;
 
     EXPECT_EQ(bytes(dir + "PARAMETER"), (std::vector<std::uint8_t>{9, 0, 0, 0, 4, 0, 0, 0})) << out;
     const std::string report = slab::readFileText(dir + "OUTPUTFEM.txt").value_or("");
@@ -201,10 +232,8 @@ TEST(TarvikProgram, PipedScriptDrivesMorvelAndVintor) {
 // 2 m x 2 m opening and hinges its outer edge, daskel enters self weight and surcharge and a
 // nodal force, vintor computes; then the protocol restarts daskel on the load case.
 TEST(TarvikProgram, RoadOfOneSlabThroughAllFourPrograms) {
-    const char* bin = std::getenv("SLAB_BIN");
-    if (!bin) GTEST_SKIP() << "SLAB_BIN not set";
-    for (const char* program : {"tarvik", "morvel", "daskel", "vintor"})
-        if (!exists(std::string(bin) + "/" + program)) GTEST_SKIP() << program << " not built";
+    const std::string bin = builtPrograms({"tarvik", "morvel", "daskel", "vintor"});
+    if (bin.empty()) GTEST_SKIP() << "the four programs are not built (SLAB_BIN)";
     testsupport::TempDir work;
     const std::string script = "datenpfad " + work.str() +
                                "daten\n"
@@ -232,11 +261,9 @@ TEST(TarvikProgram, RoadOfOneSlabThroughAllFourPrograms) {
                                "zeige\n"
                                "beenden\n"
                                "beenden\n";
-    ASSERT_TRUE(slab::writeFileAtomic(work.str() + "script", script));
-    const std::string cmd = "cd '" + work.str() + "' && PATH=/usr/bin:/bin '" + bin +
-                            "/tarvik' < script > out.txt 2>&1";
-    ASSERT_EQ(std::system(cmd.c_str()), 0);
-    const std::string out = slab::readFileText(work.str() + "out.txt").value_or("");
+    const Session session = runProgram(bin, work.str(), script);
+    ASSERT_EQ(session.status, 0) << session.out;
+    const std::string& out = session.out;
     const std::string dir = work.str() + "daten/SDIRFEMDEMO/";
 
     // 76 elements of 1 m² under 25 · 0.2 + 1.5 = 6.5 kN/m², and 12.5 kN at node 30

@@ -4,12 +4,13 @@
 
 #include "common/binary_io.hpp"
 #include "common/file_io.hpp"
-#include "ports/launcher.hpp"
 #include "manager/manager.hpp"
 #include "manager/paths.hpp"
+#include "ports/launcher.hpp"
 #include "solver/modelfiles/model_files.hpp"
 #include "tests/support/test_support.hpp"
 #include "ui/console/scripted_ui.hpp"
+#include "ui/tarvik/tarvik_view.hpp"
 
 #include <filesystem>
 #include <functional>
@@ -27,9 +28,8 @@ class FakeLauncher : public ports::Launcher {
         ports::Wait wait;
         bool operator==(const Start&) const = default;
     };
-    ports::LaunchResult start(const std::string& program,
-                               const std::vector<std::string>& arguments,
-                               ports::Wait wait) override {
+    ports::LaunchResult start(const std::string& program, const std::vector<std::string>& arguments,
+                              ports::Wait wait) override {
         starts.push_back({program, arguments, wait});
         if (action) action(program, arguments);
         return result;
@@ -45,6 +45,13 @@ inline std::vector<std::uint8_t> bytes(const std::string& path) {
 
 inline std::vector<std::uint8_t> bytesOf(std::string_view s) {
     return std::vector<std::uint8_t>(s.begin(), s.end());
+}
+
+/// An 81-byte field of EXT or DPFAD as a test writes it by hand: text, then zeros.
+inline std::vector<std::uint8_t> field(std::string_view text) {
+    std::vector<std::uint8_t> b = bytesOf(text);
+    b.resize(81, 0);
+    return b;
 }
 
 inline bool exists(const std::string& path) {
@@ -95,12 +102,14 @@ inline void writeModel(const std::string& dir, int nx, int ny, double x0 = 0.0, 
         slab::writeRows(dir + std::string(kBedding), bedding, static_cast<std::size_t>(ne)));
 }
 
-/// A working directory and a data path below the system's temporary directory.
+/// A working directory and a data path below the system's temporary directory, and the plan
+/// view of a front end that follows the manager.
 struct Workspace {
     testsupport::TempDir work;
     testsupport::TempDir data;
     ui::ScriptedUi ui;
     FakeLauncher launcher;
+    scene::PlanView plan;
 
     std::string dir(const std::string& name) const { return data.str() + "SDIRFEM" + name + "/"; }
     /// Writes EXT and DPFAD as a previous session left them.
@@ -108,9 +117,12 @@ struct Workspace {
         ASSERT_TRUE(slab::writeFileAtomic(work.str() + "EXT", tarvik::encodeField("." + name)));
         ASSERT_TRUE(slab::writeFileAtomic(work.str() + "DPFAD", tarvik::encodeField(dataPath)));
     }
-    /// A manager started in the working directory.
+    /// A manager started in the working directory, the plan following it.
     tarvik::Manager started(tarvik::ManagerOptions options = {}) {
         tarvik::Manager m(work.str(), ui, launcher, std::move(options));
+        m.setPositionListener([this](tarvik::PositionEvent event, const tarvik::Manager& manager) {
+            tarvik::followPosition(plan, event, manager);
+        });
         m.start();
         return m;
     }

@@ -1,6 +1,7 @@
 // Positions: the data path field, new positions by both routes, opening by directory,
 // duplication, the model of an opened position, and the names and paths that are refused.
 #include "manager/paths.hpp"
+#include "tests/manager/golden.hpp"
 #include "tests/manager/manager_fixtures.hpp"
 
 #include <gtest/gtest.h>
@@ -8,17 +9,11 @@
 namespace {
 
 using managertest::bytes;
-using managertest::bytesOf;
 using managertest::exists;
 using managertest::FakeLauncher;
+using managertest::field;
 using managertest::Workspace;
 using ports::Wait;
-
-std::vector<std::uint8_t> field(std::string_view text) {
-    std::vector<std::uint8_t> b = bytesOf(text);
-    b.resize(81, 0);
-    return b;
-}
 
 std::vector<std::string> entries(const std::string& dir) {
     std::vector<std::string> names;
@@ -86,7 +81,7 @@ TEST(Positions, NewPositionThroughTheDialogReplacesBlanks) {
     EXPECT_EQ(slab::readFileText(s.work.str() + "LISTEP"), "Platte_1\n" + path + "\n");
     // Afterwards the position is read again: it has the model the editor saved.
     EXPECT_EQ(m.model().nodeCount, 4);
-    EXPECT_TRUE(m.planShown());
+    EXPECT_TRUE(s.plan.shown());
 }
 
 TEST(Positions, NewPositionThroughTheSelector) {
@@ -102,7 +97,7 @@ TEST(Positions, NewPositionThroughTheSelector) {
     EXPECT_EQ(s.launcher.starts[0],
               (FakeLauncher::Start{"morvel", {".P2", "@" + s.data.str()}, ports::Wait::Yes}));
     // Nothing saved by the editor: no model, no plan.
-    EXPECT_FALSE(m.planShown());
+    EXPECT_FALSE(s.plan.shown());
 
     // A data path that vanished: the directory cannot be made and nothing else changes.
     s.settings("P1", s.data.str() + "weg/");
@@ -169,13 +164,13 @@ TEST(Positions, OpenByDirectoryKeepsTheLetterCase) {
     EXPECT_EQ(m.model().elementCount, 6);
     ASSERT_TRUE(m.model().bounds);
     EXPECT_EQ(*m.model().bounds, (tarvik::Bounds{1.5, -2.0, 4.5, 0.0}));
-    EXPECT_TRUE(m.planShown());
+    EXPECT_TRUE(s.plan.shown());
     // The final choice does not touch the recent list; a selection in an open tree adds to it.
     EXPECT_FALSE(exists(s.work.str() + "LISTEP"));
     std::filesystem::create_directories(s.dir("Q"));
-    ASSERT_TRUE(m.openDirectory(s.data.str() + "SDIRFEMQ", true));
+    ASSERT_TRUE(m.openDirectory(s.data.str() + "SDIRFEMQ", tarvik::TreeChoice::Selection));
     EXPECT_EQ(m.positionName(), "Q");
-    EXPECT_FALSE(m.planShown());
+    EXPECT_FALSE(s.plan.shown());
     EXPECT_EQ(slab::readFileText(s.work.str() + "LISTEP"),
               "Q\n" + tarvik::withoutSlash(s.data.str()) + "\n");
 
@@ -268,6 +263,7 @@ TEST_F(Duplication, CopiesModelAndArchivesAndRecordsTheOriginal) {
     EXPECT_EQ(std::string(ttable.begin() + 8, ttable.begin() + 8 + static_cast<long>(text.size())),
               text);
     EXPECT_EQ(ttable[8 + text.size()], 0);
+    EXPECT_TRUE(managertest::matchesFixture("ttable_duplicated_P1", ttable));
     EXPECT_EQ(m.protocol().size(), 1u);
 
     EXPECT_EQ(m.positionName(), "P1B");

@@ -2,6 +2,7 @@
 // files, and the rules of the recent-positions list.
 #include "geometry/save.hpp"
 #include "manager/settings_files.hpp"
+#include "tests/manager/golden.hpp"
 #include "tests/manager/manager_fixtures.hpp"
 
 #include <gtest/gtest.h>
@@ -11,13 +12,10 @@ namespace {
 using managertest::bytes;
 using managertest::bytesOf;
 using managertest::exists;
+using managertest::field;
+using managertest::fixturePath;
+using managertest::matchesFixture;
 using managertest::Workspace;
-
-std::vector<std::uint8_t> field(std::string_view text) {
-    std::vector<std::uint8_t> b = bytesOf(text);
-    b.resize(81, 0);
-    return b;
-}
 
 TEST(SettingsFiles, FieldLayoutIsTextNulAndZerosIn81Bytes) {
     const auto ext = tarvik::encodeField(".P1");
@@ -36,6 +34,26 @@ TEST(SettingsFiles, FieldLayoutIsTextNulAndZerosIn81Bytes) {
     EXPECT_EQ(tarvik::decodeExt(garbageAfterNul), "P1");
     EXPECT_EQ(tarvik::decodeDataPath(field("/daten/")), "/daten/");
     EXPECT_EQ(tarvik::decodeDataPath(field("daten/")), "daten/");
+}
+
+TEST(SettingsFiles, FieldsMatchTheGoldenFiles) {
+    EXPECT_TRUE(matchesFixture("ext_P1", tarvik::encodeField(".P1")));
+    EXPECT_TRUE(matchesFixture("ext_no_position", tarvik::encodeField("")));
+    EXPECT_TRUE(matchesFixture("dpfad_daten", tarvik::encodeField("/daten/")));
+    EXPECT_EQ(tarvik::decodeExt(bytes(fixturePath("ext_P1"))), "P1");
+    EXPECT_EQ(tarvik::decodeExt(bytes(fixturePath("ext_no_position"))), "");
+    EXPECT_EQ(tarvik::decodeDataPath(bytes(fixturePath("dpfad_daten"))), "/daten/");
+}
+
+TEST(SettingsFiles, ExtWrittenByTheManagerMatchesTheGoldenFiles) {
+    Workspace s;
+    s.settings("P0", s.data.str());
+    auto m = s.started();
+    ASSERT_TRUE(m.newPositionSelector("P1"));
+    EXPECT_TRUE(matchesFixture("ext_P1", bytes(s.work.str() + "EXT")));
+    // A data path chosen in the folder tree leaves no position.
+    ASSERT_TRUE(m.chooseDataPath(s.data.str()));
+    EXPECT_TRUE(matchesFixture("ext_no_position", bytes(s.work.str() + "EXT")));
 }
 
 TEST(SettingsFiles, DamagedFieldsAreRefused) {
@@ -68,7 +86,7 @@ TEST(SettingsFiles, FirstStartInAnEmptyWorkingDirectory) {
     EXPECT_FALSE(exists(s.work.str() + "LISTEP"));
     EXPECT_TRUE(m.recent().empty());
     EXPECT_EQ(m.model().nodeCount, 0);
-    EXPECT_FALSE(m.planShown());
+    EXPECT_FALSE(s.plan.shown());
     EXPECT_TRUE(s.ui.messages.empty());
     EXPECT_TRUE(s.launcher.starts.empty());
 }
@@ -121,6 +139,7 @@ TEST(RecentList, ParseKeepsTenPairsAndStripsTrailingWhiteSpace) {
     ASSERT_EQ(list.size(), 10u);
     EXPECT_EQ(list[0], (tarvik::RecentEntry{"P1", "/daten1"}));
     EXPECT_EQ(list[9], (tarvik::RecentEntry{"P10", "/daten10"}));
+    EXPECT_TRUE(matchesFixture("listep_first_ten", tarvik::recentListText(list)));
     EXPECT_EQ(tarvik::recentListText({{"P1", "/a"}, {"P2", ""}}), "P1\n/a\nP2\n\n");
     // A name without its path line, a line of 250 characters and a name with a blank are
     // dropped; the root data path is the empty line.
@@ -173,7 +192,7 @@ TEST(RecentList, ChooseDeleteAndClear) {
     EXPECT_EQ(bytes(s.work.str() + "EXT"), field(".B"));
     EXPECT_EQ(bytes(s.work.str() + "DPFAD"), field(s.data.str()));
     EXPECT_EQ(m.model().nodeCount, 6);
-    EXPECT_TRUE(m.planShown());
+    EXPECT_TRUE(s.plan.shown());
 
     EXPECT_FALSE(m.chooseRecent(4));
     EXPECT_FALSE(m.chooseRecent(0));

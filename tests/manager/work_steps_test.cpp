@@ -74,7 +74,7 @@ TEST_F(WorkSteps, NoPositionStartsNothing) {
 TEST_F(WorkSteps, AfterTheGeometryEditorSettingsAndPositionAreReadAgain) {
     model();
     auto m = s.started();
-    m.togglePlan();
+    s.plan.toggle();
     // The editor saved the plate under a new name: EXT changes and the model is elsewhere.
     s.launcher.action = [&](const std::string& program, const std::vector<std::string>&) {
         if (program != "morvel") return;
@@ -84,14 +84,14 @@ TEST_F(WorkSteps, AfterTheGeometryEditorSettingsAndPositionAreReadAgain) {
     m.geometryStep();
     EXPECT_EQ(m.positionName(), "P5");
     EXPECT_EQ(m.model().nodeCount, 20);
-    EXPECT_TRUE(m.planShown());
+    EXPECT_TRUE(s.plan.shown());
     // A step that leaves no model hides the plan.
     s.launcher.action = [&](const std::string&, const std::vector<std::string>&) {
         ASSERT_TRUE(slab::writeFileAtomic(s.work.str() + "EXT", tarvik::encodeField(".P6")));
     };
     m.geometryStep();
     EXPECT_EQ(m.positionName(), "P6");
-    EXPECT_FALSE(m.planShown());
+    EXPECT_FALSE(s.plan.shown());
     // A start that fails is passed over silently; the reading again still happens.
     s.launcher.result = ports::LaunchResult::NotFound;
     s.launcher.action = [&](const std::string&, const std::vector<std::string>&) {
@@ -178,12 +178,12 @@ TEST_F(WorkSteps, TimeTableWithAnIncompleteTail) {
 
 TEST_F(WorkSteps, DocumentsAndResultPointSets) {
     auto m = s.started();
-    EXPECT_EQ(m.document(1), std::nullopt);
+    EXPECT_EQ(m.document(tarvik::Document::Discretisation), std::nullopt);
     EXPECT_EQ(s.ui.messages.back().title, "Fehlende Eingabe");
     EXPECT_EQ(s.ui.messages.back().text,
               "Es wurde noch keine Diskretisierung vorgenommen. Die Datei " + s.dir("P1") +
                   "D1 fehlt.");
-    EXPECT_EQ(m.document(2), std::nullopt);
+    EXPECT_EQ(m.document(tarvik::Document::LoadCases), std::nullopt);
     EXPECT_EQ(s.ui.messages.back().text,
               "Es wurde noch keine Lastfälle eingegeben. Die Datei " + s.dir("P1") + "D2 fehlt.");
     EXPECT_EQ(m.resultPointSets(), std::nullopt);
@@ -192,11 +192,11 @@ TEST_F(WorkSteps, DocumentsAndResultPointSets) {
                   s.dir("P1") + "ECHO_S fehlt.");
 
     ASSERT_TRUE(slab::writeFileAtomic(s.dir("P1") + "D1", std::string("alt\n")));
-    EXPECT_EQ(m.document(1), "alt\n");
+    EXPECT_EQ(m.document(tarvik::Document::Discretisation), "alt\n");
     ASSERT_TRUE(slab::writeFileAtomic(s.dir("P1") + "D1.TXT", std::string("neu\n")));
-    EXPECT_EQ(m.document(1), "neu\n");
+    EXPECT_EQ(m.document(tarvik::Document::Discretisation), "neu\n");
     ASSERT_TRUE(slab::writeFileAtomic(s.dir("P1") + "d2.txt", std::string("Lastfälle\n")));
-    EXPECT_EQ(m.document(2), "Lastfälle\n");
+    EXPECT_EQ(m.document(tarvik::Document::LoadCases), "Lastfälle\n");
     ASSERT_TRUE(slab::writeFileAtomic(s.dir("P1") + "ECHO_S.P1", std::string("Satz 1\n")));
     EXPECT_EQ(m.resultPointSets(), "Satz 1\n");
     EXPECT_TRUE(s.launcher.starts.empty());
@@ -205,14 +205,42 @@ TEST_F(WorkSteps, DocumentsAndResultPointSets) {
 TEST_F(WorkSteps, PlanFlagAndRightClick) {
     model();
     auto m = s.started();
-    EXPECT_FALSE(m.planShown());
-    m.rightClick(); // shows the plan
-    EXPECT_TRUE(m.planShown());
+    EXPECT_FALSE(s.plan.shown());
+    EXPECT_EQ(tarvik::rightClick(s.plan, m), scene::RightClick::ShowPlan);
+    EXPECT_TRUE(s.plan.shown());
     EXPECT_TRUE(s.launcher.starts.empty());
-    m.rightClick(); // with the plan shown: the results
+    EXPECT_EQ(tarvik::rightClick(s.plan, m), scene::RightClick::Results);
     EXPECT_EQ(s.launcher.starts, (std::vector<Start>{{"DAVIZO", {".P1", at}, ports::Wait::No}}));
-    m.togglePlan();
-    EXPECT_FALSE(m.planShown());
+    s.plan.toggle();
+    EXPECT_FALSE(s.plan.shown());
+}
+
+TEST_F(WorkSteps, TheManagerTellsWhatBecameOfThePosition) {
+    model();
+    std::vector<tarvik::PositionEvent> events;
+    tarvik::Manager m(s.work.str(), s.ui, s.launcher);
+    m.setPositionListener([&](tarvik::PositionEvent e, const tarvik::Manager& told) {
+        EXPECT_EQ(&told, &m);
+        events.push_back(e);
+    });
+    using E = tarvik::PositionEvent;
+    m.start();
+    EXPECT_EQ(events, (std::vector<E>{E::Started}));
+    // Programs not waited for leave the position alone.
+    EXPECT_TRUE(m.loadStep());
+    EXPECT_TRUE(m.calculationStep());
+    EXPECT_EQ(events.size(), 1u);
+    m.geometryStep();
+    ASSERT_TRUE(m.newPositionSelector("P2"));
+    ASSERT_TRUE(m.setDataPath(s.data.str()));
+    ASSERT_TRUE(m.openDirectory(s.dir("P1")));
+    ASSERT_TRUE(m.chooseDataPath(s.data.str()));
+    EXPECT_EQ(events, (std::vector<E>{E::Started, E::Reread, E::Reread, E::Opened, E::Reread,
+                                      E::Opened, E::Closed}));
+    // Refused commands tell nothing.
+    EXPECT_FALSE(m.newPositionSelector("a b"));
+    EXPECT_FALSE(m.openDirectory(s.data.str()));
+    EXPECT_EQ(events.size(), 7u);
 }
 
 } // namespace

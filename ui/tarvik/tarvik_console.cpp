@@ -3,31 +3,14 @@
 #include "ui/tarvik/tarvik_console.hpp"
 
 #include "common/format.hpp"
-#include "manager/manager.hpp"
-#include "ui/console/command_table.hpp"
+#include "common/text.hpp"
+#include "ui/tarvik/tarvik_view.hpp"
 
 #include <optional>
 
 namespace tarvik {
 
 namespace {
-
-using Words = std::vector<std::string>;
-
-/// Flushes the console's output before a program starts, so that its lines follow ours.
-class FlushingLauncher : public ports::Launcher {
-  public:
-    FlushingLauncher(ports::Launcher& inner, std::ostream& out) : inner_(inner), out_(out) {}
-    ports::LaunchResult start(const std::string& program, const std::vector<std::string>& arguments,
-                       ports::Wait wait) override {
-        out_.flush();
-        return inner_.start(program, arguments, wait);
-    }
-
-  private:
-    ports::Launcher& inner_;
-    std::ostream& out_;
-};
 
 std::string stateLine(const Manager& m) {
     std::string line = "Position: " + (m.positionName().empty() ? "(keine)" : m.positionName()) +
@@ -40,245 +23,305 @@ std::string metres(double v) {
     return slab::withDecimalComma(slab::format("%.2f", v));
 }
 
-void showRecent(const Manager& m, std::ostream& out) {
-    if (m.recent().empty()) out << "Die Liste der letzten Positionen ist leer.\n";
-    for (std::size_t k = 0; k < m.recent().size(); ++k)
-        // The selector shows the name, three blanks and the path.
-        out << slab::format("%3zu  ", k + 1) << m.recent()[k].name << "   " << m.recent()[k].path
-            << '\n';
+/// The one number N of a command; nullopt when there is not exactly one whole number from 0.
+std::optional<std::size_t> oneNumber(const ui::Words& words) {
+    if (words.size() != 1) return std::nullopt;
+    auto v = slab::parseInteger(words[0]);
+    if (!v || *v < 0) return std::nullopt;
+    return static_cast<std::size_t>(*v);
 }
 
-void showInfo(const Manager& m, std::ostream& out) {
-    const PositionModel& model = m.model();
-    out << "Arbeitsverzeichnis:   " << m.workDirectory() << '\n'
-        << "Position:             "
-        << (m.positionName().empty() ? "(keine)"
-                                     : m.positionName() + " (Endung " + m.suffix() + ")")
-        << '\n'
-        << "Datenpfad:            " << m.dataPath() << '\n'
-        << "Positionsverzeichnis: " << (m.positionName().empty() ? "-" : m.positionDirectory())
-        << '\n'
-        << "Modell:               " << model.nodeCount << " Knoten, " << model.elementCount
-        << " Elemente\n";
-    if (model.bounds)
-        out << "Abmessungen:          x " << metres(model.bounds->xMin) << " bis "
-            << metres(model.bounds->xMax) << " m, y " << metres(model.bounds->yMin) << " bis "
-            << metres(model.bounds->yMax) << " m\n";
-    out << "Grundriß:             " << (m.planShown() ? "eingeblendet" : "ausgeblendet") << '\n'
-        << "Freier Platz:         " << m.freeSpace().value_or("unbekannt") << '\n'
-        << "Letzte Positionen:\n";
-    showRecent(m, out);
+/// A text file shown on the console, ending with a line end.
+void printText(std::ostream& out, const std::string& text) {
+    out << text;
+    if (!text.empty() && text.back() != '\n') out << '\n';
 }
 
-/// Splits "NAME... pfad=PFAD" of the new-position dialog; the path may hold blanks.
-std::pair<std::string, std::optional<std::string>> nameAndPath(const std::string& rest) {
-    const std::string key = "pfad=";
-    std::size_t at = 0;
-    for (;; ++at) {
-        at = rest.find(key, at);
-        if (at == std::string::npos) return {rest, std::nullopt};
-        if (at == 0 || rest[at - 1] == ' ') break;
-    }
-    std::string name = rest.substr(0, at);
-    while (!name.empty() && name.back() == ' ')
-        name.pop_back();
-    return {name, rest.substr(at + key.size())};
+/// Every child shares the console's terminal and input, so each one is waited for.
+ManagerOptions consoleOptions() {
+    ManagerOptions options;
+    options.waitForEveryChild = true;
+    return options;
+}
+
+/// "Aufruf: " shows the command as "hilfe" lists it.
+std::string callOf(Action action) {
+    const auto* spec = ui::findAction(actions(), action);
+    return std::string(spec->command) + " " + std::string(spec->arguments);
 }
 
 } // namespace
 
+ports::LaunchResult FlushingLauncher::start(const std::string& program,
+                                            const std::vector<std::string>& arguments,
+                                            ports::Wait wait) {
+    out_.flush();
+    return inner_.start(program, arguments, wait);
+}
+
+TarvikConsole::TarvikConsole(const std::string& workDirectory, ui::LineInput& input,
+                             std::ostream& out, ports::Launcher& launcher)
+    : ConsoleFrontEnd(input, out), launcher_(launcher, out),
+      manager_(workDirectory, console_, launcher_, consoleOptions()) {
+    manager_.setPositionListener([this](PositionEvent event, const Manager& manager) {
+        followPosition(plan_, event, manager);
+    });
+}
+
+int TarvikConsole::run() {
+    manager_.start();
+    out_ << "Tarvik: Positionen und Arbeitsschritte (hilfe zeigt die Befehle)\n";
+    showState();
+    ui::runCommandLoop(
+        actions(), [this](Action a, const ui::CommandCall& call) { return dispatch(a, call); },
+        input_, out_);
+    out_.flush();
+    return 0;
+}
+
+ui::Flow TarvikConsole::dispatch(Action action, const ui::CommandCall& call) {
+    switch (action) {
+    case Action::DataPath:
+    case Action::ChooseDataPath:
+        return dataPath(action, call.rest);
+    case Action::NewPositionName:
+    case Action::NewPosition:
+    case Action::OpenPosition:
+    case Action::Duplicate:
+        return positions(action, call);
+    case Action::ChooseRecent:
+    case Action::ShowRecent:
+    case Action::DeleteRecent:
+    case Action::ClearRecent:
+        return recentList(action, call.words);
+    case Action::Geometry:
+    case Action::Loads:
+    case Action::Calculation:
+    case Action::Results:
+    case Action::Explorer:
+        return workStep(action);
+    case Action::ShowDocument:
+    case Action::ResultPointSets:
+        return documents(action, call.words);
+    case Action::Protocol:
+        return protocol(call.words);
+    case Action::TogglePlan:
+    case Action::RightClick:
+    case Action::ShowState:
+        return view(action);
+    case Action::Quit:
+        return ui::Flow::Stop;
+    // The window's commands have no console word, so the loop never passes them here.
+    case Action::Discretisation:
+    case Action::LoadCaseList:
+    case Action::ReadFiles:
+    case Action::DocumentList:
+    case Action::StoreArchive:
+    case Action::LoadArchive:
+    case Action::ArchiveFiles:
+    case Action::PlotParameters:
+    case Action::PlotOutput:
+    case Action::PrinterControl:
+    case Action::PlotterConnection:
+    case Action::ScreenSize:
+    case Action::Print:
+    case Action::PrintPreview:
+    case Action::ToolBarShown:
+    case Action::DialogBarShown:
+    case Action::StatusBarShown:
+        break;
+    }
+    return ui::Flow::Continue;
+}
+
+// ---- data path
+
+ui::Flow TarvikConsole::dataPath(Action action, const std::string& rest) {
+    if (action == Action::ChooseDataPath) {
+        if (rest.empty()) return usage(callOf(action));
+        manager_.chooseDataPath(rest);
+    } else if (!rest.empty()) {
+        manager_.setDataPath(rest);
+    }
+    return showState();
+}
+
+// ---- positions
+
+ui::Flow TarvikConsole::positions(Action action, const ui::CommandCall& call) {
+    if (action == Action::NewPositionName) {
+        manager_.newPositionSelector(call.rest);
+    } else if (action == Action::NewPosition) {
+        newPositionDialog(call.rest);
+    } else if (action == Action::OpenPosition) {
+        if (call.rest.empty()) return usage(callOf(action));
+        manager_.openDirectory(call.rest);
+    } else if (action == Action::Duplicate) {
+        if (call.words.size() > 1) return usage(callOf(action));
+        std::string name = call.words.empty() ? std::string() : call.words[0];
+        if (name.empty() && !manager_.positionName().empty())
+            name = askField("duplizieren als Position", manager_.positionName() + "A");
+        manager_.duplicate(name);
+    }
+    return showState();
+}
+
+void TarvikConsole::newPositionDialog(const std::string& rest) {
+    // NAME pfad=PFAD: the path runs to the end of the line, since it may hold blanks.
+    constexpr std::string_view kPathKey = "pfad";
+    std::optional<std::string> path = ui::textAfterKey(rest, kPathKey);
+    std::string name = rest;
+    if (path) {
+        const std::size_t keyAt = rest.size() - path->size() - kPathKey.size() - 1;
+        name = std::string(slab::trimEnd(std::string_view(rest).substr(0, keyAt)));
+    }
+    if (name.empty()) name = askField("Position", "Neu");
+    if (!path) path = askField("Datenpfad", manager_.dataPathBare());
+    manager_.newPositionDialog(name, *path);
+}
+
+// ---- the recent-positions list
+
+ui::Flow TarvikConsole::recentList(Action action, const ui::Words& words) {
+    if (action == Action::ChooseRecent) {
+        if (words.size() != 1) return usage(callOf(action));
+        chooseRecent(words);
+    } else if (action == Action::ShowRecent) {
+        showRecent();
+        manager_.listRebuilt();
+    } else if (action == Action::DeleteRecent) {
+        auto n = oneNumber(words);
+        if (!n) return usage(callOf(action));
+        if (manager_.deleteRecent(*n)) showRecent();
+    } else if (action == Action::ClearRecent) {
+        manager_.clearRecent();
+        showRecent();
+    }
+    return ui::Flow::Continue;
+}
+
+void TarvikConsole::chooseRecent(const ui::Words& words) {
+    const auto& list = manager_.recent();
+    for (std::size_t k = 0; k < list.size(); ++k)
+        if (list[k].name == words[0]) {
+            manager_.chooseRecent(k + 1);
+            showState();
+            return;
+        }
+    console_.message("Hinweis", slab::format("Die Position %s steht nicht in der Liste der "
+                                             "letzten Positionen (neu NAME legt sie an).",
+                                             words[0].c_str()));
+}
+
+void TarvikConsole::showRecent() {
+    const auto& list = manager_.recent();
+    if (list.empty()) out_ << "Die Liste der letzten Positionen ist leer.\n";
+    for (std::size_t k = 0; k < list.size(); ++k)
+        // The selector shows the name, three blanks and the path.
+        out_ << slab::format("%3zu  ", k + 1) << list[k].name << "   " << list[k].path << '\n';
+}
+
+// ---- work steps
+
+ui::Flow TarvikConsole::workStep(Action action) {
+    bool started = true;
+    if (action == Action::Geometry)
+        manager_.geometryStep();
+    else if (action == Action::Loads)
+        started = manager_.loadStep();
+    else if (action == Action::Calculation)
+        started = manager_.calculationStep();
+    else if (action == Action::Results)
+        started = manager_.resultsStep();
+    else if (action == Action::Explorer)
+        manager_.explorer();
+    if (started) showState();
+    return ui::Flow::Continue;
+}
+
+// ---- documents
+
+ui::Flow TarvikConsole::documents(Action action, const ui::Words& words) {
+    std::optional<std::string> text;
+    if (action == Action::ResultPointSets) {
+        text = manager_.resultPointSets();
+    } else {
+        const auto n = oneNumber(words);
+        if (n == 1u)
+            text = manager_.document(Document::Discretisation);
+        else if (n == 2u)
+            text = manager_.document(Document::LoadCases);
+        else
+            return usage(callOf(action));
+    }
+    if (text) printText(out_, *text);
+    return ui::Flow::Continue;
+}
+
+// ---- protocol
+
+ui::Flow TarvikConsole::protocol(const ui::Words& words) {
+    if (words.empty()) {
+        const auto lines = manager_.protocol();
+        out_ << "Protokoll (" << lines.size() << " Zeilen)\n";
+        for (std::size_t k = 0; k < lines.size(); ++k)
+            out_ << slab::format("%4zu  ", k + 1) << lines[k] << '\n';
+        return ui::Flow::Continue;
+    }
+    auto n = oneNumber(words);
+    if (!n) return usage(callOf(Action::Protocol));
+    const std::size_t count = manager_.protocol().size();
+    if (manager_.restartFromProtocol(*n)) return showState();
+    if (*n >= 1 && *n <= count) out_ << "Die Zeile " << *n << " startet nichts.\n";
+    return ui::Flow::Continue;
+}
+
+// ---- view
+
+ui::Flow TarvikConsole::view(Action action) {
+    if (action == Action::TogglePlan) {
+        plan_.toggle();
+        out_ << "Grundriß " << (plan_.shown() ? "eingeblendet" : "ausgeblendet") << '\n';
+    } else if (action == Action::RightClick) {
+        if (rightClick(plan_, manager_) == scene::RightClick::ShowPlan)
+            out_ << "Grundriß eingeblendet\n";
+    } else if (action == Action::ShowState) {
+        showInfo();
+    }
+    return ui::Flow::Continue;
+}
+
+ui::Flow TarvikConsole::showState() {
+    out_ << stateLine(manager_) << '\n';
+    return ui::Flow::Continue;
+}
+
+void TarvikConsole::showInfo() {
+    const Manager& m = manager_;
+    const PositionModel& model = m.model();
+    out_ << "Arbeitsverzeichnis:   " << m.workDirectory() << '\n'
+         << "Position:             "
+         << (m.positionName().empty() ? "(keine)"
+                                      : m.positionName() + " (Endung " + m.suffix() + ")")
+         << '\n'
+         << "Datenpfad:            " << m.dataPath() << '\n'
+         << "Positionsverzeichnis: " << (m.positionName().empty() ? "-" : m.positionDirectory())
+         << '\n'
+         << "Modell:               " << model.nodeCount << " Knoten, " << model.elementCount
+         << " Elemente\n";
+    if (model.bounds)
+        out_ << "Abmessungen:          x " << metres(model.bounds->xMin) << " bis "
+             << metres(model.bounds->xMax) << " m, y " << metres(model.bounds->yMin) << " bis "
+             << metres(model.bounds->yMax) << " m\n";
+    out_ << "Grundriß:             " << (plan_.shown() ? "eingeblendet" : "ausgeblendet") << '\n'
+         << "Freier Platz:         " << m.freeSpace().value_or("unbekannt") << '\n'
+         << "Letzte Positionen:\n";
+    showRecent();
+}
+
 int runConsole(const std::string& workDirectory, ui::LineInput& input, std::ostream& out,
                ports::Launcher& launcher) {
-    ui::ConsoleUi console(input, out);
-    FlushingLauncher flushing(launcher, out);
-    ManagerOptions options;
-    options.waitForEveryChild = true;
-    Manager m(workDirectory, console, flushing, options);
-    m.start();
-    out << "Tarvik: Positionen und Arbeitsschritte (hilfe zeigt die Befehle)\n"
-        << stateLine(m) << '\n';
-
-    auto state = [&] {
-        out << stateLine(m) << '\n';
-        return ui::Flow::Continue;
-    };
-    auto usage = [&](const char* text) {
-        console.message("Fehlende Eingabe", slab::format("Aufruf: %s", text));
-        return ui::Flow::Continue;
-    };
-    auto index = [](const Words& words) -> std::optional<std::size_t> {
-        if (words.size() != 1) return std::nullopt;
-        auto v = slab::parseInteger(words[0]);
-        if (!v || *v < 0) return std::nullopt;
-        return static_cast<std::size_t>(*v);
-    };
-    // A dialog field left out: asked for on a terminal, with its current value as default.
-    auto field = [&](const char* label, const std::string& current) {
-        if (!input.interactive()) return current;
-        out << label << " [" << current << "]: ";
-        out.flush();
-        auto line = input.next().value_or("");
-        return ui::splitWords(line).empty() ? current : line;
-    };
-
-    const std::vector<ui::Command> commands = {
-        {"datenpfad", "[PFAD]", "Datenpfad eingeben (wird angelegt, wenn er fehlt)",
-         [&](const Words&, const std::string& rest) {
-             if (!rest.empty()) m.setDataPath(rest);
-             return state();
-         }},
-        {"datenpfad-anlegen", "PFAD", "Neuen Datenpfad anlegen (ohne Position)",
-         [&](const Words&, const std::string& rest) {
-             if (rest.empty()) return usage("datenpfad-anlegen PFAD");
-             m.chooseDataPath(rest);
-             return state();
-         }},
-        {"neu", "NAME", "neue Position (Name im Positionsfeld), startet morvel",
-         [&](const Words&, const std::string& rest) {
-             m.newPositionSelector(rest);
-             return state();
-         }},
-        {"neue-position", "[NAME] [pfad=PFAD]",
-         "Neue Position (Leerzeichen werden \"_\"), startet morvel",
-         [&](const Words&, const std::string& rest) {
-             auto [name, path] = nameAndPath(rest);
-             if (name.empty()) name = field("Position", "Neu");
-             if (!path) path = field("Datenpfad", m.dataPathBare());
-             m.newPositionDialog(name, *path);
-             return state();
-         }},
-        {"position", "NAME", "eine der letzten Positionen wählen",
-         [&](const Words& words, const std::string&) {
-             if (words.size() != 1) return usage("position NAME");
-             const auto& list = m.recent();
-             for (std::size_t k = 0; k < list.size(); ++k)
-                 if (list[k].name == words[0]) {
-                     m.chooseRecent(k + 1);
-                     return state();
-                 }
-             console.message("Hinweis",
-                             slab::format("Die Position %s steht nicht in der Liste der letzten "
-                                          "Positionen (neu NAME legt sie an).",
-                                          words[0].c_str()));
-             return ui::Flow::Continue;
-         }},
-        {"liste", "", "zeigt die Liste der letzten 10 Positionen",
-         [&](const Words&, const std::string&) {
-             showRecent(m, out);
-             m.listRebuilt();
-             return ui::Flow::Continue;
-         }},
-        {"eintrag-loeschen", "N", "löscht Eintrag N der Liste der letzten Positionen",
-         [&](const Words& words, const std::string&) {
-             auto n = index(words);
-             if (!n) return usage("eintrag-loeschen N");
-             if (m.deleteRecent(*n)) showRecent(m, out);
-             return ui::Flow::Continue;
-         }},
-        {"liste-leeren", "", "Liste der letzten 10 Positionen leeren",
-         [&](const Words&, const std::string&) {
-             m.clearRecent();
-             showRecent(m, out);
-             return ui::Flow::Continue;
-         }},
-        {"oeffnen", "VERZEICHNIS", "Position öffnen (Verzeichnis .../SDIRFEM<Position>)",
-         [&](const Words&, const std::string& rest) {
-             if (rest.empty()) return usage("oeffnen VERZEICHNIS");
-             m.openDirectory(rest);
-             return state();
-         }},
-        {"duplizieren", "[NEU]", "Position duplizieren (kopieren), startet morvel",
-         [&](const Words& words, const std::string&) {
-             if (words.size() > 1) return usage("duplizieren [NEU]");
-             std::string name = words.empty() ? std::string() : words[0];
-             if (name.empty() && !m.positionName().empty())
-                 name = field("duplizieren als Position", m.positionName() + "A");
-             m.duplicate(name);
-             return state();
-         }},
-        {"abmessungen", "", "Abmessungen eingeben (morvel)",
-         [&](const Words&, const std::string&) {
-             m.geometryStep();
-             return state();
-         }},
-        {"belastung", "", "Belastung eingeben (daskel)",
-         [&](const Words&, const std::string&) {
-             if (m.loadStep()) return state();
-             return ui::Flow::Continue;
-         }},
-        {"rechnen", "", "Starten der Berechnung (vintor)",
-         [&](const Words&, const std::string&) {
-             if (m.calculationStep()) return state();
-             return ui::Flow::Continue;
-         }},
-        {"ergebnisse", "", "Darstellung der Ergebnisse (DAVIZO)",
-         [&](const Words&, const std::string&) {
-             if (m.resultsStep()) return state();
-             return ui::Flow::Continue;
-         }},
-        {"dokument", "1|2", "zeigt Dokument 1 (Diskretisierung) oder 2 (Lastfälle)",
-         [&](const Words& words, const std::string&) {
-             auto n = index(words);
-             if (!n || (*n != 1 && *n != 2)) return usage("dokument 1|2");
-             if (auto text = m.document(static_cast<int>(*n))) {
-                 out << *text;
-                 if (!text->empty() && text->back() != '\n') out << '\n';
-             }
-             return ui::Flow::Continue;
-         }},
-        {"saetze", "", "Liste der Sätze der Spannungspunkte (ECHO_S)",
-         [&](const Words&, const std::string&) {
-             if (auto text = m.resultPointSets()) {
-                 out << *text;
-                 if (!text->empty() && text->back() != '\n') out << '\n';
-             }
-             return ui::Flow::Continue;
-         }},
-        {"protokoll", "[N]", "Protokoll der Berechnung; mit N: Doppelklick auf Zeile N",
-         [&](const Words& words, const std::string&) {
-             if (words.empty()) {
-                 const auto lines = m.protocol();
-                 out << "Protokoll (" << lines.size() << " Zeilen)\n";
-                 for (std::size_t k = 0; k < lines.size(); ++k)
-                     out << slab::format("%4zu  ", k + 1) << lines[k] << '\n';
-                 return ui::Flow::Continue;
-             }
-             auto n = index(words);
-             if (!n) return usage("protokoll [N]");
-             const std::size_t count = m.protocol().size();
-             if (m.restartFromProtocol(*n)) return state();
-             if (*n >= 1 && *n <= count) out << "Die Zeile " << *n << " startet nichts.\n";
-             return ui::Flow::Continue;
-         }},
-        {"grundriss", "", "Grundriß einblenden/ausblenden",
-         [&](const Words&, const std::string&) {
-             m.togglePlan();
-             out << "Grundriß " << (m.planShown() ? "eingeblendet" : "ausgeblendet") << '\n';
-             return ui::Flow::Continue;
-         }},
-        {"rechtsklick", "", "rechte Maustaste in der Zeichnung (Ergebnisse oder Grundriß)",
-         [&](const Words&, const std::string&) {
-             const bool shown = m.planShown();
-             m.rightClick();
-             if (!shown) out << "Grundriß eingeblendet\n";
-             return ui::Flow::Continue;
-         }},
-        {"explorer", "", "Explorer auf dem Datenpfad",
-         [&](const Words&, const std::string&) {
-             m.explorer();
-             return state();
-         }},
-        {"info", "", "zeigt Position, Pfade, Modell und Liste",
-         [&](const Words&, const std::string&) {
-             showInfo(m, out);
-             return ui::Flow::Continue;
-         }},
-        {"beenden", "", "Beenden (Esc)",
-         [&](const Words&, const std::string&) { return ui::Flow::Stop; }},
-    };
-    ui::runCommandLoop(commands, input, out);
-    out.flush();
-    return 0;
+    return TarvikConsole(workDirectory, input, out, launcher).run();
 }
 
 } // namespace tarvik
