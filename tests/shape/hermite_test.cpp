@@ -1,5 +1,5 @@
-// The one-dimensional Hermite cubics against hand values, finite differences, the cubics they
-// reproduce, and a Gauss rule for their integrals and the integrals of their products.
+// The one-dimensional Hermite cubics against hand values and finite differences, and a Gauss
+// rule for their integrals and the integrals of their products.
 #include "shape/hermite.hpp"
 #include "tests/shape/gauss_rule.hpp"
 #include "tests/support/test_support.hpp"
@@ -76,38 +76,6 @@ TEST(HermiteFunctions, DerivativesMatchCentralDifferences) {
     }
 }
 
-TEST(HermiteFunctions, ReproduceEveryCubicFromItsEndValuesAndSlopes) {
-    // p(s) = p(0) H1 + p'(0) H2 + p(L) H3 + p'(L) H4 for p = 2 - s + 0.5 s^2 - 0.75 s^3.
-    const auto p = [](double s, int k) {
-        switch (k) {
-        case 0:
-            return 2 - s + 0.5 * s * s - 0.75 * s * s * s;
-        case 1:
-            return -1 + s - 2.25 * s * s;
-        case 2:
-            return 1 - 4.5 * s;
-        default:
-            return -4.5;
-        }
-    };
-    for (double L : kLengths) {
-        const double nodal[4] = {p(0, 0), p(0, 1), p(L, 0), p(L, 1)};
-        for (double xi : {0.0, 0.21, 0.5, 0.8, 1.0}) {
-            const double s = xi * L;
-            const HermiteTable h = hermite(s, L);
-            for (int k = 0; k < kDerivativeCount; ++k) {
-                double sum = 0, scale = 0;
-                for (int f = 0; f < kHermiteCount; ++f) {
-                    sum += nodal[f] * h[f][k];
-                    scale += std::fabs(nodal[f] * h[f][k]);
-                }
-                EXPECT_TRUE(near(sum, p(s, k), 0, 1e-12 * scale))
-                    << "derivative " << k << " at " << s << " L " << L;
-            }
-        }
-    }
-}
-
 TEST(HermiteIntegrals, OverTheWholeLengthByHandAndByGauss) {
     for (double L : kLengths) {
         const HermiteTable r = hermiteIntegrals(L);
@@ -140,20 +108,6 @@ TEST(HermiteIntegrals, OverPartsOfTheLengthByGauss) {
     }
 }
 
-TEST(HermiteIntegrals, PartsAddUpToTheWholeLength) {
-    for (double L : kLengths) {
-        const HermiteTable whole = hermiteIntegrals(L);
-        const HermiteTable first = hermiteIntegrals(0, 0.3 * L, L);
-        const HermiteTable second = hermiteIntegrals(0.3 * L, 0.65 * L, L);
-        const HermiteTable third = hermiteIntegrals(0.65 * L, L, L);
-        for (int f = 0; f < kHermiteCount; ++f)
-            for (int k = 0; k < kDerivativeCount; ++k)
-                EXPECT_TRUE(near(first[f][k] + second[f][k] + third[f][k], whole[f][k], kExact,
-                                 kExact * std::pow(L, -k)))
-                    << "H" << f + 1 << " derivative " << k << " L " << L;
-    }
-}
-
 TEST(HermiteProducts, MatricesAreTheIntegralsOfProductsOfDerivatives) {
     struct Case {
         const char* name;
@@ -180,15 +134,4 @@ TEST(HermiteProducts, MatricesAreTheIntegralsOfProductsOfDerivatives) {
                         << c.name << " (" << i << ", " << j << ") L " << L;
                 }
         }
-}
-
-TEST(HermiteProducts, MassMatrixByHand) {
-    // (L / 420) [[156, 22L, 54, -13L], [22L, 4L^2, 13L, -3L^2], ...]
-    const double L = 3.0;
-    const Matrix4 m = massMatrix(L);
-    EXPECT_TRUE(near(m[0][0], 156 * L / 420, 1e-15));
-    EXPECT_TRUE(near(m[0][1], 22 * L * L / 420, 1e-15));
-    EXPECT_TRUE(near(m[1][1], 4 * L * L * L / 420, 1e-15));
-    EXPECT_TRUE(near(m[2][3], -22 * L * L / 420, 1e-15));
-    EXPECT_TRUE(near(m[1][3], -3 * L * L * L / 420, 1e-15));
 }

@@ -98,19 +98,6 @@ TEST(Element, StiffnessIsTheCurvatureEnergyOfTheShapeFunctions) {
                 << p << ", " << q;
 }
 
-TEST(Element, BeddingIsTheIntegralOfProductsOfShapeFunctions) {
-    const double c = 50000.0;
-    const auto kb = beddingMatrix(kLx, kLy, c);
-    const double scale = largest(kb);
-    auto product = [c](const shape::Derivatives& a, const shape::Derivatives& b) {
-        return c * a[0][0] * b[0][0];
-    };
-    for (int p = 0; p < 16; ++p)
-        for (int q = 0; q < 16; ++q)
-            EXPECT_TRUE(near(kb[p * 16 + q], overElement(product, p, q), 0, kSingle * scale))
-                << p << ", " << q;
-}
-
 TEST(Element, EquivalentLoadsAreTheIntegralsOfTheShapeFunctions) {
     // The work of a uniform area load q and of constant line loads p1 to p4 on edges 1 to 4
     // (y = 0, x = lx, y = ly, x = 0) on each element function.
