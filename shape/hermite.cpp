@@ -13,12 +13,12 @@ HermiteTable hermite(double s, double length) {
          {L * (-t2 + t3), -2 * t + 3 * t2, (-2 + 6 * t) / L, 6 / (L * L)}}};
 }
 
-HermiteTable hermiteIntegrals(double length) {
-    // A derivative's integral is the difference of the next lower derivative at the ends; only
-    // the functions themselves need their own closed form.
-    const double L = length;
-    const HermiteTable start = hermite(0, L), end = hermite(L, L);
-    const std::array<double, kHermiteCount> plain = {L / 2, L * L / 12, L / 2, -L * L / 12};
+namespace {
+
+// Integrals of derivatives 1 to 3 are differences of the next lower derivative at the ends; only
+// the functions themselves (plain) need a closed form of their own.
+HermiteTable integrals(const std::array<double, kHermiteCount>& plain, const HermiteTable& start,
+                       const HermiteTable& end) {
     HermiteTable r{};
     for (int f = 0; f < kHermiteCount; ++f) {
         r[f][0] = plain[f];
@@ -27,8 +27,6 @@ HermiteTable hermiteIntegrals(double length) {
     }
     return r;
 }
-
-namespace {
 
 // Antiderivatives of the four functions, zero at s = 0.
 std::array<double, kHermiteCount> antiderivatives(double s, double L) {
@@ -39,16 +37,17 @@ std::array<double, kHermiteCount> antiderivatives(double s, double L) {
 
 } // namespace
 
+HermiteTable hermiteIntegrals(double length) {
+    const double L = length;
+    return integrals({L / 2, L * L / 12, L / 2, -L * L / 12}, hermite(0, L), hermite(L, L));
+}
+
 HermiteTable hermiteIntegrals(double s0, double s1, double length) {
-    const HermiteTable start = hermite(s0, length), end = hermite(s1, length);
-    const auto plainStart = antiderivatives(s0, length), plainEnd = antiderivatives(s1, length);
-    HermiteTable r{};
-    for (int f = 0; f < kHermiteCount; ++f) {
-        r[f][0] = plainEnd[f] - plainStart[f];
-        for (int k = 1; k < kDerivativeCount; ++k)
-            r[f][k] = end[f][k - 1] - start[f][k - 1];
-    }
-    return r;
+    const auto from = antiderivatives(s0, length), to = antiderivatives(s1, length);
+    std::array<double, kHermiteCount> plain{};
+    for (int f = 0; f < kHermiteCount; ++f)
+        plain[f] = to[f] - from[f];
+    return integrals(plain, hermite(s0, length), hermite(s1, length));
 }
 
 Matrix4 massMatrix(double length) {
