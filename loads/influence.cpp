@@ -1,54 +1,17 @@
 // Load vectors of influence surfaces from the bicubic Hermite functions of the plate rectangle.
 #include "loads/influence.hpp"
 
+#include "shape/hermite.hpp"
+#include "shape/rectangle.hpp"
+
 namespace daskel {
 
 namespace {
 
-// [function][derivative]: the four one-dimensional cubic Hermite functions on [0, L] (value at
-// 0, slope at 0, value at L, slope at L) and their derivatives 0 to 3.
-using Hermite = std::array<std::array<double, 4>, 4>;
-
-Hermite hermite(double s, double L) {
-    const double t = s / L, t2 = t * t, t3 = t2 * t;
-    return {
-        {{1 - 3 * t2 + 2 * t3, (-6 * t + 6 * t2) / L, (-6 + 12 * t) / (L * L), 12 / (L * L * L)},
-         {L * (t - 2 * t2 + t3), 1 - 4 * t + 3 * t2, (-4 + 6 * t) / L, 6 / (L * L)},
-         {3 * t2 - 2 * t3, (6 * t - 6 * t2) / L, (6 - 12 * t) / (L * L), -12 / (L * L * L)},
-         {L * (-t2 + t3), -2 * t + 3 * t2, (-2 + 6 * t) / L, 6 / (L * L)}}};
-}
-
-// [function][derivative]: the integrals over [0, L] of derivatives 0 to 3. A derivative's
-// integral is the difference of the next lower derivative at the ends; only the functions
-// themselves need their own closed form.
-Hermite hermiteIntegrals(double L) {
-    const Hermite start = hermite(0, L), end = hermite(L, L);
-    Hermite r{};
-    const std::array<double, 4> plain = {L / 2, L * L / 12, L / 2, -L * L / 12};
-    for (int f = 0; f < 4; ++f) {
-        r[f][0] = plain[f];
-        for (int k = 1; k < 4; ++k)
-            r[f][k] = end[f][k - 1] - start[f][k - 1];
-    }
-    return r;
-}
-
-// The one-dimensional functions in x and in y whose product is element function p.
-struct TensorIndex {
-    int x, y;
-};
-
-TensorIndex tensorIndex(int p) {
-    const int corner = p / 4, component = p % 4;
-    const bool xEnd = corner == 1 || corner == 2;
-    const bool yEnd = corner == 2 || corner == 3;
-    const bool xSlope = component == 1 || component == 3;
-    const bool ySlope = component == 2 || component == 3;
-    return {(xEnd ? 2 : 0) + (xSlope ? 1 : 0), (yEnd ? 2 : 0) + (ySlope ? 1 : 0)};
-}
-
-// [i][j]: the derivative d^i/dx^i d^j/dy^j of a function (or its integral along a section).
-using Derivatives = std::array<std::array<double, 4>, 4>;
+// A quantity is applied to the derivatives of an element function at a point, or to their
+// integrals along a section.
+using shape::Derivatives;
+using shape::HermiteTable;
 
 double apply(PointQuantity q, double d, double nu, const Derivatives& u) {
     switch (q) {
@@ -102,16 +65,11 @@ PointQuantity integrand(SectionQuantity q) {
 }
 
 // Q of each element function, the x and y factors of its derivatives taken from fx and fy.
-LoadVector vectorOf(PointQuantity q, double d, double nu, const Hermite& fx, const Hermite& fy) {
+LoadVector vectorOf(PointQuantity q, double d, double nu, const HermiteTable& fx,
+                    const HermiteTable& fy) {
     LoadVector f{};
-    for (int p = 0; p < 16; ++p) {
-        const auto [ix, iy] = tensorIndex(p);
-        Derivatives u{};
-        for (int i = 0; i < 4; ++i)
-            for (int j = 0; j < 4; ++j)
-                u[i][j] = fx[ix][i] * fy[iy][j];
-        f[p] = apply(q, d, nu, u);
-    }
+    for (int p = 0; p < shape::kDofCount; ++p)
+        f[p] = apply(q, d, nu, shape::productDerivatives(p, fx, fy));
     return f;
 }
 
@@ -203,14 +161,15 @@ double plateStiffness(const slab::ElementRecord& element) {
 
 LoadVector pointVector(PointQuantity q, double d, double nu, double a, double b, double x,
                        double y) {
-    return vectorOf(q, d, nu, hermite(x, a), hermite(y, b));
+    return vectorOf(q, d, nu, shape::hermite(x, a), shape::hermite(y, b));
 }
 
 LoadVector sectionVector(SectionQuantity q, double d, double nu, double a, double b, double s) {
     // The integrand is a product of one x and one y factor per term, so the integral along the
     // section only replaces the factor of the integration variable by its integral.
-    if (isVertical(q)) return vectorOf(integrand(q), d, nu, hermite(s, a), hermiteIntegrals(b));
-    return vectorOf(integrand(q), d, nu, hermiteIntegrals(a), hermite(s, b));
+    if (isVertical(q))
+        return vectorOf(integrand(q), d, nu, shape::hermite(s, a), shape::hermiteIntegrals(b));
+    return vectorOf(integrand(q), d, nu, shape::hermiteIntegrals(a), shape::hermite(s, b));
 }
 
 } // namespace daskel

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The house rule of the source tree: the logic, the ports and the scenes know no front end.
 # Their sources include neither ui/ nor Qt, their libraries link neither, and a program's logic
-# uses only common/, ports/, the model-file library and its own folder.
+# uses only common/, ports/, the shape functions of shape/, the model-file library and its own
+# folder. shape/ is numerics below them all and uses only common/.
 # usage: check_layers.sh SOURCE_DIR   (exit 1 and one line per breach when the rule is broken)
 set -u
 root=${1:?usage: check_layers.sh SOURCE_DIR}
@@ -16,14 +17,15 @@ breach() {
 declare -A allowed=(
     [common]="common"
     [ports]="ports"
-    [solver]="common ports solver"
+    [shape]="common shape"
+    [solver]="common ports shape solver"
     [geometry]="common ports solver/modelfiles geometry"
-    [loads]="common ports solver/modelfiles loads"
+    [loads]="common ports shape solver/modelfiles loads"
     [manager]="common ports solver/modelfiles manager"
-    [scene]="common ports solver/modelfiles geometry loads manager solver scene"
+    [scene]="common ports shape solver/modelfiles geometry loads manager solver scene"
 )
 
-for folder in common ports solver geometry loads manager scene; do
+for folder in common ports shape solver geometry loads manager scene; do
     [ -d "$folder" ] || continue
     while IFS= read -r hit; do
         file=${hit%%:*}

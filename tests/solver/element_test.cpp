@@ -1,9 +1,13 @@
 // The plate rectangle against hand values and fields it represents exactly.
+#include "shape/rectangle.hpp"
 #include "solver/element.hpp"
 #include "solver/example_slab.hpp"
 #include "solver/model.hpp"
+#include "tests/shape/gauss_rule.hpp"
 #include "tests/support/test_support.hpp"
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
 #include <memory>
 
@@ -34,11 +38,36 @@ ElementVector nodalValues(const Field& f) {
 double energy(const ElementMatrix& k, const ElementVector& u) {
     double s = 0;
     for (int i = 0; i < 16; ++i)
-        for (int j = 0; j < 16; ++j) s += u[i] * k[i * 16 + j] * u[j];
+        for (int j = 0; j < 16; ++j)
+            s += u[i] * k[i * 16 + j] * u[j];
     return s;
 }
 
 const double kD = flexuralRigidity(kE, kT, kNu);
+
+// Closed forms against an integration of the shape functions: both exact, so they differ by
+// round-off of the largest entry only.
+constexpr double kExact = 1e-12;
+// Entries kept in single precision are rounded to half a unit in the 24th bit, 6e-8 of their
+// size; 1e-7 of the largest entry covers that with a margin.
+constexpr double kSingle = 1e-7;
+
+// Integral over the element of f(phi_p, phi_q), by the five-point rule in x and in y.
+template <typename F> double overElement(F f, int p, int q) {
+    return testsupport::gauss5(
+        [&](double x, double y) {
+            const auto phi = shape::elementFunctions(kLx, kLy, x, y);
+            return f(phi[p], phi[q]);
+        },
+        0, kLx, 0, kLy);
+}
+
+template <typename T, std::size_t N> double largest(const std::array<T, N>& a) {
+    double r = 0;
+    for (T v : a)
+        r = std::max(r, std::fabs(static_cast<double>(v)));
+    return r;
+}
 
 } // namespace
 
@@ -47,10 +76,47 @@ TEST(Element, StiffnessEntriesByHand) {
     EXPECT_NEAR(k[0], 100.976, 5e-4);
     EXPECT_NEAR(k[1], 78.310, 5e-4);
     // K(1,1) = D / (175 lx ly) (780 lx²/ly² + 504 + 780 ly²/lx²)
-    EXPECT_TRUE(near(k[0], kD / (175 * kLx * kLy) *
-                               (780 * kLx * kLx / (kLy * kLy) + 504 + 780 * kLy * kLy / (kLx * kLx))));
+    EXPECT_TRUE(
+        near(k[0], kD / (175 * kLx * kLy) *
+                       (780 * kLx * kLx / (kLy * kLy) + 504 + 780 * kLy * kLy / (kLx * kLx))));
     for (int i = 0; i < 16; ++i)
-        for (int j = 0; j < 16; ++j) EXPECT_EQ(k[i * 16 + j], k[j * 16 + i]);
+        for (int j = 0; j < 16; ++j)
+            EXPECT_EQ(k[i * 16 + j], k[j * 16 + i]);
+}
+
+TEST(Element, StiffnessIsTheCurvatureEnergyOfTheShapeFunctions) {
+    const ElementMatrix k = elementStiffness(kLx, kLy, kD, kNu);
+    const double scale = largest(k);
+    auto energy = [](const shape::Derivatives& a, const shape::Derivatives& b) {
+        return kD *
+               (a[2][0] * b[2][0] + a[0][2] * b[0][2] +
+                kNu * (a[2][0] * b[0][2] + a[0][2] * b[2][0]) + 2 * (1 - kNu) * a[1][1] * b[1][1]);
+    };
+    for (int p = 0; p < 16; ++p)
+        for (int q = 0; q < 16; ++q)
+            EXPECT_TRUE(near(k[p * 16 + q], overElement(energy, p, q), 0, kExact * scale))
+                << p << ", " << q;
+}
+
+TEST(Element, EquivalentLoadsAreTheIntegralsOfTheShapeFunctions) {
+    // The work of a uniform area load q and of constant line loads p1 to p4 on edges 1 to 4
+    // (y = 0, x = lx, y = ly, x = 0) on each element function.
+    const double q = 7.5;
+    const std::array<double, 4> line = {1.5, -2.0, 4.0, 0.5};
+    const auto f = equivalentNodalLoads(kLx, kLy, q, line);
+    const shape::HermiteTable alongX = shape::hermiteIntegrals(kLx);
+    const shape::HermiteTable alongY = shape::hermiteIntegrals(kLy);
+    const shape::HermiteTable x0 = shape::hermite(0, kLx), x1 = shape::hermite(kLx, kLx);
+    const shape::HermiteTable y0 = shape::hermite(0, kLy), y1 = shape::hermite(kLy, kLy);
+    const double scale = largest(f);
+    for (int p = 0; p < 16; ++p) {
+        const double expected = q * shape::productDerivatives(p, alongX, alongY)[0][0] +
+                                line[0] * shape::productDerivatives(p, alongX, y0)[0][0] +
+                                line[1] * shape::productDerivatives(p, x1, alongY)[0][0] +
+                                line[2] * shape::productDerivatives(p, alongX, y1)[0][0] +
+                                line[3] * shape::productDerivatives(p, x0, alongY)[0][0];
+        EXPECT_TRUE(near(f[p], expected, 0, kSingle * scale)) << p;
+    }
 }
 
 TEST(Element, RigidBodyMotionsCostNoEnergy) {
@@ -66,7 +132,8 @@ TEST(Element, RigidBodyMotionsCostNoEnergy) {
         const ElementVector u = nodalValues(f);
         for (int i = 0; i < 16; ++i) {
             double r = 0;
-            for (int j = 0; j < 16; ++j) r += k[i * 16 + j] * u[j];
+            for (int j = 0; j < 16; ++j)
+                r += k[i * 16 + j] * u[j];
             EXPECT_TRUE(near(r, 0.0, 0, 1e-9 * kD));
         }
     }
@@ -113,7 +180,7 @@ TEST(Element, PointFunctionsReproducePolynomialFields) {
                      [](double x, double y) { return 4 * x * y; }};
     v = pointValues(kLx, kLy, kD, kNu, nodalValues(x2y2), x, y);
     EXPECT_TRUE(near(v.ph, 8 * kD));
-    EXPECT_TRUE(near(v.tx, kD * (1 - kNu) * 4 * y)); // w,xxy = 4y
+    EXPECT_TRUE(near(v.tx, kD * (1 - kNu) * 4 * y));  // w,xxy = 4y
     EXPECT_TRUE(near(v.ty, -kD * (1 - kNu) * 4 * x)); // w,xyy = 4x
 
     const Field xy{[](double x, double y) { return x * y; }, [](double, double y) { return y; },
@@ -151,7 +218,7 @@ TEST(Element, EquivalentLoadsOfAreaAndLineLoads) {
     EXPECT_EQ(g[0], 0.0f);
     EXPECT_EQ(g[4], 6.0f);
     EXPECT_EQ(g[8], 6.0f);
-    EXPECT_EQ(g[6], 3.0f);  // p ly² / 12
+    EXPECT_EQ(g[6], 3.0f); // p ly² / 12
     EXPECT_EQ(g[10], -3.0f);
 }
 
@@ -162,10 +229,12 @@ TEST(Element, BeddingMatrixIsTheMassOfTheShapeFunctions) {
     // The w functions sum to one, so the w block sums to c times the area.
     double sum = 0;
     for (int i = 0; i < 16; i += 4)
-        for (int j = 0; j < 16; j += 4) sum += kb[i * 16 + j];
+        for (int j = 0; j < 16; j += 4)
+            sum += kb[i * 16 + j];
     EXPECT_TRUE(near(sum, c * kLx * kLy, 1e-6));
     for (int i = 0; i < 16; ++i)
-        for (int j = 0; j < 16; ++j) EXPECT_EQ(kb[i * 16 + j], kb[j * 16 + i]);
+        for (int j = 0; j < 16; ++j)
+            EXPECT_EQ(kb[i * 16 + j], kb[j * 16 + i]);
 }
 
 TEST(Element, LengthsAreRoundedToSinglePrecisionInEveryBuild) {
