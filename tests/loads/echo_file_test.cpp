@@ -4,6 +4,7 @@
 
 #include "common/codepage.hpp"
 #include "common/file_io.hpp"
+#include "tests/loads/golden.hpp"
 #include "tests/support/test_support.hpp"
 #include "ui/console/scripted_ui.hpp"
 
@@ -887,4 +888,42 @@ TEST(EchoReaderBadInput, DamagedFilesNeverOverrunATable) {
                 EXPECT_LE(a.corners.size(), std::size_t(kMaxAreaCorners));
         }
     }
+}
+
+// ---------------------------------------------------------------------------------------------
+// The golden file
+
+// Two load cases in code page 850 with every section the writer knows: read, then written back
+// block by block and through the file, the bytes are those of the fixture.
+TEST(EchoFixture, TwoLoadCasesInCp850ReadAndWrittenBackByteForByte) {
+    const std::string fixture = loadtest::fixtureBytes("echo_l_two_cases_cp850");
+    EchoImport in = readEchoImage(fixture, rectangleGeometry());
+    EXPECT_TRUE(in.problems.empty()) << in.problems.front();
+    ASSERT_EQ(in.blocks.size(), 2u);
+    const LoadCase& one = in.blocks[0].loadCase;
+    const LoadCase& twelve = in.blocks[1].loadCase;
+    EXPECT_EQ(one.number, 1);
+    EXPECT_EQ(one.title, "Ständige Last über Büro");
+    EXPECT_EQ(one.nt(), 2);
+    EXPECT_EQ(one.areaLoads[1].corners.size(), 3u);
+    EXPECT_EQ(one.pointLoads[1].comment, "Kranbahn Süd");
+    EXPECT_EQ(one.columnSettlements.size(), 2u);
+    EXPECT_EQ(twelve.number, 12);
+    EXPECT_EQ(twelve.title, "Verkehr Größe Änderung");
+    EXPECT_EQ(twelve.nl(), 1);
+
+    std::string written = kLastfaelle;
+    for (const EchoBlock& b : in.blocks)
+        written += echoBlockBytes(b.loadCase, rectangleGeometry());
+    EXPECT_TRUE(loadtest::matchesFixture("echo_l_two_cases_cp850", written));
+
+    testsupport::TempDir dir;
+    ui::ScriptedUi ui;
+    ASSERT_TRUE(writeEchoBlock(dir.str(), kSuffix, one, rectangleGeometry(), ui));
+    ASSERT_TRUE(writeEchoBlock(dir.str(), kSuffix, twelve, rectangleGeometry(), ui));
+    EXPECT_TRUE(loadtest::matchesFixture("echo_l_two_cases_cp850", fileText(echoPath(dir))));
+    // Saving LF 1 again rewrites its block in place.
+    ASSERT_TRUE(writeEchoBlock(dir.str(), kSuffix, one, rectangleGeometry(), ui));
+    EXPECT_TRUE(loadtest::matchesFixture("echo_l_two_cases_cp850", fileText(echoPath(dir))));
+    EXPECT_TRUE(ui.messages.empty());
 }
