@@ -2,11 +2,12 @@
 
 #include "common/command_line.hpp"
 #include "common/file_io.hpp"
-#include "common/file_names.hpp"
 #include "common/file_lookup.hpp"
+#include "common/file_names.hpp"
 #include "common/format.hpp"
 #include "common/position.hpp"
 #include "loads/echo_file.hpp"
+#include "loads/file_names.hpp"
 #include "solver/modelfiles/ttable.hpp"
 
 #include <algorithm>
@@ -74,7 +75,7 @@ std::optional<Paths> startPaths(const std::string& commandLine, const std::strin
     std::string suffix = cl.position;
     std::string dataPath = cl.dataPath;
     if (commandLine.find('@') == std::string::npos) {
-        auto text = slab::readFileText(p.workDirectory + kStartFile);
+        auto text = slab::readFileText(p.workDirectory + std::string(files::kStart));
         if (!text) {
             box.message("Fehlende Eingabe", "Kommandozeile: .POS @Datenpfad\\ ");
             return std::nullopt;
@@ -115,10 +116,11 @@ std::optional<std::int64_t> modificationTime(const std::string& path) {
 LoadEditor::LoadEditor(Paths paths, ports::Ui& ui, std::function<std::int64_t()> clock)
     : paths_(std::move(paths)), ui_(ui), clock_(std::move(clock)) {
     std::vector<std::string> problems;
-    if (auto bytes = slab::readFileBytes(positionFile(kDiaryFile + paths_.suffix)))
+    if (auto bytes = slab::readFileBytes(positionFile(diaryFileName(paths_.suffix))))
         diary_ = decodeDiary(*bytes, problems);
     reportProblems(problems, kTitleHinweis);
-    memory_ = decodeMemory(slab::readFileBytes(paths_.workDirectory + kMemoryFile + paths_.suffix));
+    memory_ =
+        decodeMemory(slab::readFileBytes(paths_.workDirectory + memoryFileName(paths_.suffix)));
 
     // The load case asked for on the command line when it is listed, else the first listed.
     int n = 0;
@@ -142,8 +144,8 @@ LoadEditor::LoadEditor(Paths paths, ports::Ui& ui, std::function<std::int64_t()>
     }
 }
 
-std::string LoadEditor::positionFile(const std::string& name) const {
-    return paths_.positionDirectory + name;
+std::string LoadEditor::positionFile(std::string_view name) const {
+    return paths_.positionDirectory + std::string(name);
 }
 
 void LoadEditor::setCaption(std::string caption) {
@@ -162,7 +164,7 @@ void LoadEditor::reportProblems(const std::vector<std::string>& problems, const 
 void LoadEditor::resetLoadCase() {
     daskel::resetLoadCase(lc_);
     loads_ = emptyLoadTables(model_);
-    removeFile(positionFile(kUniformLoadFile));
+    removeFile(positionFile(files::kUniformLoad));
     modified_ = false;
 }
 
@@ -171,7 +173,7 @@ void LoadEditor::readLoadCase(int n) {
     // and node loads in its two load files.
     daskel::resetLoadCase(lc_);
     std::vector<std::string> problems;
-    if (auto echo = slab::readFileText(positionFile(kEchoFile + paths_.suffix))) {
+    if (auto echo = slab::readFileText(positionFile(echoFileName(paths_.suffix)))) {
         EchoImport read = readEchoImage(*echo, geometry_);
         for (const EchoBlock& block : read.blocks)
             if (block.number == n) lc_ = block.loadCase;
@@ -224,7 +226,7 @@ void LoadEditor::writeLoads() {
 void LoadEditor::selfWeight(double gamma, double g) {
     applySelfWeight(lc_, loads_, model_, gamma, g);
     memory_.setSelfWeight(static_cast<float>(gamma), static_cast<float>(g));
-    slab::writeFileAtomic(paths_.workDirectory + kMemoryFile + paths_.suffix, memory_.image);
+    slab::writeFileAtomic(paths_.workDirectory + memoryFileName(paths_.suffix), memory_.image);
     modified_ = true;
 }
 
@@ -289,7 +291,7 @@ bool LoadEditor::clearAllLoads() {
     if (ui_.message("Achtung", kClearQuestion, ports::Buttons::OkCancel) != ports::Answer::Ok)
         return false;
     daskel::clearAllLoads(lc_, loads_, model_);
-    removeFile(positionFile(kUniformLoadFile));
+    removeFile(positionFile(files::kUniformLoad));
     modified_ = true;
     writeLoads();
     return true;
@@ -303,7 +305,7 @@ bool LoadEditor::replaceByInfluence(const InfluenceLoads& influence) {
     if (ui_.message("Achtung", kClearQuestion, ports::Buttons::OkCancel) != ports::Answer::Ok)
         return false;
     daskel::clearAllLoads(lc_, loads_, model_);
-    removeFile(positionFile(kUniformLoadFile));
+    removeFile(positionFile(files::kUniformLoad));
     if (auto why = addInfluenceLoads(loads_, influence)) ui_.message(kTitleFehler, *why);
     modified_ = true;
     writeLoads();
@@ -373,9 +375,12 @@ bool LoadEditor::saveSequence(int n) {
         diary_.numbers.push_back(n);
         diary_.marker[diary_.count()] = 0;
     }
-    write(positionFile(kDiaryFile + paths_.suffix), encodeDiary(diary_));
-    write(paths_.workDirectory + kLastFile,
-          encodeLast(n, paths_.suffix, slab::fileExists(positionFile("D2.TXT")) ? "D2.TXT" : "D2",
+    write(positionFile(diaryFileName(paths_.suffix)), encodeDiary(diary_));
+    write(paths_.workDirectory + std::string(files::kLast),
+          encodeLast(n, paths_.suffix,
+                     slab::fileExists(positionFile(slab::files::kLoadDocument))
+                         ? std::string(slab::files::kLoadDocument)
+                         : std::string(slab::files::kLoadDocumentOld),
                      paths_.dataPath));
 
     write(positionFile(headerFileName(n, paths_.suffix)), encodeHeader(lc_));
@@ -383,11 +388,11 @@ bool LoadEditor::saveSequence(int n) {
         failed.push_back(name);
 
     // The document counter: morvel's document 1 is followed by this program's document 2.
-    if (auto lastd = slab::readFileBytes(positionFile(kLastDocumentFile));
+    if (auto lastd = slab::readFileBytes(positionFile(slab::files::kLastDocument));
         lastd && lastd->size() >= 2 && (*lastd)[0] == 1 && (*lastd)[1] == 0) {
         std::vector<std::uint8_t> two = *lastd;
         two[0] = 2;
-        write(positionFile(kLastDocumentFile), two);
+        write(positionFile(slab::files::kLastDocument), two);
     }
     if (!slab::appendTimeTableRecord(paths_.positionDirectory,
                                      {clock_(), slab::format("Eingabe LF %i", n)}))
@@ -395,12 +400,12 @@ bool LoadEditor::saveSequence(int n) {
 
     // The load echo; D2LOG keeps the order of first saves.
     if (!writeEchoBlock(paths_.positionDirectory, paths_.suffix, lc_, geometry_, ui_))
-        failed.push_back(kEchoFile + paths_.suffix);
+        failed.push_back(echoFileName(paths_.suffix));
     std::vector<int> order = decodeSaveOrder(
-        slab::readFileBytes(positionFile(kSaveOrderFile)).value_or(std::vector<std::uint8_t>{}));
+        slab::readFileBytes(positionFile(files::kSaveOrder)).value_or(std::vector<std::uint8_t>{}));
     if (std::find(order.begin(), order.end(), n) == order.end()) {
         order.push_back(n);
-        write(positionFile(kSaveOrderFile), encodeSaveOrder(order));
+        write(positionFile(files::kSaveOrder), encodeSaveOrder(order));
     }
 
     if (!failed.empty()) {
@@ -432,30 +437,32 @@ bool LoadEditor::deleteLoadCases(const std::vector<int>& numbers) {
     std::vector<int> kept;
     for (std::size_t v = 0; v < keep.size(); ++v)
         if (keep[v]) kept.push_back(diary_.numbers[v]);
-    if (!kept.empty() && slab::fileExists(positionFile(kSaveOrderFile)))
-        slab::writeFileAtomic(positionFile(kSaveOrderFile), encodeSaveOrder(kept));
+    if (!kept.empty() && slab::fileExists(positionFile(files::kSaveOrder)))
+        slab::writeFileAtomic(positionFile(files::kSaveOrder), encodeSaveOrder(kept));
 
     for (int n : numbers) {
         std::string header = positionFile(headerFileName(n, paths_.suffix));
         auto counts =
             decodeHeaderCounts(slab::readFileBytes(header).value_or(std::vector<std::uint8_t>{}));
         removeFile(header);
-        std::string lf = slab::format("0%i%s", n, paths_.suffix.c_str());
+        auto removeOwn = [&](std::string_view base) {
+            removeFile(positionFile(editorLoadCaseFile(base, n, paths_.suffix)));
+        };
         if (counts && counts->edgeLoadFlag) {
-            removeFile(positionFile("EDGLD" + lf));
-            removeFile(positionFile("ELTXT" + lf));
+            removeOwn(files::kEdgeLoads);
+            removeOwn(files::kEdgeComments);
         }
         if (counts && counts->nt > 0) {
-            removeFile(positionFile("MACRO" + lf));
-            removeFile(positionFile("SBD" + lf));
+            removeOwn(files::kMacros);
+            removeOwn(files::kMacroHeaders);
         }
         if (counts && counts->np > 0) {
-            removeFile(positionFile("SRC_L" + lf));
-            removeFile(positionFile("SOUTXT" + lf));
+            removeOwn(files::kPointLoads);
+            removeOwn(files::kPointComments);
         }
         if (counts && counts->nl > 0) {
-            removeFile(positionFile("LLOAD" + lf));
-            removeFile(positionFile("LLTXT" + lf));
+            removeOwn(files::kLineLoads);
+            removeOwn(files::kLineComments);
         }
         int v = diary_.entryOf(n);
         diary_.numbers.erase(diary_.numbers.begin() + (v - 1));
@@ -463,19 +470,19 @@ bool LoadEditor::deleteLoadCases(const std::vector<int>& numbers) {
             diary_.marker[w] = diary_.marker[w + 1];
         diary_.marker[kMaxLoadCase] = 0;
     }
-    if (!slab::writeFileAtomic(positionFile(kDiaryFile + paths_.suffix), encodeDiary(diary_)))
-        ui_.message(kTitleFehler, slab::format("Die Datei %s%s konnte nicht geschrieben werden.",
-                                               kDiaryFile, paths_.suffix.c_str()));
-    removeFile(positionFile(kDeleteListFile + paths_.suffix));
+    if (!slab::writeFileAtomic(positionFile(diaryFileName(paths_.suffix)), encodeDiary(diary_)))
+        ui_.message(kTitleFehler, slab::format("Die Datei %s konnte nicht geschrieben werden.",
+                                               diaryFileName(paths_.suffix).c_str()));
+    removeFile(positionFile(deleteListFileName(paths_.suffix)));
 
     if (std::find(numbers.begin(), numbers.end(), lc_.number) != numbers.end()) newLoadCase();
     return true;
 }
 
 std::optional<std::string> LoadEditor::archivePath() const {
-    std::string inWork = paths_.workDirectory + kArchiveFile + paths_.suffix;
+    std::string inWork = paths_.workDirectory + archiveFileName(paths_.suffix);
     if (slab::fileExists(inWork)) return inWork;
-    std::string inPosition = positionFile(kArchiveFile + paths_.suffix);
+    std::string inPosition = positionFile(archiveFileName(paths_.suffix));
     if (slab::fileExists(inPosition)) return inPosition;
     return std::nullopt;
 }
@@ -483,18 +490,18 @@ std::optional<std::string> LoadEditor::archivePath() const {
 void LoadEditor::storeImportStamp(const std::string& path) {
     std::error_code ec;
     auto size = fs::file_size(slab::resolveCaseInsensitive(path), ec);
-    slab::writeFileAtomic(positionFile(kImportStampFile),
+    slab::writeFileAtomic(positionFile(files::kImportStamp),
                           encodeImportStamp(modificationTime(path).value_or(0),
                                             ec ? 0 : static_cast<std::int64_t>(size)));
 }
 
 void LoadEditor::firstDisplay() {
-    std::string inPosition = positionFile(kArchiveFile + paths_.suffix);
+    std::string inPosition = positionFile(archiveFileName(paths_.suffix));
     std::string path = slab::fileExists(inPosition)
                            ? inPosition
-                           : paths_.workDirectory + kArchiveFile + paths_.suffix;
-    if (!slab::fileExists(path) || slab::fileExists(positionFile(kImportSwitchFile))) return;
-    auto stamp = slab::readFileBytes(positionFile(kImportStampFile));
+                           : paths_.workDirectory + archiveFileName(paths_.suffix);
+    if (!slab::fileExists(path) || slab::fileExists(positionFile(files::kImportSwitch))) return;
+    auto stamp = slab::readFileBytes(positionFile(files::kImportStamp));
     auto stored = stamp ? decodeImportStampTime(*stamp) : std::nullopt;
     auto now = modificationTime(path);
     if (stored && now && *stored == static_cast<std::int32_t>(*now)) return;
@@ -513,7 +520,7 @@ void LoadEditor::firstDisplay() {
 bool LoadEditor::importAll() {
     auto path = archivePath();
     if (!path) {
-        std::string first = kArchiveFile + paths_.suffix;
+        std::string first = archiveFileName(paths_.suffix);
         ui_.message(kTitleHinweis, " Weder der File " + paths_.workDirectory + first +
                                        " existiert, noch der File " + positionFile(first));
         return false;
@@ -529,7 +536,7 @@ bool LoadEditor::importAll() {
     EchoImport imported = readEchoImage(text, geometry_);
     reportEchoImport(imported, name, ui_);
     // A copy only in the working directory is kept with the position.
-    std::string inPosition = positionFile(kArchiveFile + paths_.suffix);
+    std::string inPosition = positionFile(archiveFileName(paths_.suffix));
     if (*path != inPosition && !slab::fileExists(inPosition))
         slab::writeFileAtomic(inPosition, *bytes);
 

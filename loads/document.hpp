@@ -14,6 +14,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace daskel {
@@ -96,7 +97,7 @@ class LoadEditor {
     const std::string& caption() const { return caption_; }
 
   private:
-    std::string positionFile(const std::string& name) const;
+    std::string positionFile(std::string_view name) const;
     void setCaption(std::string caption);
     void resetLoadCase();
     void readLoadCase(int n);

@@ -5,6 +5,7 @@
 #include "common/file_io.hpp"
 #include "common/file_lookup.hpp"
 #include "common/format.hpp"
+#include "loads/file_names.hpp"
 
 #include <algorithm>
 #include <cctype>
@@ -829,7 +830,8 @@ enum class ReplaceResult { Ok, OpenFailed, WriteFailed, RenameFailed };
 /// Writes contents completely to ENEU in the directory, then renames it over target.
 ReplaceResult replaceThroughTemp(const std::string& directory, const std::string& target,
                                  std::string_view contents) {
-    const std::string temp = slab::resolveCaseInsensitive(directory + std::string(kEchoTempFile));
+    const std::string temp =
+        slab::resolveCaseInsensitive(directory + std::string(files::kEchoTemp));
     std::FILE* f = std::fopen(temp.c_str(), "wb");
     if (!f) return ReplaceResult::OpenFailed;
     bool ok =
@@ -1006,7 +1008,7 @@ bool writeEchoBlock(const std::string& positionDirectory, std::string_view suffi
         return false;
     }
     const std::string target =
-        slab::resolveCaseInsensitive(positionDirectory + std::string(kEchoLoadFile) + suffixText);
+        slab::resolveCaseInsensitive(positionDirectory + echoFileName(suffix));
     const std::string block = echoBlockBytes(lc, geometry);
 
     bool unreadable = false;
@@ -1052,8 +1054,8 @@ bool removeEchoBlocks(const std::string& positionDirectory, std::string_view suf
         dropped.erase(n);
     if (dropped.empty()) return true;
 
-    const std::string target = slab::resolveCaseInsensitive(
-        positionDirectory + std::string(kEchoLoadFile) + std::string(suffix));
+    const std::string target =
+        slab::resolveCaseInsensitive(positionDirectory + echoFileName(suffix));
     bool unreadable = false;
     auto old = readExisting(target, unreadable);
     if (unreadable) {

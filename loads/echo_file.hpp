@@ -14,11 +14,6 @@
 
 namespace daskel {
 
-inline constexpr std::string_view kEchoLoadFile = "ECHO_L";
-inline constexpr std::string_view kArchiveLoadFile = "ACADLAST";
-/// The new ECHO_L is written completely under this name and then renamed over the old one.
-inline constexpr std::string_view kEchoTempFile = "ENEU";
-
 /// Longest line the reader takes (characters without the line end); longer lines are cut.
 inline constexpr std::size_t kMaxEchoLineLength = 126;
 /// Most lines the reader takes from one file.

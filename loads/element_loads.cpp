@@ -1,9 +1,9 @@
+// Self weight, the element, edge and node load tables, clearing all loads and the load files.
 #include "loads/element_loads.hpp"
 
 #include "common/file_io.hpp"
 #include "common/format.hpp"
-#include "common/position.hpp"
-#include "solver/modelfiles/model_files.hpp"
+#include "loads/file_names.hpp"
 
 #include <cmath>
 #include <cstdio>
@@ -133,8 +133,8 @@ std::string cellText(double value) {
 std::vector<std::string> writeLoadFiles(const std::string& positionDirectory, int loadCase,
                                         const SlabModel& model, const LoadTables& loads) {
     std::vector<std::string> failed;
-    std::string nodes = slab::loadCaseFileName(slab::files::kNodalLoads, loadCase);
-    std::string elements = slab::loadCaseFileName(slab::files::kElementLoads, loadCase);
+    const std::string nodes = nodeLoadFileName(loadCase);
+    const std::string elements = elementLoadFileName(loadCase);
     if (!slab::writeRows(positionDirectory + nodes, loads.nodeLoads, model.nodeCount))
         failed.push_back(nodes);
     if (!slab::writeRows(positionDirectory + elements, loads.elementLoads, model.elementCount))
@@ -151,8 +151,8 @@ LoadTables readLoadFiles(const std::string& positionDirectory, int loadCase, con
                 slab::format("Die Datei %s enthält %zu statt %i Datensätze; die übrigen sind 0.",
                              name.c_str(), read.rows, count));
     };
-    std::string nodes = slab::loadCaseFileName(slab::files::kNodalLoads, loadCase);
-    std::string elements = slab::loadCaseFileName(slab::files::kElementLoads, loadCase);
+    const std::string nodes = nodeLoadFileName(loadCase);
+    const std::string elements = elementLoadFileName(loadCase);
     check(nodes, slab::readRows(positionDirectory + nodes, t.nodeLoads, model.nodeCount),
           model.nodeCount);
     check(elements,

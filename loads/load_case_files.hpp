@@ -12,24 +12,6 @@
 
 namespace daskel {
 
-// File names in the position directory (suffix or number appended where noted).
-inline constexpr const char* kDiaryFile = "DIARY";      ///< + suffix
-inline constexpr const char* kEchoFile = "ECHO_L";      ///< + suffix
-inline constexpr const char* kArchiveFile = "ACADLAST"; ///< + suffix
-inline constexpr const char* kSaveOrderFile = "D2LOG";
-inline constexpr const char* kImportStampFile = "TIMELW";
-inline constexpr const char* kImportSwitchFile = "TIMELAST";
-inline constexpr const char* kUniformLoadFile = "Gleichlast";
-inline constexpr const char* kLastDocumentFile = "LASTD";
-inline constexpr const char* kDeleteListFile = "LFDEL"; ///< + suffix
-// File names in the working directory.
-inline constexpr const char* kLastFile = "LAST";
-inline constexpr const char* kMemoryFile = "MMRYL"; ///< + suffix
-inline constexpr const char* kStartFile = "LXPROT";
-
-/// "PL0<n><suffix>": the header file of load case n (LF 3 of P1: "PL03.P1").
-std::string headerFileName(int loadCase, const std::string& suffix);
-
 /// The counts and flags of a PL header that deleting a load case needs.
 struct HeaderCounts {
     int number = 0;

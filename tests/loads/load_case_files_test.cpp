@@ -1,6 +1,7 @@
 // The load editor's bookkeeping files byte by byte, and the element and node load rules.
 #include "common/binary_io.hpp"
 #include "loads/element_loads.hpp"
+#include "loads/file_names.hpp"
 #include "loads/load_case_files.hpp"
 #include "tests/loads/golden.hpp"
 #include "tests/support/test_support.hpp"
@@ -281,4 +282,19 @@ TEST(ElementLoads, LoadFilesRoundTripAndShortFiles) {
               "Die Datei ELEMENTE2LF3 enthält 1 statt 2 Datensätze; die übrigen sind 0.");
     EXPECT_EQ(back.elementLoads[1].v[0], 6.5f);
     EXPECT_EQ(back.elementLoads[2].v[3], 0.0f);
+}
+
+// The names other programs and older files expect, formed from the load case number and suffix.
+TEST(LoadFileNames, PerLoadCaseAndPositionFiles) {
+    EXPECT_EQ(loadCaseText(3), "03");
+    EXPECT_EQ(loadCaseText(12), "012");
+    EXPECT_EQ(editorLoadCaseFile(files::kMacros, 3, ".P1"), "MACRO03.P1");
+    EXPECT_EQ(editorLoadCaseFile(files::kLineComments, 12, ".P1"), "LLTXT012.P1");
+    EXPECT_EQ(elementLoadFileName(7), "ELEMENTE2LF7");
+    EXPECT_EQ(nodeLoadFileName(12), "KNOTEN2LF12");
+    EXPECT_EQ(diaryFileName(".P1"), "DIARY.P1");
+    EXPECT_EQ(echoFileName(".P1"), "ECHO_L.P1");
+    EXPECT_EQ(archiveFileName(".P1"), "ACADLAST.P1");
+    EXPECT_EQ(deleteListFileName(".P1"), "LFDEL.P1");
+    EXPECT_EQ(memoryFileName(".P1"), "MMRYL.P1");
 }
