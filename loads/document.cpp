@@ -50,7 +50,8 @@ std::string loadsOutsideTheLoadFiles(const LoadCase& lc) {
     if (lc.nl() > 0) kinds.push_back("Linienlasten");
     if (lc.np() > 0) kinds.push_back("Punktlasten");
     if (lc.nr() > 0) kinds.push_back("Randlasten");
-    if (lc.uniform && lc.triangular && !lc.selfWeight) kinds.push_back("Dreieckslast");
+    if (lc.uniform && lc.uniformShape == UniformShape::Triangular && !lc.selfWeight)
+        kinds.push_back("Dreieckslast");
     if (lc.temperature) kinds.push_back("Temperatur");
     if (!lc.columnSettlements.empty()) kinds.push_back("Stützensenkungen");
     if (!lc.wallMovements.empty()) kinds.push_back("Wandbewegungen");
@@ -555,7 +556,7 @@ bool LoadEditor::importAll() {
         if (lc_.selfWeight) {
             LoadCase header = lc_;
             applySelfWeight(lc_, loads_, model_, header.gamma, header.g);
-        } else if (lc_.uniform && !lc_.triangular) {
+        } else if (lc_.uniform && lc_.uniformShape != UniformShape::Triangular) {
             for (int e = 1; e <= model_.elementCount; ++e)
                 loads_.elementLoads[e].v[slab::ElementLoadRecord::kAreaLoad] =
                     static_cast<float>(lc_.uniformValue);

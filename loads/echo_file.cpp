@@ -458,8 +458,7 @@ void BlockReader::readUniformLoads(LoadCase& lc) {
             lc.gamma = *gamma;
             lc.g = *g;
             lc.uniform = true;
-            lc.constant = true;
-            lc.triangular = false;
+            lc.uniformShape = UniformShape::Constant;
             // With several domains the domains carry the self weight.
             if (geometry_.domainCount > 1) {
                 lc.uniform = false;
@@ -484,8 +483,7 @@ void BlockReader::readUniformLoads(LoadCase& lc) {
         lc.uniformValue = *value;
         lc.uniform = true;
         lc.selfWeight = false;
-        lc.triangular = k == kwDreieckslast;
-        lc.constant = k == kwGleichlast;
+        lc.uniformShape = k == kwDreieckslast ? UniformShape::Triangular : UniformShape::Constant;
     }
 }
 
@@ -525,7 +523,7 @@ void BlockReader::readAreaLoads(LoadCase& lc, int count, bool surplus) {
         if (cornerLine.size() >= 2) {
             auto kind = shortInteger(cornerLine[1]);
             ok = ok && kind.has_value();
-            if (kind) area.kind = *kind;
+            if (kind) area.kind = static_cast<AreaLoadKind>(*kind);
         }
         const int taken = std::min(*corners, kMaxAreaCorners);
         for (int c = 0; c < *corners; ++c) {
@@ -666,7 +664,8 @@ void BlockReader::readEdgeLoads(LoadCase& lc, int count, bool surplus) {
         load.ya = xy[1];
         load.xb = xy[2];
         load.yb = xy[3];
-        load.kind = (data[4][0] == 'M' || data[4][0] == 'm') ? 'M' : 'V';
+        load.kind =
+            (data[4][0] == 'M' || data[4][0] == 'm') ? EdgeLoadKind::Moments : EdgeLoadKind::Forces;
         load.a = ab[0];
         load.b = ab[1];
         load.boundary = *boundary;
@@ -908,10 +907,10 @@ std::string echoBlockText(const LoadCase& lc, const EchoGeometry& geometry) {
     if (lc.selfWeight) {
         out += "EIGENGEWICHT\n";
         slab::appendFormat(out, "%8.3lf  %8.3lf\n", lc.gamma, lc.g);
-    } else if (lc.uniform && !lc.triangular) {
+    } else if (lc.uniform && lc.uniformShape != UniformShape::Triangular) {
         out += "GLEICHLAST\n";
         slab::appendFormat(out, "%8.3lf\n", lc.uniformValue);
-    } else if (lc.uniform && lc.triangular) {
+    } else if (lc.uniform && lc.uniformShape == UniformShape::Triangular) {
         out += "DREIECKSLAST\n";
         slab::appendFormat(out, "%8.3lf\n", lc.uniformValue);
     }
@@ -925,10 +924,10 @@ std::string echoBlockText(const LoadCase& lc, const EchoGeometry& geometry) {
             slab::appendFormat(out, "%8.3lf\n", double(a.p0));
             // The kind goes behind the corner count so that an area cut to the outline stays one
             // through an archive round trip; plain areas keep the one-number line.
-            if (a.kind == 0)
+            if (a.kind == AreaLoadKind::Plain)
                 slab::appendFormat(out, "%i\n", corners);
             else
-                slab::appendFormat(out, "%i %i\n", corners, int(a.kind));
+                slab::appendFormat(out, "%i %i\n", corners, int(static_cast<std::int16_t>(a.kind)));
             for (int c = 0; c < corners; ++c) {
                 const AreaCorner& p = a.corners[static_cast<std::size_t>(c)];
                 slab::appendFormat(out, "%8.3f %8.3f %8.3f %8.3f %8.3f %8.3f\n", double(p.x),
@@ -976,7 +975,7 @@ std::string echoBlockText(const LoadCase& lc, const EchoGeometry& geometry) {
             slab::appendFormat(out, "%i %s\n", k + 1,
                                oneLineText(e.comment, kMaxEdgeComment).c_str());
             slab::appendFormat(out, "%8.3lf %8.3lf %8.3lf %8.3lf %s %8.3lf %8.3lf %i %i\n", xa, ya,
-                               xb, yb, (e.kind == 'M' || e.kind == 'm') ? "M " : "V ", double(e.a),
+                               xb, yb, e.kind == EdgeLoadKind::Moments ? "M " : "V ", double(e.a),
                                double(e.b), int(e.boundary), int(e.section));
         }
     }

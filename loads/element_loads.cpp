@@ -42,8 +42,9 @@ float applySelfWeight(LoadCase& lc, LoadTables& loads, const SlabModel& model, d
                 static_cast<float>(gamma * model.elements[e].thickness + g);
     } else {
         // Nothing to spread: earlier element loads stay as they are.
+        // ... and a load of zero is no triangular load either; a constant mark stays.
         lc.uniform = false;
-        lc.triangular = false;
+        if (lc.uniformShape == UniformShape::Triangular) lc.uniformShape = UniformShape::Unmarked;
         lc.uniformValue = 0;
     }
     return v;
@@ -55,7 +56,8 @@ void clearSelfWeight(LoadCase& lc, LoadTables& loads, const SlabModel& model) {
     lc.selfWeight = false;
     lc.gamma = lc.g = 0;
     lc.uniformValue = 0;
-    lc.uniform = lc.triangular = lc.constant = false;
+    lc.uniform = false;
+    lc.uniformShape = UniformShape::Unmarked;
 }
 
 void clearAllLoads(LoadCase& lc, LoadTables& loads, const SlabModel& model) {

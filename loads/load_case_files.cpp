@@ -30,6 +30,24 @@ constexpr std::size_t diaryMarker(int v) {
     return 202 + static_cast<std::size_t>(v);
 }
 
+/// The triangular and constant flags of the header (bytes 354 and 355) for a shape.
+struct ShapeFlags {
+    bool triangular = false;
+    bool constant = false;
+};
+
+ShapeFlags shapeFlags(UniformShape shape) {
+    switch (shape) {
+    case UniformShape::Unmarked:
+        return {false, false};
+    case UniformShape::Constant:
+        return {false, true};
+    case UniformShape::Triangular:
+        return {true, false};
+    }
+    return {};
+}
+
 constexpr std::size_t kStampSize = 36, kStampSizeField = 16, kStampTime = 24;
 constexpr std::size_t kMemoryGamma = 48, kMemoryG = 52;
 
@@ -60,8 +78,9 @@ std::vector<std::uint8_t> encodeHeader(const LoadCase& lc) {
     slab::putLE<double>(p + kPlGamma, lc.gamma);
     slab::putLE<double>(p + kPlG, lc.g);
     p[kPlUniform] = lc.uniform;
-    p[kPlTriangular] = lc.triangular;
-    p[kPlConstant] = lc.constant;
+    const ShapeFlags shape = shapeFlags(lc.uniformShape);
+    p[kPlTriangular] = shape.triangular;
+    p[kPlConstant] = shape.constant;
     p[kPlEdge] = lc.edgeLoadFlag;
     p[kPlTemperature] = lc.temperature;
     p[kPlSettlement] = lc.settlement;

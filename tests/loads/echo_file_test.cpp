@@ -80,7 +80,7 @@ LoadCase fullLoadCase() {
     EdgeLoad held; // not in the geometry: the held coordinates are written
     held.boundary = 2;
     held.section = 1;
-    held.kind = 'M';
+    held.kind = EdgeLoadKind::Moments;
     held.a = -1;
     held.b = -2;
     held.xa = 2;
@@ -176,7 +176,7 @@ TEST(EchoWriter, UniformTriangularAndAreaKindLines) {
     lc.uniform = true;
     lc.uniformValue = 5;
     EXPECT_EQ(echoBlockText(lc, {}), "LF 2\n0 0 0 0\nTITEL\n\nGLEICHLAST\n   5.000\n");
-    lc.triangular = true;
+    lc.uniformShape = UniformShape::Triangular;
     lc.uniformValue = -2.25;
     EXPECT_EQ(echoBlockText(lc, {}), "LF 2\n0 0 0 0\nTITEL\n\nDREIECKSLAST\n  -2.250\n");
 
@@ -184,7 +184,7 @@ TEST(EchoWriter, UniformTriangularAndAreaKindLines) {
     LoadCase cut;
     cut.number = 3;
     AreaLoad area;
-    area.kind = 2;
+    area.kind = AreaLoadKind::CutToOutline;
     area.p0 = 1;
     area.corners = {{0, 0, 1, 0, 1, 1, 1}};
     cut.areaLoads.push_back(area);
@@ -242,7 +242,7 @@ TEST(EchoRoundTrip, EveryKindOfEntryReadsBackAsWritten) {
     LoadCase lc = fullLoadCase();
     lc.title = "Nutzlast Büro ÄÖÜ";
     AreaLoad second; // an area cut to the outline, 80 corners
-    second.kind = 2;
+    second.kind = AreaLoadKind::CutToOutline;
     second.p0 = -1.125f;
     for (int c = 0; c < kMaxAreaCorners; ++c)
         second.corners.push_back(
@@ -279,13 +279,14 @@ TEST(EchoRoundTrip, EveryKindOfEntryReadsBackAsWritten) {
     const LoadCase& r = in.blocks[0].loadCase;
     EXPECT_EQ(r.number, 7);
     EXPECT_EQ(r.title, lc.title);
-    EXPECT_TRUE(r.selfWeight && r.uniform && r.constant && !r.triangular);
+    EXPECT_TRUE(r.selfWeight && r.uniform);
+    EXPECT_EQ(r.uniformShape, UniformShape::Constant);
     EXPECT_EQ(r.gamma, 25);
     EXPECT_EQ(r.g, 1.5);
 
     ASSERT_EQ(r.nt(), 2);
-    EXPECT_EQ(r.areaLoads[0].kind, 0);
-    EXPECT_EQ(r.areaLoads[1].kind, 2);
+    EXPECT_EQ(r.areaLoads[0].kind, AreaLoadKind::Plain);
+    EXPECT_EQ(r.areaLoads[1].kind, AreaLoadKind::CutToOutline);
     EXPECT_FLOAT_EQ(r.areaLoads[1].p0, -1.125f);
     ASSERT_EQ(r.areaLoads[1].corners.size(), std::size_t(kMaxAreaCorners));
     for (int a = 0; a < 2; ++a)
@@ -334,14 +335,14 @@ TEST(EchoRoundTrip, EveryKindOfEntryReadsBackAsWritten) {
     EXPECT_TRUE(r.edgeLoadFlag);
     EXPECT_EQ(r.edgeLoads[0].boundary, 1);
     EXPECT_EQ(r.edgeLoads[0].section, 2);
-    EXPECT_EQ(r.edgeLoads[0].kind, 'V');
+    EXPECT_EQ(r.edgeLoads[0].kind, EdgeLoadKind::Forces);
     EXPECT_EQ(r.edgeLoads[0].comment, "Rand rechts");
     EXPECT_FLOAT_EQ(r.edgeLoads[0].xa, 8); // the section's coordinates were written
     EXPECT_FLOAT_EQ(r.edgeLoads[0].yb, 6);
     EXPECT_FLOAT_EQ(r.edgeLoads[0].a, 4);
     EXPECT_EQ(r.edgeLoads[1].boundary, 2); // no section there: the stored numbers hold
     EXPECT_EQ(r.edgeLoads[1].section, 1);
-    EXPECT_EQ(r.edgeLoads[1].kind, 'M');
+    EXPECT_EQ(r.edgeLoads[1].kind, EdgeLoadKind::Moments);
     EXPECT_FLOAT_EQ(r.edgeLoads[1].xb, 3);
     EXPECT_FLOAT_EQ(r.edgeLoads[1].b, -2);
 
@@ -368,16 +369,31 @@ TEST(EchoRoundTrip, UniformAndTriangularFlags) {
     auto in = readEchoImage(echoBlockBytes(lc, {}), {});
     ASSERT_EQ(in.blocks.size(), 1u);
     const LoadCase& u = in.blocks[0].loadCase;
-    EXPECT_TRUE(u.uniform && u.constant && !u.triangular && !u.selfWeight);
+    EXPECT_TRUE(u.uniform && !u.selfWeight);
+    EXPECT_EQ(u.uniformShape, UniformShape::Constant);
     EXPECT_EQ(u.uniformValue, 3.5);
     EXPECT_FALSE(u.temperature);
     EXPECT_FALSE(u.settlement);
 
-    lc.triangular = true;
+    lc.uniformShape = UniformShape::Triangular;
     in = readEchoImage(echoBlockBytes(lc, {}), {});
     const LoadCase& t = in.blocks[0].loadCase;
-    EXPECT_TRUE(t.uniform && t.triangular && !t.constant && !t.selfWeight);
+    EXPECT_TRUE(t.uniform && !t.selfWeight);
+    EXPECT_EQ(t.uniformShape, UniformShape::Triangular);
     EXPECT_EQ(t.uniformValue, 3.5);
+}
+
+// An area kind code the editor does not know is kept, so that an archive passes through.
+TEST(EchoRoundTrip, UnknownAreaKindCodesPassThrough) {
+    const std::string block = slab::utf8ToCp850("LF 1\n1 0 0 0\nTITEL\n\nTEILFLÄCHENLASTEN\n1\n"
+                                                "   2.000\n1 5\n"
+                                                "   0.000    0.000    1.000    0.000    2.000    "
+                                                "2.000\n");
+    EchoImport in = readEchoImage(block, {});
+    ASSERT_EQ(in.blocks.size(), 1u);
+    EXPECT_TRUE(in.problems.empty());
+    EXPECT_EQ(static_cast<int>(in.blocks[0].loadCase.areaLoads.at(0).kind), 5);
+    EXPECT_EQ(echoBlockBytes(in.blocks[0].loadCase, {}), block);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -570,7 +586,7 @@ TEST(EchoReaderBadInput, TooManyCornersAreCutAndTheNextAreaStillFound) {
     EXPECT_EQ(lc.areaLoads[0].corners.size(), std::size_t(kMaxAreaCorners));
     EXPECT_FLOAT_EQ(lc.areaLoads[0].corners.back().x, 79);
     EXPECT_FLOAT_EQ(lc.areaLoads[1].p0, 3.5f);
-    EXPECT_EQ(lc.areaLoads[1].kind, 2);
+    EXPECT_EQ(lc.areaLoads[1].kind, AreaLoadKind::CutToOutline);
     EXPECT_EQ(lc.areaLoads[1].corners.size(), 3u);
     EXPECT_EQ(problems, std::vector<std::string>{
                             "LF 2: Teilflächenlast 1 hat 90 Ecken, nur die ersten 80 übernommen."});

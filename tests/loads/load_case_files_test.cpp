@@ -7,6 +7,7 @@
 #include "tests/support/test_support.hpp"
 
 #include <cstring>
+#include <tuple>
 
 using namespace daskel;
 
@@ -40,7 +41,8 @@ TEST(LoadCaseFiles, HeaderLayout) {
     LoadCase lc;
     lc.number = 12;
     lc.title = "Verkehr Feld 2";
-    lc.selfWeight = lc.uniform = lc.constant = true;
+    lc.selfWeight = lc.uniform = true;
+    lc.uniformShape = UniformShape::Constant;
     lc.gamma = 25;
     lc.g = 1.5;
     lc.uniformValue = 6.5;
@@ -209,7 +211,8 @@ TEST(ElementLoads, SelfWeightPerElementThickness) {
     EXPECT_TRUE(lc.selfWeight);
     EXPECT_EQ(t.elementLoads[1].v[0], 6.5f);
     clearSelfWeight(lc, t, m);
-    EXPECT_FALSE(lc.selfWeight || lc.uniform || lc.constant || lc.triangular);
+    EXPECT_FALSE(lc.selfWeight || lc.uniform);
+    EXPECT_EQ(lc.uniformShape, UniformShape::Unmarked);
     EXPECT_EQ(t.elementLoads[1].v[0], 0.0f);
     EXPECT_EQ(t.elementLoads[2].v[0], 0.0f);
 }
@@ -297,4 +300,40 @@ TEST(LoadFileNames, PerLoadCaseAndPositionFiles) {
     EXPECT_EQ(archiveFileName(".P1"), "ACADLAST.P1");
     EXPECT_EQ(deleteListFileName(".P1"), "LFDEL.P1");
     EXPECT_EQ(memoryFileName(".P1"), "MMRYL.P1");
+}
+
+// The two shape bytes of the header: never both set.
+TEST(LoadCaseFiles, HeaderShapeFlags) {
+    LoadCase lc;
+    lc.number = 1;
+    lc.uniform = true;
+    const std::tuple<UniformShape, int, int> cases[] = {{UniformShape::Unmarked, 0, 0},
+                                                        {UniformShape::Constant, 0, 1},
+                                                        {UniformShape::Triangular, 1, 0}};
+    for (auto [shape, triangular, constant] : cases) {
+        lc.uniformShape = shape;
+        auto b = encodeHeader(lc);
+        EXPECT_EQ(b[352], 1);
+        EXPECT_EQ(b[354], triangular);
+        EXPECT_EQ(b[355], constant);
+    }
+}
+
+// The self-weight dialog sets the uniform flag only: a triangular mark stays under a load,
+// goes with a load of zero; a constant mark stays either way.
+TEST(ElementLoads, SelfWeightKeepsOrDropsTheShapeMark) {
+    SlabModel m = twoElements();
+    LoadTables t = emptyLoadTables(m);
+    LoadCase lc;
+    lc.uniformShape = UniformShape::Triangular;
+    applySelfWeight(lc, t, m, 25, 1.5);
+    EXPECT_EQ(lc.uniformShape, UniformShape::Triangular);
+    applySelfWeight(lc, t, m, 0, 0);
+    EXPECT_EQ(lc.uniformShape, UniformShape::Unmarked);
+    lc.uniformShape = UniformShape::Constant;
+    applySelfWeight(lc, t, m, 0, 0);
+    EXPECT_EQ(lc.uniformShape, UniformShape::Constant);
+    clearAllLoads(lc, t, m);
+    EXPECT_EQ(lc.uniformShape, UniformShape::Constant);
+    EXPECT_TRUE(lc.selfWeight);
 }

@@ -70,8 +70,8 @@ void printSummary(const LoadEditor& editor, std::ostream& out) {
         out << "Eigengewicht: " << cellText(lc.gamma) << " kN/m3, Belag: " << cellText(lc.g)
             << " kN/m2\n";
     if (lc.uniform)
-        out << (lc.triangular ? "Dreieckslast: " : "Gleichlast: ") << cellText(lc.uniformValue)
-            << " kN/m2\n";
+        out << (lc.uniformShape == UniformShape::Triangular ? "Dreieckslast: " : "Gleichlast: ")
+            << cellText(lc.uniformValue) << " kN/m2\n";
     out << "Teilflächenlasten: " << lc.nt() << ", Punktlasten: " << lc.np()
         << ", Linienlasten: " << lc.nl() << ", Randlasten: " << lc.nr() << '\n';
     std::string list;
