@@ -6,7 +6,7 @@
 #include "common/file_names.hpp"
 #include "common/format.hpp"
 #include "common/position.hpp"
-#include "loads/echo_file.hpp"
+#include "loads/echo/echo_file.hpp"
 #include "loads/file_names.hpp"
 #include "solver/modelfiles/ttable.hpp"
 

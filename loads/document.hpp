@@ -2,7 +2,7 @@
 // node loads, and the life cycle of load cases (new, open, save, delete, import).
 #pragma once
 
-#include "loads/echo_file.hpp"
+#include "loads/echo/echo_file.hpp"
 #include "loads/element_loads.hpp"
 #include "loads/influence_loads.hpp"
 #include "loads/load_case.hpp"

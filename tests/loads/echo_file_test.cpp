@@ -1,6 +1,7 @@
 // The load echo ECHO_L: exact bytes of a block in code page 850, round trips, hand-written
 // archive files, replacing, appending and removing blocks, and every refused or cut input.
-#include "loads/echo_file.hpp"
+#include "loads/echo/echo_file.hpp"
+#include "loads/echo/echo_keywords.hpp"
 
 #include "common/codepage.hpp"
 #include "common/file_io.hpp"
@@ -161,6 +162,39 @@ TEST(EchoCodePage, KeywordsAndUmlautsHaveTheirCp850Bytes) {
                                                    "TZENSENKUNG");
     EXPECT_EQ(slab::utf8ToCp850("äöüÖß"), "\x84\x94\x81\x99\xE1");
     EXPECT_EQ(slab::cp850ToUtf8("\x8E\x9A\x84\x94\x81\x99\xE1"), "ÄÜäöüÖß");
+}
+
+TEST(EchoWords, KeywordsInTheirFixedOrderWithTheWordsOfTheirEntries) {
+    std::vector<std::string> texts;
+    for (const echo::KeywordSpec& k : echo::kKeywords)
+        texts.emplace_back(k.text);
+    EXPECT_EQ(texts, (std::vector<std::string>{"LASTFÄLLE", "LF", "TITEL", "EIGENGEWICHT",
+                                               "GLEICHLAST", "DREIECKSLAST", "TEILFLÄCHENLASTEN",
+                                               "LINIENLASTEN", "PUNKTLASTEN", "RANDLASTEN",
+                                               "TEMPERATUR", "STÜTZENSENKUNG", "WANDBEWEGUNGEN"}));
+    EXPECT_EQ(echo::keywordOf("RANDLASTEN"), echo::Keyword::EdgeLoads);
+    EXPECT_EQ(echo::spec(echo::Keyword::EdgeLoads).one, "Randlast");
+    EXPECT_EQ(echo::spec(echo::Keyword::AreaLoads).many, "Teilflächenlasten");
+    EXPECT_FALSE(echo::keywordOf("RANDLASTEN "));
+    EXPECT_FALSE(echo::keywordOf("randlasten"));
+}
+
+// Every kind is read back from the word it is written as; the readers go by the first letter.
+TEST(EchoWords, KindWordsReadBackToTheirKinds) {
+    for (PointLoadKind k : {PointLoadKind::Force, PointLoadKind::Moment, PointLoadKind::Kink,
+                            PointLoadKind::Rotation, PointLoadKind::Offset})
+        EXPECT_EQ(echo::pointKindOf(echo::pointKindWord(k)), k) << echo::pointKindWord(k);
+    EXPECT_EQ(echo::pointKindOf("verdr."), PointLoadKind::Rotation);
+    EXPECT_FALSE(echo::pointKindOf("Querkraft"));
+    for (EdgeLoadKind k : {EdgeLoadKind::Forces, EdgeLoadKind::Moments})
+        EXPECT_EQ(echo::edgeKindOf(echo::edgeKindWord(k)), k);
+    EXPECT_EQ(echo::edgeKindOf("m"), EdgeLoadKind::Moments);
+    EXPECT_FALSE(echo::edgeKindOf("X"));
+    EXPECT_EQ(echo::lineKindOf(echo::lineKindWord(LineLoadKind::Moments)), LineLoadKind::Moments);
+    EXPECT_EQ(echo::lineKindOf("Kraefte"), LineLoadKind::Forces);
+    EXPECT_EQ(echo::lineKindOf("Knick"), LineLoadKind::Forces); // anything but M: forces
+    EXPECT_EQ(echo::areaKindOf(echo::areaKindCode(AreaLoadKind::CutToOutline)),
+              AreaLoadKind::CutToOutline);
 }
 
 TEST(EchoWriter, BlockWithEverySectionHasItsExactBytes) {
