@@ -98,6 +98,7 @@ class LoadEditor {
 
   private:
     std::string positionFile(std::string_view name) const;
+    void removePositionFile(std::string_view name) const;
     void setCaption(std::string caption);
     void resetLoadCase();
     void readLoadCase(int n);
@@ -105,6 +106,10 @@ class LoadEditor {
     bool replaceByInfluence(const InfluenceLoads& loads);
     void reportProblems(const std::vector<std::string>& problems, const char* title);
     bool saveSequence(int n);
+    /// Removes the header of load case n and the files its counts name.
+    void removeLoadCaseFiles(int n) const;
+    /// Takes an imported block as the open load case and saves it; false when not saved.
+    bool importBlock(const EchoBlock& block);
     void storeImportStamp(const std::string& archivePath);
     std::optional<std::string> archivePath() const;
 

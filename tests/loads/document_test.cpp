@@ -67,6 +67,13 @@ TEST(LoadEditorStart, CommandLineAndLxprot) {
     ASSERT_TRUE(p);
     EXPECT_EQ(p->positionDirectory, "/daten/SDIRFEMP2/");
 
+    // blanks around the suffix do not belong to the name
+    ASSERT_TRUE(slab::writeFileAtomic(work.str() + "LXPROT", std::string("/daten/\n  .P3 \n")));
+    p = startPaths("", work.str(), ui);
+    ASSERT_TRUE(p);
+    EXPECT_EQ(p->positionName, "P3");
+    EXPECT_EQ(p->positionDirectory, "/daten/SDIRFEMP3/");
+
     // a name that would leave the data path is refused
     EXPECT_FALSE(startPaths("./.. @/daten/", work.str(), ui));
     EXPECT_FALSE(startPaths(". @/daten/", work.str(), ui));
