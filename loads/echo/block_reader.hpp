@@ -5,10 +5,12 @@
 #include "loads/echo/echo_file.hpp"
 #include "loads/echo/echo_keywords.hpp"
 #include "loads/echo/echo_lines.hpp"
+#include "loads/echo/echo_text.hpp"
 
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace daskel::echo {
@@ -45,6 +47,15 @@ class BlockReader {
     int tableCount(int given, int capacity, Keyword table);
     /// The section of a load table with `count` entries; nullopt when there is nothing to read.
     std::optional<Section> tableSection(Keyword table, int count, bool surplus);
+    /// The two lines of an entry of the line, point and edge tables.
+    struct Entry {
+        NumberedComment head; ///< "%i %s": the entry's number and comment
+        std::vector<std::string_view> data;
+    };
+    /// The lines of entry k of `count`; nullopt, with a note and the rest of the section passed
+    /// over, when the section ends before them.
+    std::optional<Entry> entryLines(Section& s, Keyword table, int k, int count,
+                                    std::size_t maxComment);
     void readUniformLoads(LoadCase& lc);
     void readAreaLoads(LoadCase& lc, int count, bool surplus);
     void readLineLoads(LoadCase& lc, int count, bool surplus);

@@ -76,19 +76,28 @@ void BlockReader::readAreaLoads(LoadCase& lc, int count, bool surplus) {
     if (surplus) skipRest(*s);
 }
 
+std::optional<BlockReader::Entry> BlockReader::entryLines(Section& s, Keyword table, int k,
+                                                          int count, std::size_t maxComment) {
+    if (s.remaining() < 2) {
+        noteTruncated(table, k - 1, count);
+        skipRest(s);
+        return std::nullopt;
+    }
+    Entry entry;
+    entry.head = numberedComment(next(s), maxComment);
+    entry.data = tokens(next(s));
+    return entry;
+}
+
 void BlockReader::readLineLoads(LoadCase& lc, int count, bool surplus) {
     auto s = tableSection(Keyword::LineLoads, count, surplus);
     if (!s) return;
     // The number on each entry's first line is its place in the table.
     std::vector<std::optional<LineLoad>> slots(static_cast<std::size_t>(count));
     for (int e = 1; e <= count; ++e) {
-        if (s->remaining() < 2) {
-            noteTruncated(Keyword::LineLoads, e - 1, count);
-            skipRest(*s);
-            break;
-        }
-        NumberedComment head = numberedComment(next(*s), kMaxLineComment);
-        auto data = tokens(next(*s));
+        auto entry = entryLines(*s, Keyword::LineLoads, e, count, kMaxLineComment);
+        if (!entry) break;
+        auto& [head, data] = *entry;
         if (!head.number) {
             note(slab::format("Linienlast %i fehlerhaft, nicht übernommen.", e));
             continue;
@@ -127,13 +136,9 @@ void BlockReader::readPointLoads(LoadCase& lc, int count, bool surplus) {
     auto s = tableSection(Keyword::PointLoads, count, surplus);
     if (!s) return;
     for (int k = 1; k <= count; ++k) {
-        if (s->remaining() < 2) {
-            noteTruncated(Keyword::PointLoads, k - 1, count);
-            skipRest(*s);
-            return;
-        }
-        NumberedComment head = numberedComment(next(*s), kMaxPointComment);
-        auto data = tokens(next(*s));
+        auto entry = entryLines(*s, Keyword::PointLoads, k, count, kMaxPointComment);
+        if (!entry) return;
+        auto& [head, data] = *entry;
         std::optional<PointLoadKind> kind;
         if (!data.empty()) kind = pointKindOf(data[0]);
         auto v = singleNumbers(data, 1, 6);
@@ -159,13 +164,9 @@ void BlockReader::readEdgeLoads(LoadCase& lc, int count, bool surplus) {
     auto s = tableSection(Keyword::EdgeLoads, count, surplus);
     if (!s) return;
     for (int k = 1; k <= count; ++k) {
-        if (s->remaining() < 2) {
-            noteTruncated(Keyword::EdgeLoads, k - 1, count);
-            skipRest(*s);
-            return;
-        }
-        NumberedComment head = numberedComment(next(*s), kMaxEdgeComment);
-        auto data = tokens(next(*s));
+        auto entry = entryLines(*s, Keyword::EdgeLoads, k, count, kMaxEdgeComment);
+        if (!entry) return;
+        auto& [head, data] = *entry;
         auto xy = singleNumbers(data, 0, 4);
         std::optional<EdgeLoadKind> kind;
         std::optional<std::vector<float>> ab;
