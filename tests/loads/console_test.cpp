@@ -245,3 +245,32 @@ TEST(DaskelActions, ShortcutsAndMenuEntries) {
     EXPECT_EQ(ui::findCommand(daskel::actions(), "einfluss-schnitt")->action,
               Action::InfluenceSection);
 }
+
+// On a terminal the fields left out of a dialog command are asked for with their current
+// values; an empty answer keeps the value, and a new load case then still has no number.
+TEST(DaskelConsole, DialogFieldsAskedOnATerminal) {
+    Position p;
+    std::istringstream in("gleichlast\n24\n\n"
+                          "speichern\n\n"
+                          "speichern\n3\nNeuer Titel\n"
+                          "speichern\n\n\n"
+                          "zeige\n");
+    std::ostringstream out;
+    ui::LineInput input(in, true);
+    EXPECT_EQ(daskel::runConsole(p.commandLine(), p.work.str(), input, out), 0);
+    const std::string s = out.str();
+    EXPECT_TRUE(contains(s, "Eigengewicht   [kN/m³] [25,00]: Verkehrslast  [kN/m²] [1,50]: "
+                            "Gleichlast: "))
+        << s;
+    EXPECT_TRUE(contains(s, "Speichern als Lastfall Nummer [1]: Fehlende Eingabe: Aufruf: "
+                            "speichern nr=N titel=TEXT\n"));
+    EXPECT_TRUE(contains(s, "Speichern als Lastfall Nummer [1]: Titel []: "));
+    EXPECT_TRUE(contains(s, "Speichern als Lastfall Nummer [3]: Titel [Neuer Titel]: "));
+    EXPECT_EQ(s.find("LF 1 gespeichert."), std::string::npos);
+    EXPECT_TRUE(contains(s, "Titel [Neuer Titel]: Status: Position P1  LF 3\nLF 3 gespeichert.\n"))
+        << s;
+    EXPECT_TRUE(contains(s, "Titel: Neuer Titel\n"));
+    auto memory = slab::readFileBytes(p.work.str() + "MMRYL.P1").value();
+    EXPECT_EQ(slab::getLE<float>(memory.data() + 48), 24.0f);
+    EXPECT_EQ(slab::getLE<float>(memory.data() + 52), 1.5f);
+}
