@@ -43,6 +43,7 @@ struct NumberedComment {
     std::optional<int> number;
     std::string comment;
 };
+/// The number and the comment (cut to maxComment bytes) of a "%i %s" line.
 NumberedComment numberedComment(std::string_view line, std::size_t maxComment);
 
 /// A line of the file (code page 850) as UTF-8.
