@@ -2,7 +2,7 @@
 // node loads, and the life cycle of load cases (new, open, save, delete, import).
 #pragma once
 
-#include "loads/echo_file.hpp"
+#include "loads/echo/echo_file.hpp"
 #include "loads/element_loads.hpp"
 #include "loads/influence_loads.hpp"
 #include "loads/load_case.hpp"
@@ -14,6 +14,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace daskel {
@@ -96,7 +97,8 @@ class LoadEditor {
     const std::string& caption() const { return caption_; }
 
   private:
-    std::string positionFile(const std::string& name) const;
+    std::string positionFile(std::string_view name) const;
+    void removePositionFile(std::string_view name) const;
     void setCaption(std::string caption);
     void resetLoadCase();
     void readLoadCase(int n);
@@ -104,6 +106,10 @@ class LoadEditor {
     bool replaceByInfluence(const InfluenceLoads& loads);
     void reportProblems(const std::vector<std::string>& problems, const char* title);
     bool saveSequence(int n);
+    /// Removes the header of load case n and the files its counts name.
+    void removeLoadCaseFiles(int n) const;
+    /// Takes an imported block as the open load case and saves it; false when not saved.
+    bool importBlock(const EchoBlock& block);
     void storeImportStamp(const std::string& archivePath);
     std::optional<std::string> archivePath() const;
 

@@ -1,9 +1,9 @@
+// Self weight, the element, edge and node load tables, clearing all loads and the load files.
 #include "loads/element_loads.hpp"
 
 #include "common/file_io.hpp"
 #include "common/format.hpp"
-#include "common/position.hpp"
-#include "solver/modelfiles/model_files.hpp"
+#include "loads/file_names.hpp"
 
 #include <cmath>
 #include <cstdio>
@@ -42,8 +42,9 @@ float applySelfWeight(LoadCase& lc, LoadTables& loads, const SlabModel& model, d
                 static_cast<float>(gamma * model.elements[e].thickness + g);
     } else {
         // Nothing to spread: earlier element loads stay as they are.
+        // ... and a load of zero is no triangular load either; a constant mark stays.
         lc.uniform = false;
-        lc.triangular = false;
+        if (lc.uniformShape == UniformShape::Triangular) lc.uniformShape = UniformShape::Unmarked;
         lc.uniformValue = 0;
     }
     return v;
@@ -55,7 +56,8 @@ void clearSelfWeight(LoadCase& lc, LoadTables& loads, const SlabModel& model) {
     lc.selfWeight = false;
     lc.gamma = lc.g = 0;
     lc.uniformValue = 0;
-    lc.uniform = lc.triangular = lc.constant = false;
+    lc.uniform = false;
+    lc.uniformShape = UniformShape::Unmarked;
 }
 
 void clearAllLoads(LoadCase& lc, LoadTables& loads, const SlabModel& model) {
@@ -133,8 +135,8 @@ std::string cellText(double value) {
 std::vector<std::string> writeLoadFiles(const std::string& positionDirectory, int loadCase,
                                         const SlabModel& model, const LoadTables& loads) {
     std::vector<std::string> failed;
-    std::string nodes = slab::loadCaseFileName(slab::files::kNodalLoads, loadCase);
-    std::string elements = slab::loadCaseFileName(slab::files::kElementLoads, loadCase);
+    const std::string nodes = nodeLoadFileName(loadCase);
+    const std::string elements = elementLoadFileName(loadCase);
     if (!slab::writeRows(positionDirectory + nodes, loads.nodeLoads, model.nodeCount))
         failed.push_back(nodes);
     if (!slab::writeRows(positionDirectory + elements, loads.elementLoads, model.elementCount))
@@ -151,8 +153,8 @@ LoadTables readLoadFiles(const std::string& positionDirectory, int loadCase, con
                 slab::format("Die Datei %s enthält %zu statt %i Datensätze; die übrigen sind 0.",
                              name.c_str(), read.rows, count));
     };
-    std::string nodes = slab::loadCaseFileName(slab::files::kNodalLoads, loadCase);
-    std::string elements = slab::loadCaseFileName(slab::files::kElementLoads, loadCase);
+    const std::string nodes = nodeLoadFileName(loadCase);
+    const std::string elements = elementLoadFileName(loadCase);
     check(nodes, slab::readRows(positionDirectory + nodes, t.nodeLoads, model.nodeCount),
           model.nodeCount);
     check(elements,

@@ -27,15 +27,19 @@ void clearSelfWeight(LoadCase& lc, LoadTables& loads, const SlabModel& model);
 /// of their corner nodes (a node in no element keeps its values), and the uniform load.
 void clearAllLoads(LoadCase& lc, LoadTables& loads, const SlabModel& model);
 
-/// Why element e, edge k or node n cannot take a load, or nullopt.
+/// Why element e cannot take a load, or nullopt.
 std::optional<std::string> elementError(const SlabModel& model, int element);
+/// Why edge k (1 to 4) of element e cannot take a load, or nullopt.
 std::optional<std::string> edgeError(const SlabModel& model, int element, int edge);
+/// Why node n cannot take a load, or nullopt.
 std::optional<std::string> nodeError(const SlabModel& model, int node);
 
 /// The node table's eight values in column order: w, w,x, w,y, w,xy, P, Mx, My, Mxy; a field
 /// left out keeps its stored value.
 using NodeValues = std::array<std::optional<double>, 8>;
+/// Stores the values given for node n; the others stay.
 void setNodeValues(LoadTables& loads, int node, const NodeValues& values);
+/// Column c (0 to 7, the order of NodeValues) of node n.
 double nodeValue(const LoadTables& loads, int node, int column);
 
 /// A table cell as the solver's single-precision float: the text cut to 120 characters, every

@@ -34,10 +34,20 @@ struct AreaCorner {
     std::int16_t subdivisions = 1;
 };
 
+/// The kind code of an area load. Codes other than these two are kept as read, so that an
+/// archive passes through the editor unchanged.
+enum class AreaLoadKind : std::int16_t {
+    Plain = 0,
+    CutToOutline = 2, ///< an area cut to the slab outline
+};
+
+/// Whether an area load is constant or follows its load plane (the header's constant flag).
+enum class AreaLoadVariation : std::int16_t { Linear = 0, Constant = 1 };
+
 /// A partial area load ("Teilflächenlast").
 struct AreaLoad {
-    std::int16_t kind = 0; ///< 2: cut to the slab outline
-    std::int16_t constant = 1;
+    AreaLoadKind kind = AreaLoadKind::Plain;
+    AreaLoadVariation variation = AreaLoadVariation::Constant;
     float p0 = 0, dpdx = 0, dpdy = 0;
     std::vector<AreaCorner> corners; ///< at most kMaxAreaCorners
 };
@@ -70,12 +80,15 @@ struct PointLoad {
     std::string comment;
 };
 
+/// What an edge load carries: forces [kN/m] ('V' in the files) or moments [kNm/m] ('M').
+enum class EdgeLoadKind { Forces, Moments };
+
 /// An edge load ("Randlast") on a section of a boundary curve.
 struct EdgeLoad {
     std::int16_t boundary = 1; ///< 1 outer boundary, 2 the first opening, ...
     std::int16_t section = 1;
     float a = 0, b = 0; ///< start and end value
-    char kind = 'V';    ///< 'V' forces [kN/m], 'M' moments [kNm/m]
+    EdgeLoadKind kind = EdgeLoadKind::Forces;
     std::string comment;
     /// The section's end points as last read or written; the geometry's section wins when the
     /// geometry holds it, else these keep the echo's coordinates through a round trip.
@@ -88,6 +101,11 @@ struct Settlement {
     double value = 0;
 };
 
+/// How the header marks the uniform load: "GLEICHLAST" marks it constant, "DREIECKSLAST"
+/// triangular (p = po·x). The self-weight dialog sets the uniform flag and leaves the mark as it
+/// was, so a uniform load may also be unmarked; both marks at once do not occur.
+enum class UniformShape : std::uint8_t { Unmarked, Constant, Triangular };
+
 struct LoadCase {
     std::int16_t number = 0; ///< 1 to 99; 0 while a new load case has no number
     std::string title;       ///< UTF-8, at most kMaxTitle bytes
@@ -96,9 +114,8 @@ struct LoadCase {
     double gamma = 0; ///< specific weight [kN/m³]
     double g = 0;     ///< surcharge [kN/m²]
 
-    bool uniform = false;
-    bool triangular = false;
-    bool constant = false;
+    bool uniform = false; ///< a uniform or triangular load is on
+    UniformShape uniformShape = UniformShape::Unmarked;
     double uniformValue = 0; ///< kN/m²; po of p = po·x when triangular
 
     bool temperature = false;

@@ -1,7 +1,9 @@
+// The load editor's bookkeeping files byte by byte: PL, DIARY, D2LOG, TIMELW, LAST and MMRYL.
 #include "loads/load_case_files.hpp"
 
 #include "common/binary_io.hpp"
 #include "common/format.hpp"
+#include "loads/file_names.hpp"
 
 #include <algorithm>
 #include <cstring>
@@ -28,6 +30,24 @@ constexpr std::size_t diaryMarker(int v) {
     return 202 + static_cast<std::size_t>(v);
 }
 
+/// The triangular and constant flags of the header (bytes 354 and 355) for a shape.
+struct ShapeFlags {
+    bool triangular = false;
+    bool constant = false;
+};
+
+ShapeFlags shapeFlags(UniformShape shape) {
+    switch (shape) {
+    case UniformShape::Unmarked:
+        return {false, false};
+    case UniformShape::Constant:
+        return {false, true};
+    case UniformShape::Triangular:
+        return {true, false};
+    }
+    return {};
+}
+
 constexpr std::size_t kStampSize = 36, kStampSizeField = 16, kStampTime = 24;
 constexpr std::size_t kMemoryGamma = 48, kMemoryG = 52;
 
@@ -37,10 +57,6 @@ void putText(std::vector<std::uint8_t>& bytes, std::size_t offset, std::size_t w
 }
 
 } // namespace
-
-std::string headerFileName(int loadCase, const std::string& suffix) {
-    return slab::format("PL0%i%s", loadCase, suffix.c_str());
-}
 
 std::vector<std::uint8_t> encodeHeader(const LoadCase& lc) {
     std::vector<std::uint8_t> b(kHeaderSize, 0);
@@ -54,7 +70,7 @@ std::vector<std::uint8_t> encodeHeader(const LoadCase& lc) {
     slab::putLE<std::int16_t>(p + kPlNl, static_cast<std::int16_t>(lc.nl()));
     slab::putLE<std::int16_t>(p + kPlNumber, lc.number);
     slab::putLE<std::int16_t>(p + kPlNr, static_cast<std::int16_t>(lc.nr()));
-    putText(b, kPlText, kPlTitle - kPlText, slab::format("0%i", lc.number));
+    putText(b, kPlText, kPlTitle - kPlText, loadCaseText(lc.number));
     putText(b, kPlTitle, kTextField, lc.title);
     slab::putLE<double>(p + kPlValue, lc.uniformValue);
     slab::putLE<double>(p + kPlDeltaT, lc.deltaT);
@@ -62,8 +78,9 @@ std::vector<std::uint8_t> encodeHeader(const LoadCase& lc) {
     slab::putLE<double>(p + kPlGamma, lc.gamma);
     slab::putLE<double>(p + kPlG, lc.g);
     p[kPlUniform] = lc.uniform;
-    p[kPlTriangular] = lc.triangular;
-    p[kPlConstant] = lc.constant;
+    const ShapeFlags shape = shapeFlags(lc.uniformShape);
+    p[kPlTriangular] = shape.triangular;
+    p[kPlConstant] = shape.constant;
     p[kPlEdge] = lc.edgeLoadFlag;
     p[kPlTemperature] = lc.temperature;
     p[kPlSettlement] = lc.settlement;
@@ -165,7 +182,7 @@ std::optional<std::int32_t> decodeImportStampTime(const std::vector<std::uint8_t
 std::vector<std::uint8_t> encodeLast(int loadCase, const std::string& suffix,
                                      const std::string& documentName, const std::string& dataPath) {
     std::vector<std::uint8_t> b(4 * kTextField, 0);
-    putText(b, 0, kTextField, slab::format("0%i", loadCase));
+    putText(b, 0, kTextField, loadCaseText(loadCase));
     putText(b, kTextField, kTextField, suffix);
     putText(b, 2 * kTextField, kTextField, documentName);
     putText(b, 3 * kTextField, kTextField, dataPath);

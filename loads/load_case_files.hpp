@@ -12,24 +12,6 @@
 
 namespace daskel {
 
-// File names in the position directory (suffix or number appended where noted).
-inline constexpr const char* kDiaryFile = "DIARY";      ///< + suffix
-inline constexpr const char* kEchoFile = "ECHO_L";      ///< + suffix
-inline constexpr const char* kArchiveFile = "ACADLAST"; ///< + suffix
-inline constexpr const char* kSaveOrderFile = "D2LOG";
-inline constexpr const char* kImportStampFile = "TIMELW";
-inline constexpr const char* kImportSwitchFile = "TIMELAST";
-inline constexpr const char* kUniformLoadFile = "Gleichlast";
-inline constexpr const char* kLastDocumentFile = "LASTD";
-inline constexpr const char* kDeleteListFile = "LFDEL"; ///< + suffix
-// File names in the working directory.
-inline constexpr const char* kLastFile = "LAST";
-inline constexpr const char* kMemoryFile = "MMRYL"; ///< + suffix
-inline constexpr const char* kStartFile = "LXPROT";
-
-/// "PL0<n><suffix>": the header file of load case n (LF 3 of P1: "PL03.P1").
-std::string headerFileName(int loadCase, const std::string& suffix);
-
 /// The counts and flags of a PL header that deleting a load case needs.
 struct HeaderCounts {
     int number = 0;
@@ -57,16 +39,19 @@ struct Diary {
 /// Decodes DIARY. A count outside 0 to 99, numbers outside 1 to 99 and repeated numbers are
 /// dropped; each drop is described in `problems` (German, for one message).
 Diary decodeDiary(const std::vector<std::uint8_t>& bytes, std::vector<std::string>& problems);
+/// The 402 bytes of DIARY; the reserved bytes as read.
 std::vector<std::uint8_t> encodeDiary(const Diary& d);
 
 /// D2LOG: a 16-bit count and that many 16-bit load case numbers. A count beyond the file's
 /// numbers is cut to them.
 std::vector<int> decodeSaveOrder(const std::vector<std::uint8_t>& bytes);
+/// D2LOG for the numbers in their order.
 std::vector<std::uint8_t> encodeSaveOrder(const std::vector<int>& numbers);
 
 /// TIMELW: a 36-byte file status record of ACADLAST; only the modification time (32-bit
 /// seconds at offset 24) is compared, the size is kept at offset 16 for the reader's eye.
 std::vector<std::uint8_t> encodeImportStamp(std::int64_t modificationTime, std::int64_t size);
+/// The modification time a TIMELW record holds; nullopt when it is shorter than 36 bytes.
 std::optional<std::int32_t> decodeImportStampTime(const std::vector<std::uint8_t>& bytes);
 
 /// LAST: four 81-byte texts: "0" and the load case number, the position suffix, the current
@@ -85,6 +70,7 @@ struct Memory {
     float g() const;
     void setSelfWeight(float gamma, float g);
 };
+/// MMRYL as read; a missing file or one of another size gives the defaults.
 Memory decodeMemory(const std::optional<std::vector<std::uint8_t>>& bytes);
 
 } // namespace daskel

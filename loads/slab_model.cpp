@@ -1,3 +1,4 @@
+// Reading the position's model for the load editor: PARAMETER, KNOTEN1 and ELEMENTE1, checked.
 #include "loads/slab_model.hpp"
 
 #include "common/file_io.hpp"

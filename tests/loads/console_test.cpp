@@ -2,11 +2,15 @@
 #include "common/binary_io.hpp"
 #include "common/file_io.hpp"
 #include "solver/example_slab.hpp"
+#include "tests/loads/golden.hpp"
 #include "tests/loads/load_fixtures.hpp"
+#include "tests/support/action_table_checks.hpp"
+#include "ui/daskel/daskel_actions.hpp"
 #include "ui/daskel/daskel_console.hpp"
 
 #include <filesystem>
 #include <memory>
+#include <set>
 #include <sstream>
 
 namespace {
@@ -179,4 +183,94 @@ TEST(DaskelConsole, ClicksOnElementsEdgesAndNodes) {
     elements = slab::readFileBytes(p.dir() + "ELEMENTE2LF1").value();
     EXPECT_EQ(loadOf(2, 2), 0.0f);
     EXPECT_EQ(loadOf(6, 0), 3.0f);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The action table
+
+TEST(DaskelActions, TableHasEveryActionOnce) {
+    testsupport::expectWellFormedTable(daskel::actions(), 38);
+}
+
+// The console's commands, arguments and help lines as they have always been.
+TEST(DaskelActions, HelpListsTheConsoleCommandsAsBefore) {
+    EXPECT_TRUE(loadtest::matchesFixture("daskel_hilfe",
+                                         ui::helpText(ui::consoleCommands(daskel::actions()))));
+    Position p;
+    Session r = p.run("hilfe\n");
+    EXPECT_TRUE(contains(r.out, loadtest::fixtureBytes("daskel_hilfe"))) << r.out;
+}
+
+TEST(DaskelActions, ToolBarInItsOrderWithTheModePrompts) {
+    using daskel::Action;
+    std::vector<Action> bar;
+    for (const auto& spec : daskel::actions())
+        if (spec.toolBar != ui::ToolBar::None) bar.push_back(spec.action);
+    EXPECT_EQ(bar, (std::vector<Action>{Action::New, Action::Open, Action::Save, Action::Copy,
+                                        Action::PrintPreview, Action::Print, Action::ElementMode,
+                                        Action::EdgeMode, Action::NodeMode}));
+    auto spec = [](Action a) { return *ui::findAction(daskel::actions(), a); };
+    EXPECT_EQ(spec(Action::ElementMode).tooltip, "Elementlasten: Auf Element klicken");
+    EXPECT_EQ(spec(Action::EdgeMode).tooltip,
+              "Linienlasten: Linke Maustaste - Rechte Taste = Kontextmenü");
+    EXPECT_EQ(spec(Action::NodeMode).tooltip, "Knotenlasten: Auf Knoten klicken");
+    EXPECT_EQ(spec(Action::Copy).tooltip, "Kopiert einen LF aus einer anderen Position.");
+    for (Action mode : {Action::ElementMode, Action::EdgeMode, Action::NodeMode}) {
+        EXPECT_TRUE(spec(mode).checkable);
+        EXPECT_TRUE(spec(mode).command.empty());
+    }
+}
+
+TEST(DaskelActions, ShortcutsAndMenuEntries) {
+    using daskel::Action;
+    auto spec = [](Action a) { return *ui::findAction(daskel::actions(), a); };
+    const std::pair<Action, std::string_view> keys[] = {
+        {Action::New, "Ctrl+N"},      {Action::Open, "Ctrl+O"},
+        {Action::Save, "Ctrl+S"},     {Action::Copy, "Ctrl+C"},
+        {Action::Print, "Ctrl+P"},    {Action::ClearLoads, "Ctrl+L"},
+        {Action::NextLoadCase, "Up"}, {Action::PreviousLoadCase, "Down"}};
+    std::set<std::string_view> used;
+    for (const auto& s : daskel::actions())
+        if (!s.shortcut.empty()) {
+            EXPECT_TRUE(used.insert(s.shortcut).second) << s.shortcut;
+        }
+    EXPECT_EQ(used.size(), std::size(keys));
+    for (auto [action, key] : keys)
+        EXPECT_EQ(spec(action).shortcut, key);
+    EXPECT_EQ(spec(Action::Open).text, "Ö&ffnen...");
+    EXPECT_EQ(spec(Action::End).menu, "Lastfall");
+    EXPECT_EQ(spec(Action::InfluenceAtNode).menu, "Ein&flussfunktionen/&Punktwerte");
+    EXPECT_EQ(spec(Action::InfluenceSectionY).text, "Schnitt in y-Richtung");
+    EXPECT_EQ(spec(Action::ClearLoads).command, "lasten-loeschen");
+    EXPECT_EQ(ui::findCommand(daskel::actions(), "einfluss-schnitt")->action,
+              Action::InfluenceSection);
+}
+
+// On a terminal the fields left out of a dialog command are asked for with their current
+// values; an empty answer keeps the value, and a new load case then still has no number.
+TEST(DaskelConsole, DialogFieldsAskedOnATerminal) {
+    Position p;
+    std::istringstream in("gleichlast\n24\n\n"
+                          "speichern\n\n"
+                          "speichern\n3\nNeuer Titel\n"
+                          "speichern\n\n\n"
+                          "zeige\n");
+    std::ostringstream out;
+    ui::LineInput input(in, true);
+    EXPECT_EQ(daskel::runConsole(p.commandLine(), p.work.str(), input, out), 0);
+    const std::string s = out.str();
+    EXPECT_TRUE(contains(s, "Eigengewicht   [kN/m³] [25,00]: Verkehrslast  [kN/m²] [1,50]: "
+                            "Gleichlast: "))
+        << s;
+    EXPECT_TRUE(contains(s, "Speichern als Lastfall Nummer [1]: Fehlende Eingabe: Aufruf: "
+                            "speichern nr=N titel=TEXT\n"));
+    EXPECT_TRUE(contains(s, "Speichern als Lastfall Nummer [1]: Titel []: "));
+    EXPECT_TRUE(contains(s, "Speichern als Lastfall Nummer [3]: Titel [Neuer Titel]: "));
+    EXPECT_EQ(s.find("LF 1 gespeichert."), std::string::npos);
+    EXPECT_TRUE(contains(s, "Titel [Neuer Titel]: Status: Position P1  LF 3\nLF 3 gespeichert.\n"))
+        << s;
+    EXPECT_TRUE(contains(s, "Titel: Neuer Titel\n"));
+    auto memory = slab::readFileBytes(p.work.str() + "MMRYL.P1").value();
+    EXPECT_EQ(slab::getLE<float>(memory.data() + 48), 24.0f);
+    EXPECT_EQ(slab::getLE<float>(memory.data() + 52), 1.5f);
 }

@@ -1,10 +1,13 @@
 // The load editor's bookkeeping files byte by byte, and the element and node load rules.
 #include "common/binary_io.hpp"
 #include "loads/element_loads.hpp"
+#include "loads/file_names.hpp"
 #include "loads/load_case_files.hpp"
+#include "tests/loads/golden.hpp"
 #include "tests/support/test_support.hpp"
 
 #include <cstring>
+#include <tuple>
 
 using namespace daskel;
 
@@ -38,7 +41,8 @@ TEST(LoadCaseFiles, HeaderLayout) {
     LoadCase lc;
     lc.number = 12;
     lc.title = "Verkehr Feld 2";
-    lc.selfWeight = lc.uniform = lc.constant = true;
+    lc.selfWeight = lc.uniform = true;
+    lc.uniformShape = UniformShape::Constant;
     lc.gamma = 25;
     lc.g = 1.5;
     lc.uniformValue = 6.5;
@@ -53,6 +57,7 @@ TEST(LoadCaseFiles, HeaderLayout) {
     lc.areaLoads[0].corners.resize(5);
     auto b = encodeHeader(lc);
     ASSERT_EQ(b.size(), 376u);
+    EXPECT_TRUE(loadtest::matchesFixture("pl_header_lf12", b));
     EXPECT_EQ(slab::getLE<std::int16_t>(b.data() + 4), 3);
     EXPECT_EQ(slab::getLE<std::int16_t>(b.data() + 10), 1);
     EXPECT_EQ(slab::getLE<std::int16_t>(b.data() + 12), 5);
@@ -115,6 +120,7 @@ TEST(LoadCaseFiles, DiaryLayoutAndDamage) {
     d.marker[2] = 1;
     auto b = encodeDiary(d);
     ASSERT_EQ(b.size(), 402u);
+    EXPECT_TRUE(loadtest::matchesFixture("diary_three_entries", b));
     EXPECT_EQ(slab::getLE<std::int16_t>(b.data()), 3);
     EXPECT_EQ(slab::getLE<std::int16_t>(b.data() + 2), 0); // reserved
     EXPECT_EQ(slab::getLE<std::int16_t>(b.data() + 4), 3);
@@ -160,6 +166,7 @@ TEST(LoadCaseFiles, SaveOrderStampLastAndMemory) {
 
     auto stamp = encodeImportStamp(1700000000, 1234);
     ASSERT_EQ(stamp.size(), 36u);
+    EXPECT_TRUE(loadtest::matchesFixture("timelw_stamp", stamp));
     EXPECT_EQ(slab::getLE<std::int32_t>(stamp.data() + 24), 1700000000);
     EXPECT_EQ(decodeImportStampTime(stamp), 1700000000);
     stamp.resize(30);
@@ -167,6 +174,7 @@ TEST(LoadCaseFiles, SaveOrderStampLastAndMemory) {
 
     auto last = encodeLast(7, ".P1", "D2.TXT", "/daten/");
     ASSERT_EQ(last.size(), 4u * 81u);
+    EXPECT_TRUE(loadtest::matchesFixture("last_lf7", last));
     EXPECT_EQ(textAt(last, 0), "07");
     EXPECT_EQ(textAt(last, 81), ".P1");
     EXPECT_EQ(textAt(last, 162), "D2.TXT");
@@ -182,6 +190,7 @@ TEST(LoadCaseFiles, SaveOrderStampLastAndMemory) {
     EXPECT_EQ(slab::getLE<float>(m.image.data() + 48), 24.0f);
     EXPECT_EQ(slab::getLE<float>(m.image.data() + 52), 2.0f);
     EXPECT_EQ(m.image[0], 0x5A); // the rest is kept as read
+    EXPECT_TRUE(loadtest::matchesFixture("mmryl_self_weight", m.image));
 }
 
 TEST(ElementLoads, SelfWeightPerElementThickness) {
@@ -202,7 +211,8 @@ TEST(ElementLoads, SelfWeightPerElementThickness) {
     EXPECT_TRUE(lc.selfWeight);
     EXPECT_EQ(t.elementLoads[1].v[0], 6.5f);
     clearSelfWeight(lc, t, m);
-    EXPECT_FALSE(lc.selfWeight || lc.uniform || lc.constant || lc.triangular);
+    EXPECT_FALSE(lc.selfWeight || lc.uniform);
+    EXPECT_EQ(lc.uniformShape, UniformShape::Unmarked);
     EXPECT_EQ(t.elementLoads[1].v[0], 0.0f);
     EXPECT_EQ(t.elementLoads[2].v[0], 0.0f);
 }
@@ -254,6 +264,10 @@ TEST(ElementLoads, LoadFilesRoundTripAndShortFiles) {
     ASSERT_TRUE(writeLoadFiles(dir.str(), 3, m, t).empty());
     EXPECT_EQ(slab::readFileBytes(dir.str() + "KNOTEN2LF3")->size(), 7u * 120u);
     EXPECT_EQ(slab::readFileBytes(dir.str() + "ELEMENTE2LF3")->size(), 2u * 92u);
+    EXPECT_TRUE(loadtest::matchesFixture("knoten2lf3_seven_nodes",
+                                         *slab::readFileBytes(dir.str() + "KNOTEN2LF3")));
+    EXPECT_TRUE(loadtest::matchesFixture("elemente2lf3_two_elements",
+                                         *slab::readFileBytes(dir.str() + "ELEMENTE2LF3")));
 
     std::vector<std::string> problems;
     LoadTables back = readLoadFiles(dir.str(), 3, m, problems);
@@ -271,4 +285,55 @@ TEST(ElementLoads, LoadFilesRoundTripAndShortFiles) {
               "Die Datei ELEMENTE2LF3 enthält 1 statt 2 Datensätze; die übrigen sind 0.");
     EXPECT_EQ(back.elementLoads[1].v[0], 6.5f);
     EXPECT_EQ(back.elementLoads[2].v[3], 0.0f);
+}
+
+// The names other programs and older files expect, formed from the load case number and suffix.
+TEST(LoadFileNames, PerLoadCaseAndPositionFiles) {
+    EXPECT_EQ(loadCaseText(3), "03");
+    EXPECT_EQ(loadCaseText(12), "012");
+    EXPECT_EQ(editorLoadCaseFile(files::kMacros, 3, ".P1"), "MACRO03.P1");
+    EXPECT_EQ(editorLoadCaseFile(files::kLineComments, 12, ".P1"), "LLTXT012.P1");
+    EXPECT_EQ(elementLoadFileName(7), "ELEMENTE2LF7");
+    EXPECT_EQ(nodeLoadFileName(12), "KNOTEN2LF12");
+    EXPECT_EQ(diaryFileName(".P1"), "DIARY.P1");
+    EXPECT_EQ(echoFileName(".P1"), "ECHO_L.P1");
+    EXPECT_EQ(archiveFileName(".P1"), "ACADLAST.P1");
+    EXPECT_EQ(deleteListFileName(".P1"), "LFDEL.P1");
+    EXPECT_EQ(memoryFileName(".P1"), "MMRYL.P1");
+}
+
+// The two shape bytes of the header: never both set.
+TEST(LoadCaseFiles, HeaderShapeFlags) {
+    LoadCase lc;
+    lc.number = 1;
+    lc.uniform = true;
+    const std::tuple<UniformShape, int, int> cases[] = {{UniformShape::Unmarked, 0, 0},
+                                                        {UniformShape::Constant, 0, 1},
+                                                        {UniformShape::Triangular, 1, 0}};
+    for (auto [shape, triangular, constant] : cases) {
+        lc.uniformShape = shape;
+        auto b = encodeHeader(lc);
+        EXPECT_EQ(b[352], 1);
+        EXPECT_EQ(b[354], triangular);
+        EXPECT_EQ(b[355], constant);
+    }
+}
+
+// The self-weight dialog sets the uniform flag only: a triangular mark stays under a load,
+// goes with a load of zero; a constant mark stays either way.
+TEST(ElementLoads, SelfWeightKeepsOrDropsTheShapeMark) {
+    SlabModel m = twoElements();
+    LoadTables t = emptyLoadTables(m);
+    LoadCase lc;
+    lc.uniformShape = UniformShape::Triangular;
+    applySelfWeight(lc, t, m, 25, 1.5);
+    EXPECT_EQ(lc.uniformShape, UniformShape::Triangular);
+    applySelfWeight(lc, t, m, 0, 0);
+    EXPECT_EQ(lc.uniformShape, UniformShape::Unmarked);
+    lc.uniformShape = UniformShape::Constant;
+    applySelfWeight(lc, t, m, 0, 0);
+    EXPECT_EQ(lc.uniformShape, UniformShape::Constant);
+    clearAllLoads(lc, t, m);
+    EXPECT_EQ(lc.uniformShape, UniformShape::Constant);
+    EXPECT_TRUE(lc.selfWeight);
 }

@@ -1,15 +1,83 @@
-// The console front end of the load editor.
+// The console front end of the load editor: its menus, dialogs, tables and clicks as console
+// commands over the action table.
 #pragma once
 
-#include "ui/console/console_ui.hpp"
+#include "loads/document.hpp"
+#include "scene/mesh.hpp"
+#include "ui/console/console_front_end.hpp"
+#include "ui/daskel/daskel_actions.hpp"
 
+#include <map>
+#include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 namespace daskel {
 
-/// Runs the editor on the command line ".POS @datapath/ [@n]" with the given working directory
-/// until "beenden" or the end of input; returns the process exit status.
+/// The load editor on a console: one member per command, in groups.
+class DaskelConsole : public ui::ConsoleFrontEnd {
+  public:
+    DaskelConsole(ui::LineInput& input, std::ostream& out) : ConsoleFrontEnd(input, out) {}
+
+    /// Runs the editor on the command line ".POS @datapath/ [@n]" with the given working
+    /// directory until "beenden" or the end of input; returns the process exit status.
+    int run(const std::string& commandLine, const std::string& workDirectory);
+
+  private:
+    using Fields = std::map<std::string, std::string>;
+
+    ui::Flow dispatch(Action action, const ui::CommandCall& call);
+
+    // Load cases (daskel_console.cpp).
+    ui::Flow newLoadCase();
+    ui::Flow openLoadCase(const ui::Words& words);
+    ui::Flow saveLoadCase(const ui::CommandCall& call);
+    ui::Flow deleteLoadCases(const ui::Words& words);
+    ui::Flow importAll();
+    ui::Flow show();
+    ui::Flow end();
+    /// "LF speichern?" before another load case replaces unsaved changes.
+    void offerSave();
+    /// The number a new load case is saved under, read from the next line.
+    std::optional<int> askNumber();
+    /// The field "nr" of the save dialog as given or typed; nullopt when left empty.
+    std::optional<std::string> numberField(const Fields& given, int current);
+
+    // Self weight, element, edge and node loads, their tables and clicks
+    // (daskel_console_loads.cpp).
+    ui::Flow selfWeight(const ui::Words& words);
+    ui::Flow elementLoad(const ui::Words& words);
+    ui::Flow edgeLoad(const ui::Words& words);
+    ui::Flow nodeLoad(const ui::Words& words);
+    ui::Flow elementClick(const ui::Words& words);
+    ui::Flow edgeClick(const ui::Words& words);
+    ui::Flow nodeClick(const ui::Words& words);
+    ui::Flow clearTable(const ui::Words& words);
+    ui::Flow elementTable();
+    ui::Flow nodeTable();
+    /// The eight fields of the node dialog as name=wert; nullopt after a message.
+    std::optional<NodeValues> nodeFields(const ui::Words& words);
+    /// The coordinates of a click, its first two words; nullopt after a message.
+    std::optional<scene::Point> clickPoint(const ui::Words& words, std::string_view call);
+    ui::Flow nothingThere(const char* what, scene::Point at);
+
+    // Influence surfaces (daskel_console_influence.cpp).
+    ui::Flow influenceAtNode(const ui::Words& words);
+    ui::Flow influenceInElement(const ui::Words& words);
+    ui::Flow influenceOnSection(const ui::Words& words);
+    ui::Flow unknownQuantity(const std::string& names);
+
+    /// A table cell typed on the console: decimal comma or point; not a number gives nullopt.
+    static std::optional<double> cell(const std::string& text);
+    ui::Flow notANumber(const std::string& field, const std::string& text);
+
+    std::optional<LoadEditor> editor_;
+    double lastElementLoad_ = 0; ///< the preset of the next element click, as the dialog keeps it
+    double lastEdgeLoad_ = 0;    ///< the preset of an edge without load
+};
+
+/// DaskelConsole::run on the given input and output.
 int runConsole(const std::string& commandLine, const std::string& workDirectory,
                ui::LineInput& input, std::ostream& out);
 

@@ -5,7 +5,6 @@
 #include "loads/load_case.hpp"
 #include "ports/ports.hpp"
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -14,11 +13,6 @@
 
 namespace daskel {
 
-inline constexpr std::string_view kEchoLoadFile = "ECHO_L";
-inline constexpr std::string_view kArchiveLoadFile = "ACADLAST";
-/// The new ECHO_L is written completely under this name and then renamed over the old one.
-inline constexpr std::string_view kEchoTempFile = "ENEU";
-
 /// Longest line the reader takes (characters without the line end); longer lines are cut.
 inline constexpr std::size_t kMaxEchoLineLength = 126;
 /// Most lines the reader takes from one file.
@@ -26,14 +20,6 @@ inline constexpr std::size_t kMaxEchoLines = 6000;
 /// An edge load's coordinates find a boundary section when all four end coordinates differ by
 /// less than this [m].
 inline constexpr double kSectionMatchTolerance = 0.1;
-
-/// The keywords in their fixed order (UTF-8; the file holds them in code page 850).
-inline constexpr std::array<std::string_view, 13> kEchoKeywords = {
-    "LASTFÄLLE",         "LF",           "TITEL",
-    "EIGENGEWICHT",      "GLEICHLAST",   "DREIECKSLAST",
-    "TEILFLÄCHENLASTEN", "LINIENLASTEN", "PUNKTLASTEN",
-    "RANDLASTEN",        "TEMPERATUR",   "STÜTZENSENKUNG",
-    "WANDBEWEGUNGEN"};
 
 /// A section of a boundary curve of the geometry: boundary 1 is the outer boundary, 2 the first
 /// opening, ...; sections are numbered from 1 along each curve.

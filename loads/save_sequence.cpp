@@ -1,0 +1,115 @@
+// Saving a load case: the load case list, LAST, the header, the two load files, the document
+// counter, the time table, the load echo and the save order, in this order.
+#include "common/file_io.hpp"
+#include "common/file_names.hpp"
+#include "common/format.hpp"
+#include "common/text.hpp"
+#include "loads/document.hpp"
+#include "loads/document_texts.hpp"
+#include "loads/file_names.hpp"
+#include "solver/modelfiles/ttable.hpp"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace daskel {
+
+namespace {
+
+/// Writes a whole file; a failure adds its name to `failed`.
+void writeNoting(const std::string& path, const std::vector<std::uint8_t>& bytes,
+                 std::vector<std::string>& failed) {
+    if (!slab::writeFileAtomic(path, bytes))
+        failed.push_back(std::filesystem::path(path).filename().string());
+}
+
+/// A listed number gets its marker, a new one goes to the end of the list.
+void listInDiary(Diary& diary, int n) {
+    if (int v = diary.entryOf(n); v != 0) {
+        diary.marker[v] = 1;
+    } else {
+        diary.numbers.push_back(n);
+        diary.marker[diary.count()] = 0;
+    }
+}
+
+/// The name of the load document as LAST records it: "D2.TXT" once it exists, else "D2".
+std::string documentName(const std::string& positionDirectory) {
+    return std::string(slab::fileExists(positionDirectory + std::string(slab::files::kLoadDocument))
+                           ? slab::files::kLoadDocument
+                           : slab::files::kLoadDocumentOld);
+}
+
+/// The document counter: the geometry editor's document 1 is followed by this program's
+/// document 2.
+void countLoadDocument(const std::string& positionDirectory, std::vector<std::string>& failed) {
+    const std::string path = positionDirectory + std::string(slab::files::kLastDocument);
+    auto lastd = slab::readFileBytes(path);
+    if (!lastd || lastd->size() < 2 || (*lastd)[0] != 1 || (*lastd)[1] != 0) return;
+    std::vector<std::uint8_t> two = *lastd;
+    two[0] = 2;
+    writeNoting(path, two, failed);
+}
+
+/// D2LOG keeps the order of first saves: a number not yet listed is appended.
+void appendToSaveOrder(const std::string& positionDirectory, int n,
+                       std::vector<std::string>& failed) {
+    const std::string path = positionDirectory + std::string(files::kSaveOrder);
+    std::vector<int> order =
+        decodeSaveOrder(slab::readFileBytes(path).value_or(std::vector<std::uint8_t>{}));
+    if (std::find(order.begin(), order.end(), n) != order.end()) return;
+    order.push_back(n);
+    writeNoting(path, encodeSaveOrder(order), failed);
+}
+
+} // namespace
+
+bool LoadEditor::save(int n, const std::string& title) {
+    if (!validLoadCaseNumber(n)) {
+        ui_.message(titles::kError,
+                    slab::format("Die Lastfallnummer muß zwischen 1 und %i liegen.", kMaxLoadCase));
+        return false;
+    }
+    if (diary_.entryOf(n) == 0 && diary_.count() >= kMaxLoadCase) {
+        ui_.message(titles::kError,
+                    slab::format("Die Liste der Lastfälle ist voll (%i Lastfälle). Bitte erst "
+                                 "einen Lastfall löschen.",
+                                 kMaxLoadCase));
+        return false;
+    }
+    lc_.title = title.substr(0, kMaxTitle);
+    if (!saveSequence(n)) return false;
+    modified_ = false;
+    setCaption(slab::format("Position %s  LF %i", paths_.positionName.c_str(), n));
+    return true;
+}
+
+bool LoadEditor::saveSequence(int n) {
+    const std::string& directory = paths_.positionDirectory;
+    lc_.number = static_cast<std::int16_t>(n);
+    lc_.edgeLoadFlag = lc_.nr() > 0;
+    std::vector<std::string> failed;
+
+    listInDiary(diary_, n);
+    writeNoting(positionFile(diaryFileName(paths_.suffix)), encodeDiary(diary_), failed);
+    writeNoting(paths_.workDirectory + std::string(files::kLast),
+                encodeLast(n, paths_.suffix, documentName(directory), paths_.dataPath), failed);
+    writeNoting(positionFile(headerFileName(n, paths_.suffix)), encodeHeader(lc_), failed);
+    for (const std::string& name : writeLoadFiles(directory, n, model_, loads_))
+        failed.push_back(name);
+    countLoadDocument(directory, failed);
+    if (!slab::appendTimeTableRecord(directory, {clock_(), slab::format("Eingabe LF %i", n)}))
+        failed.push_back(std::string(slab::files::kTimeTable));
+    if (!writeEchoBlock(directory, paths_.suffix, lc_, geometry_, ui_))
+        failed.push_back(echoFileName(paths_.suffix));
+    appendToSaveOrder(directory, n, failed);
+
+    if (!failed.empty()) {
+        ui_.message(titles::kError, slab::format("LF %i: Nicht geschrieben: %s", n,
+                                                 slab::joinNames(failed).c_str()));
+        return false;
+    }
+    return true;
+}
+
+} // namespace daskel
