@@ -24,7 +24,11 @@ void removeFromDiary(Diary& diary, int v) {
 
 } // namespace
 
-bool LoadEditor::deleteLoadCases(const std::vector<int>& numbers) {
+bool LoadEditor::deleteLoadCases(const std::vector<int>& named) {
+    // A load case named twice is deleted once: its entry is gone after the first time.
+    std::vector<int> numbers;
+    for (int n : named)
+        if (std::find(numbers.begin(), numbers.end(), n) == numbers.end()) numbers.push_back(n);
     if (numbers.empty()) return false;
     for (int n : numbers) {
         if (diary_.entryOf(n) == 0) {

@@ -250,6 +250,22 @@ TEST(LoadEditor, DeletingTwoLoadCasesKeepsTheirLoadFiles) {
     EXPECT_EQ(ed->caption(), "Position P1  LF NEU");
 }
 
+TEST(LoadEditor, ALoadCaseNamedTwiceIsDeletedOnce) {
+    Position p;
+    ui::ScriptedUi ui;
+    auto ed = editorOn(p, ui);
+    for (int n : {1, 3, 5}) {
+        ed->newLoadCase();
+        ASSERT_TRUE(ed->save(n, "LF " + std::to_string(n)));
+    }
+    ASSERT_TRUE(ed->deleteLoadCases({3, 3}));
+    std::vector<std::string> problems;
+    EXPECT_EQ(decodeDiary(p.bytes("DIARY.P1"), problems).numbers, (std::vector<int>{1, 5}));
+    EXPECT_EQ(decodeSaveOrder(p.bytes("D2LOG")), (std::vector<int>{1, 5}));
+    EXPECT_TRUE(slab::fileExists(p.dir() + "PL01.P1"));
+    EXPECT_FALSE(slab::fileExists(p.dir() + "PL03.P1"));
+}
+
 TEST(LoadEditor, ClearAllLoadsAsksFirst) {
     Position p;
     ui::ScriptedUi ui;
