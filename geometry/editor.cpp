@@ -1,6 +1,7 @@
 // The editor's commands: each runs to completion and reports through the user interface.
 #include "geometry/editor.hpp"
 
+#include "common/file_names.hpp"
 #include "common/format.hpp"
 #include "common/position.hpp"
 #include "geometry/edge_lines.hpp"
@@ -38,7 +39,8 @@ bool Editor::start(const std::string& commandLine, const std::string& workDirect
     case StartMode::LoadArchive:
     case StartMode::LoadEcho: {
         const std::string name =
-            std::string(startMode == StartMode::LoadEcho ? kEchoFile : kArchiveFile) +
+            std::string(startMode == StartMode::LoadEcho ? slab::files::kGeometryEcho
+                                                         : slab::files::kGeometryArchive) +
             position_.suffix();
         switch (loadGeometryFile(model_, name, position_, ui_)) {
         case LoadResult::Missing:

@@ -10,9 +10,6 @@
 
 namespace morvel {
 
-inline constexpr std::string_view kEchoFile = "ECHO_G";
-inline constexpr std::string_view kArchiveFile = "ACADGEO";
-
 /// Longest card the reader accepts (characters without the line end).
 inline constexpr std::size_t kMaxCardLength = 127;
 /// Most cards the reader keeps.

@@ -5,8 +5,10 @@
 #include "common/binary_io.hpp"
 #include "common/file_io.hpp"
 #include "common/file_lookup.hpp"
+#include "common/file_names.hpp"
 #include "common/format.hpp"
 #include "common/position.hpp"
+#include "common/text.hpp"
 #include "geometry/edge_lines.hpp"
 #include "geometry/geometry_file.hpp"
 #include "geometry/mesh_generator.hpp"
@@ -38,13 +40,6 @@ void write(const std::string& dir, std::string_view name, const std::vector<std:
 void write(const std::string& dir, std::string_view name, std::string_view text,
            std::vector<std::string>& failed) {
     if (!slab::writeFileAtomic(dir + std::string(name), text)) failed.emplace_back(name);
-}
-
-std::string joined(const std::vector<std::string>& names) {
-    std::string s;
-    for (const auto& n : names)
-        s += (s.empty() ? "" : ", ") + n;
-    return s;
 }
 
 } // namespace
@@ -176,7 +171,8 @@ std::vector<std::uint8_t> encodeExt(const std::string& suffix) {
 }
 
 bool writeExt(const Position& p) {
-    return slab::writeFileAtomic(p.workDirectory + std::string(kExtFile), encodeExt(p.suffix()));
+    return slab::writeFileAtomic(p.workDirectory + std::string(slab::files::kExt),
+                                 encodeExt(p.suffix()));
 }
 
 void writeModel(const Model& m, const Settings& s, const Position& p, const Date& d,
@@ -185,7 +181,7 @@ void writeModel(const Model& m, const Settings& s, const Position& p, const Date
     std::error_code ec;
     std::filesystem::create_directories(dir, ec);
     writeNodeIndexTable(dir, findNodeIndexTable(m), m.master.nx, m.master.ny, failed);
-    write(dir, std::string(kEchoFile) + p.suffix(), geometryText(m), failed);
+    write(dir, std::string(slab::files::kGeometryEcho) + p.suffix(), geometryText(m), failed);
     if (!writeGdUser1(p.workDirectory, s.user)) failed.emplace_back(kGdUser1File);
     write(dir, slab::files::kParameter, slab::encodeParameter({m.nodeCount, m.elementCount}),
           failed);
@@ -199,19 +195,18 @@ void writeModel(const Model& m, const Settings& s, const Position& p, const Date
         failed.emplace_back(slab::files::kNodes);
     if (!slab::writeRows(dir + std::string(slab::files::kSprings), m.springs, nn))
         failed.emplace_back(slab::files::kSprings);
-    write(dir, kDocumentFile, documentText(m, p.title(), dir, d), failed);
-    if (!slab::fileExists(dir + std::string(kLastDocumentFile))) {
+    write(dir, slab::files::kGeometryDocument, documentText(m, p.title(), dir, d), failed);
+    if (!slab::fileExists(dir + std::string(slab::files::kLastDocument))) {
         std::vector<std::uint8_t> one(2);
         slab::putLE<std::int16_t>(one.data(), 1);
-        write(dir, kLastDocumentFile, one, failed);
+        write(dir, slab::files::kLastDocument, one, failed);
     }
-    if (!slab::fileExists(dir + std::string(kDocumentListFile)))
-        write(dir, kDocumentListFile, documentListLine(), failed);
+    if (!slab::fileExists(dir + std::string(slab::files::kDocumentList)))
+        write(dir, slab::files::kDocumentList, documentListLine(), failed);
 }
 
 bool savePosition(Model& m, const Settings& s, const Position& p, const slab::WorldRect& extents,
-                  const Date& d,
-                  ports::MessageBox& box) {
+                  const Date& d, ports::MessageBox& box) {
     // An empty editor (a new plate, or a geometry file that was refused) must not replace a
     // position's model with nothing.
     if (m.nodeCount == 0 || m.elementCount == 0) {
@@ -244,15 +239,16 @@ bool savePosition(Model& m, const Settings& s, const Position& p, const slab::Wo
     else if (slab::fileExists(dir + std::string(kRcFile)))
         std::filesystem::remove(slab::resolveCaseInsensitive(dir + std::string(kRcFile)), ec);
     writeModel(m, s, p, d, failed);
-    const std::string diaryName = std::string(kDiaryFile) + suffix;
+    const std::string diaryName = std::string(slab::files::kDiary) + suffix;
     if (auto diary = markDiary(slab::readFileBytes(dir + diaryName)))
         write(dir, diaryName, *diary, failed);
     else
         box.message("Hinweis",
                     slab::format("%s ist beschädigt und wurde nicht geändert.", diaryName.c_str()));
-    if (!writeExt(p)) failed.emplace_back(kExtFile);
+    if (!writeExt(p)) failed.emplace_back(slab::files::kExt);
     if (!failed.empty()) {
-        box.message("Fehler", slab::format("Nicht geschrieben: %s", joined(failed).c_str()));
+        box.message("Fehler",
+                    slab::format("Nicht geschrieben: %s", slab::joinNames(failed).c_str()));
         return false;
     }
     return true;
@@ -260,11 +256,13 @@ bool savePosition(Model& m, const Settings& s, const Position& p, const slab::Wo
 
 std::optional<std::string> showDocument(const Position& p, ports::MessageBox& box) {
     const std::string dir = p.directory();
-    if (auto text = slab::readFileText(dir + std::string(kDocumentFile))) return text;
-    if (auto text = slab::readFileText(dir + std::string(kDocumentOldFile))) return text;
+    if (auto text = slab::readFileText(dir + std::string(slab::files::kGeometryDocument)))
+        return text;
+    if (auto text = slab::readFileText(dir + std::string(slab::files::kGeometryDocumentOld)))
+        return text;
     box.message("Fehlende Eingabe",
                 slab::format("Es wurde noch keine Diskretisierung vorgenommen. Die Datei %s fehlt.",
-                             (dir + std::string(kDocumentOldFile)).c_str()));
+                             (dir + std::string(slab::files::kGeometryDocumentOld)).c_str()));
     return std::nullopt;
 }
 

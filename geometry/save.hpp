@@ -2,9 +2,9 @@
 // bookkeeping files CMAC, CWIN, PCAD, RC, LASTD, DATEIEN, DIARY and EXT.
 #pragma once
 
+#include "common/world_rect.hpp"
 #include "geometry/model.hpp"
 #include "geometry/settings.hpp"
-#include "common/world_rect.hpp"
 #include "ports/ports.hpp"
 
 #include <cstdint>
@@ -18,13 +18,7 @@ namespace morvel {
 inline constexpr std::string_view kLinesFile = "CMAC";  ///< + suffix
 inline constexpr std::string_view kWindowFile = "CWIN"; ///< + suffix
 inline constexpr std::string_view kPcadFile = "PCAD";   ///< + suffix
-inline constexpr std::string_view kDiaryFile = "DIARY"; ///< + suffix
 inline constexpr std::string_view kRcFile = "RC";
-inline constexpr std::string_view kDocumentFile = "D1.TXT";
-inline constexpr std::string_view kDocumentOldFile = "D1";
-inline constexpr std::string_view kLastDocumentFile = "LASTD";
-inline constexpr std::string_view kDocumentListFile = "DATEIEN";
-inline constexpr std::string_view kExtFile = "EXT";
 
 inline constexpr std::size_t kLineRecordSize = 96;
 inline constexpr std::size_t kPcadSize = 456;
@@ -79,8 +73,7 @@ void writeModel(const Model& m, const Settings& s, const Position& p, const Date
 /// Saves the whole position in order (short lines removed, CMAC, CWIN, PCAD, RC, the model,
 /// DIARY) and writes EXT. Returns false after a message when a file could not be written.
 bool savePosition(Model& m, const Settings& s, const Position& p, const slab::WorldRect& extents,
-                  const Date& d,
-                  ports::MessageBox& box);
+                  const Date& d, ports::MessageBox& box);
 
 /// Writes EXT in the working directory; false on failure.
 bool writeExt(const Position& p);

@@ -69,6 +69,9 @@ TEST(Start, CommandLineAndMissingPosition) {
     EXPECT_EQ(s.ui.messages.back().text, "Kommandozeile: .POS @Datenpfad\\ ");
     EXPECT_FALSE(s.editor.start(". @" + s.data.str(), s.work.str()));
     EXPECT_FALSE(s.editor.start(".P1", s.work.str()));
+    // A data path of blanks alone counts as missing.
+    EXPECT_FALSE(s.editor.start(".P1 @   ", s.work.str()));
+    EXPECT_EQ(s.ui.messages.back().text, "Kommandozeile: .POS @Datenpfad\\ ");
     ASSERT_TRUE(s.start());
     EXPECT_EQ(s.editor.model().elementCount, 0);
     EXPECT_EQ(s.editor.position().directory(), s.dir());
@@ -276,8 +279,8 @@ TEST(Start, WorkingDirectoryCopyWinsAndDamagedFilesAreRefused) {
     ui::ScriptedUi quiet;
     slab::WorldRect extents;
     double margin = 0.05;
-    ASSERT_TRUE(
-        generateMesh(one, {1, 1, 2.0, 2.0, 3e7, 0.16, 0.2}, margin, extents, "/nonexistent/", quiet));
+    ASSERT_TRUE(generateMesh(one, {1, 1, 2.0, 2.0, 3e7, 0.16, 0.2}, margin, extents,
+                             "/nonexistent/", quiet));
     ASSERT_TRUE(slab::writeFileAtomic(w.work.str() + "ECHO_G.P1", geometryText(one)));
     ASSERT_TRUE(w.start());
     EXPECT_EQ(w.editor.model().elementCount, 1);
