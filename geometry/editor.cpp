@@ -4,6 +4,7 @@
 #include "common/file_names.hpp"
 #include "common/format.hpp"
 #include "common/position.hpp"
+#include "common/text.hpp"
 #include "geometry/edge_lines.hpp"
 #include "geometry/element_deletion.hpp"
 #include "geometry/geometry_file.hpp"
@@ -23,8 +24,7 @@ constexpr const char* kIdlePrompt = " Am Ende der Eingabe sollten Sie die Platte
 
 } // namespace
 
-Editor::Editor(ports::Ui& ui, NameDialog askName, std::function<Date()> clock)
-    : ui_(ui), askName_(std::move(askName)), clock_(std::move(clock)) {}
+Editor::Editor(ports::Ui& ui, std::function<Date()> clock) : ui_(ui), clock_(std::move(clock)) {}
 
 bool Editor::start(const std::string& commandLine, const std::string& workDirectory) {
     auto p = positionFromCommandLine(commandLine, workDirectory, ui_);
@@ -172,8 +172,10 @@ bool Editor::save() {
 
 bool Editor::saveAs(std::optional<std::string> name) {
     if (!name || name->empty()) {
-        name = askName_ ? askName_() : std::nullopt;
-        if (!name) return false;
+        const auto typed = ui_.askText("Speichern", "Position", "");
+        if (!typed) return false;
+        name = std::string(slab::trim(*typed));
+        if (name->empty()) return false;
     }
     if (auto error = slab::positionNameError(*name)) {
         ui_.message("Speichern", *error);

@@ -236,3 +236,21 @@ TEST(Console, CommandLineAndBinary) {
         EXPECT_NE(std::system((std::string(bin) + "/morvel > /dev/null < /dev/null").c_str()), 0);
     }
 }
+
+TEST(Console, SaveDialogOfANewPlate) {
+    Position p;
+    Session r = run(".NEU @" + p.data.str(), p.work.str(),
+                    "geometrie nx=1 ny=1\nspeichern\n\nspeichern\na b\nspeichern\n P7 \nbeenden\n");
+    EXPECT_EQ(r.status, 0);
+    // An empty answer cancels; a name with a blank is refused with the reason.
+    EXPECT_EQ(r.out, "Position NEU: 0 Knoten, 0 Elemente\n"
+                     "Netz generiert: 4 Knoten, 1 Elemente\n"
+                     "Speichern: Position?\n"
+                     "Speichern: Position?\n"
+                     "Speichern: Der Positionsname darf keine Leerzeichen enthalten.\n"
+                     "Speichern: Position?\n"
+                     "Status: Position P7\n"
+                     "Position P7 gespeichert.\n");
+    EXPECT_TRUE(slab::fileExists(p.data.str() + "SDIRFEMP7/KNOTEN1"));
+    EXPECT_FALSE(slab::fileExists(p.data.str() + "SDIRFEMa b/KNOTEN1"));
+}

@@ -54,7 +54,7 @@ void expectFixture(const std::string& name, const std::string& actual) {
 struct SavedSlab {
     testsupport::TempDir data, work;
     ui::ScriptedUi ui;
-    Editor editor{ui, nullptr, [] { return kFriday; }};
+    Editor editor{ui, [] { return kFriday; }};
 
     std::string dir() const { return data.str() + "SDIRFEMP1/"; }
     std::vector<std::uint8_t> bytes(const std::string& path) const {

@@ -89,7 +89,8 @@ TEST(Generation, LimitsRefusedWithoutTouchingTheMesh) {
     EXPECT_EQ(a.m.nodeCount, 600);
     EXPECT_FALSE(a.generate(3, 3, 0.0, 1.0));
     EXPECT_EQ(a.ui.messages.back().text, "Elementlänge und Elementhöhe müssen größer als 0 sein.");
-    EXPECT_FALSE(generateMesh(a.m, {3, 3, 1, 1, 3e7, 0.6, 0.2}, a.margin, a.extents, a.dir.str(), a.ui));
+    EXPECT_FALSE(
+        generateMesh(a.m, {3, 3, 1, 1, 3e7, 0.6, 0.2}, a.margin, a.extents, a.dir.str(), a.ui));
     EXPECT_EQ(a.ui.messages.back().text, "Die Querdehnzahl muss zwischen 0 und 0,5 liegen.");
     EXPECT_FALSE(a.generate(3, 3, 2e38, 1.0));
     EXPECT_EQ(a.ui.messages.back().text, "Elementlänge und Elementhöhe sind zu groß.");

@@ -24,7 +24,8 @@ struct Mesh {
     ui::ScriptedUi ui;
     testsupport::TempDir dir;
     explicit Mesh(int nx, int ny, double d = 1.0) {
-        EXPECT_TRUE(generateMesh(m, {nx, ny, d, d, 3e7, 0.16, 0.2}, margin, extents, dir.str(), ui));
+        EXPECT_TRUE(
+            generateMesh(m, {nx, ny, d, d, 3e7, 0.16, 0.2}, margin, extents, dir.str(), ui));
     }
     std::size_t line(int a, int b) const {
         for (std::size_t i = 0; i < m.lines.size(); ++i)

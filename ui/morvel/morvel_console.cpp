@@ -84,16 +84,7 @@ void printTable(const TextTable& t, std::ostream& out) {
 int runConsole(const std::string& commandLine, const std::string& workDirectory,
                ui::LineInput& input, std::ostream& out) {
     ui::ConsoleUi console(input, out);
-    NameDialog askName = [&]() -> std::optional<std::string> {
-        out << "Speichern: Position?\n";
-        out.flush();
-        auto line = input.next();
-        if (!line) return std::nullopt;
-        auto words = ui::splitWords(*line);
-        if (words.size() != 1) return std::nullopt;
-        return words[0];
-    };
-    Editor editor(console, askName);
+    Editor editor(console);
     scene::World world;
     editor.setExtentsListener(
         [&](const slab::WorldRect& r) { scene::showExtents(world, r, console); });
