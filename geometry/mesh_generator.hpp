@@ -1,8 +1,8 @@
 // The rectangular mesh generator and the node index table of the master grid (PVI, PVI.TXT).
 #pragma once
 
-#include "geometry/model.hpp"
 #include "common/world_rect.hpp"
+#include "geometry/model.hpp"
 #include "ports/ports.hpp"
 
 #include <cstdint>
