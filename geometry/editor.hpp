@@ -101,6 +101,8 @@ class Editor {
     void startNewPosition();
     void remember();
     void setExtents(const slab::WorldRect& r);
+    /// Writes the model files as the tables do; the names of the files not written.
+    std::vector<std::string> writeModelFiles();
 
     ports::Ui& ui_;
     std::function<Date()> clock_;
