@@ -87,6 +87,68 @@ void setNode(Model& m, int n, Direction dir, const SupportChoice& c) {
     }
 }
 
+using Point = std::array<double, 2>;
+
+/// End 0 (x1, y1) or end 1 (x2, y2) of a line.
+Point lineEnd(const Model& m, std::size_t line, int end) {
+    const EdgeLine& l = m.lines[line];
+    return end == 0 ? Point{l.x1, l.y1} : Point{l.x2, l.y2};
+}
+
+/// Where the trace starts: the outer end point nearest (-1000, -1000), the lower left of the
+/// outline.
+Point traceStart(const Model& m, const std::vector<std::size_t>& outer) {
+    Point start{};
+    double best = INFINITY;
+    for (std::size_t i : outer)
+        for (int end = 0; end < 2; ++end) {
+            const Point p = lineEnd(m, i, end);
+            const double d = std::hypot(p[0] + 1000.0, p[1] + 1000.0);
+            if (d < best) {
+                best = d;
+                start = p;
+            }
+        }
+    return start;
+}
+
+/// A line the trace goes on along, and its end away from the point reached.
+struct TraceStep {
+    std::size_t line = 0;
+    int farEnd = 0;
+};
+
+/// The unused outer line leaving the point reached, joined within the tolerance or, failing
+/// that, within kWideJoin. Where more outer lines meet, the one turning furthest to the right
+/// keeps the exterior on the right and the trace outside.
+std::optional<TraceStep> nextOuterLine(const Model& m, const std::vector<std::size_t>& outer,
+                                       const std::vector<bool>& used, const Point& at,
+                                       double heading, double tolerance) {
+    std::optional<TraceStep> next;
+    double bestTurn = INFINITY;
+    for (double join : {tolerance, kWideJoin}) {
+        for (std::size_t i : outer) {
+            if (used[i]) continue;
+            for (int end = 0; end < 2; ++end) {
+                const Point p = lineEnd(m, i, end);
+                if (std::hypot(p[0] - at[0], p[1] - at[1]) >= join) continue;
+                const Point q = lineEnd(m, i, 1 - end);
+                double turn = std::atan2(q[1] - p[1], q[0] - p[0]) - heading;
+                while (turn <= -std::numbers::pi)
+                    turn += 2 * std::numbers::pi;
+                while (turn > std::numbers::pi)
+                    turn -= 2 * std::numbers::pi;
+                if (turn < bestTurn) {
+                    bestTurn = turn;
+                    next = TraceStep{i, 1 - end};
+                }
+            }
+        }
+        if (next) break;
+    }
+    return next;
+}
+
 } // namespace
 
 EdgeSupport defaultSupportKind(SlabKind kind) {
@@ -124,53 +186,13 @@ std::optional<std::vector<std::size_t>> traceBoundary(const Model& m, double tol
         box.message("Hinweis", "Es gibt keinen Rand: zuerst die Platte generieren.");
         return std::nullopt;
     }
-    auto end = [&](std::size_t line, int which) {
-        const EdgeLine& l = m.lines[line];
-        return which == 0 ? std::array<double, 2>{l.x1, l.y1} : std::array<double, 2>{l.x2, l.y2};
-    };
-    // The start point: the outer end point nearest (-1000, -1000), the lower left of the outline.
-    std::array<double, 2> start{};
-    double best = INFINITY;
-    for (std::size_t i : outer)
-        for (int w = 0; w < 2; ++w) {
-            auto p = end(i, w);
-            const double d = std::hypot(p[0] + 1000.0, p[1] + 1000.0);
-            if (d < best) {
-                best = d;
-                start = p;
-            }
-        }
+    const Point start = traceStart(m, outer);
     std::vector<bool> used(m.lines.size(), false);
     std::vector<std::size_t> traced;
-    std::array<double, 2> at = start;
+    Point at = start;
     double heading = -std::numbers::pi / 2; // arriving as if from below: leave along the bottom
     for (;;) {
-        // Candidates leaving the current point; at a point where more outer lines meet, the one
-        // turning furthest to the right keeps the exterior on the right and the trace outside.
-        std::optional<std::size_t> next;
-        int nextFar = 0;
-        double bestTurn = INFINITY;
-        for (double join : {tolerance, kWideJoin}) {
-            for (std::size_t i : outer) {
-                if (used[i]) continue;
-                for (int w = 0; w < 2; ++w) {
-                    auto p = end(i, w);
-                    if (std::hypot(p[0] - at[0], p[1] - at[1]) >= join) continue;
-                    auto q = end(i, 1 - w);
-                    double turn = std::atan2(q[1] - p[1], q[0] - p[0]) - heading;
-                    while (turn <= -std::numbers::pi)
-                        turn += 2 * std::numbers::pi;
-                    while (turn > std::numbers::pi)
-                        turn -= 2 * std::numbers::pi;
-                    if (turn < bestTurn) {
-                        bestTurn = turn;
-                        next = i;
-                        nextFar = 1 - w;
-                    }
-                }
-            }
-            if (next) break;
-        }
+        const auto next = nextOuterLine(m, outer, used, at, heading, tolerance);
         if (!next) {
             box.message("Fehler 2",
                         "Der Rand ist nicht geschlossen; es wurden keine Lager gesetzt.");
@@ -181,10 +203,10 @@ std::optional<std::vector<std::size_t>> traceBoundary(const Model& m, double tol
                                                  traced.size() + 1, kMaxBoundarySides));
             return std::nullopt;
         }
-        used[*next] = true;
-        traced.push_back(*next);
-        auto from = at;
-        at = end(*next, nextFar);
+        used[next->line] = true;
+        traced.push_back(next->line);
+        const Point from = at;
+        at = lineEnd(m, next->line, next->farEnd);
         heading = std::atan2(at[1] - from[1], at[0] - from[0]);
         if (std::hypot(at[0] - start[0], at[1] - start[1]) < std::max(tolerance, 1e-9)) break;
     }
