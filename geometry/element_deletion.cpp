@@ -44,9 +44,9 @@ std::vector<std::uint8_t> cornersOfKept(const Model& m, const std::vector<bool>&
             c.y = node.y;
             c.field = node.reserved;
             c.code = node.code;
-            for (int k = 0; k < 4; ++k)
-                c.spring[static_cast<std::size_t>(k)] =
-                    springConstant(m.springs[static_cast<std::size_t>(n)], k);
+            for (Freedom f : kFreedoms)
+                c.spring[static_cast<std::size_t>(f)] =
+                    springConstant(m.springs[static_cast<std::size_t>(n)], f);
             scratch.resize(scratch.size() + ScratchCorner::kSize);
             slab::encodeRecord(c, scratch.data() + scratch.size() - ScratchCorner::kSize);
         }
@@ -103,9 +103,9 @@ void renumberNodes(Model& m, const std::vector<std::uint8_t>& scratch) {
             auto& node = m.nodes[static_cast<std::size_t>(corner)];
             node.reserved = c.field;
             node.code = c.code;
-            for (int k = 0; k < 4; ++k)
-                springConstant(m.springs[static_cast<std::size_t>(corner)], k) =
-                    c.spring[static_cast<std::size_t>(k)];
+            for (Freedom f : kFreedoms)
+                springConstant(m.springs[static_cast<std::size_t>(corner)], f) =
+                    c.spring[static_cast<std::size_t>(f)];
         }
     }
 }

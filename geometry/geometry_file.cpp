@@ -144,31 +144,7 @@ std::optional<std::string> readElements(const std::vector<const Card*>& cards, M
 
 /// A code letter of "LAGERE" into its byte; other letters leave the byte as it is.
 void setCodeByte(std::uint8_t& byte, char letter) {
-    switch (letter) {
-    case 'n':
-        byte = 0;
-        break;
-    case 'c':
-        byte = 1;
-        break;
-    case 'h':
-        byte = 2;
-        break;
-    case 'f':
-        byte = 3;
-        break;
-    case 'r':
-        byte = 7;
-        break;
-    case 't':
-        byte = 8;
-        break;
-    case 'a':
-        byte = 9;
-        break;
-    default:
-        break;
-    }
+    if (auto code = edgeSupportFromLetter(letter)) byte = edgeSupportByte(*code);
 }
 
 /// "LAGERE": seven code letters per element.
@@ -201,8 +177,9 @@ std::optional<std::string> readMaster(const Card& card, Model& out) {
     g.nu = static_cast<float>(f.numbers[5]);
     g.thickness = static_cast<float>(f.numbers[6]);
     // The node index table of the grid has at most 200 rows and columns.
-    if (g.nx > 199 || g.ny > 199)
-        return slab::format("MASTER: nx = %i und ny = %i, höchstens 199 sind möglich.", g.nx, g.ny);
+    if (g.nx > kMaxGridDivisions || g.ny > kMaxGridDivisions)
+        return slab::format("MASTER: nx = %i und ny = %i, höchstens %i sind möglich.", g.nx, g.ny,
+                            kMaxGridDivisions);
     out.master = g;
     return std::nullopt;
 }

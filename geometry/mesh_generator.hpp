@@ -14,9 +14,6 @@ namespace morvel {
 inline constexpr std::string_view kNodeIndexFile = "PVI";
 inline constexpr std::string_view kNodeIndexTextFile = "PVI.TXT";
 
-/// Most elements in x or in y: the node index table holds at most 200 rows and columns.
-inline constexpr int kMaxGridDivisions = 199;
-
 /// The fields of the dialog "Eingabe der Geometrie".
 struct GridInput {
     int nx = 10, ny = 10;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <numbers>
 
 namespace morvel {
@@ -33,56 +34,69 @@ Direction direction(const Model& m, int a, int b) {
     return Direction::Oblique;
 }
 
+/// Holds exactly the given freedoms of a node and frees the others.
+void holdOnly(slab::NodeRecord& node, std::initializer_list<Freedom> held) {
+    for (Freedom f : kFreedoms)
+        setFixity(node, f,
+                  std::find(held.begin(), held.end(), f) != held.end() ? Fixity::Held
+                                                                       : Fixity::Free);
+}
+
+/// The slope along an edge (held by a hinge) and across it (where a rotational spring acts);
+/// nullopt for an oblique edge.
+std::optional<Freedom> slopeAlong(Direction dir) {
+    switch (dir) {
+    case Direction::AlongX:
+        return Freedom::SlopeX;
+    case Direction::AlongY:
+        return Freedom::SlopeY;
+    case Direction::Oblique:
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+std::optional<Freedom> slopeAcross(Direction dir) {
+    switch (dir) {
+    case Direction::AlongX:
+        return Freedom::SlopeY;
+    case Direction::AlongY:
+        return Freedom::SlopeX;
+    case Direction::Oblique:
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
 void setNode(Model& m, int n, Direction dir, const SupportChoice& c) {
-    auto& code = m.nodes[static_cast<std::size_t>(n)].code;
+    auto& node = m.nodes[static_cast<std::size_t>(n)];
     auto& spring = m.springs[static_cast<std::size_t>(n)];
-    for (int k = 0; k < 4; ++k)
-        springConstant(spring, k) = 0.0f;
-    // The rotational spring acts on the slope across the edge.
-    auto rotational = [&] {
-        switch (dir) {
-        case Direction::AlongY:
-            springConstant(spring, 1) = c.rotational;
-            break;
-        case Direction::AlongX:
-            springConstant(spring, 2) = c.rotational;
-            break;
-        case Direction::Oblique:
-            break;
-        }
-    };
+    for (Freedom f : kFreedoms)
+        springConstant(spring, f) = 0.0f;
+    const auto along = slopeAlong(dir), across = slopeAcross(dir);
     switch (c.kind) {
     case EdgeSupport::None:
     case EdgeSupport::Free:
-        code = {0, 0, 0, 0};
+        holdOnly(node, {});
         break;
     case EdgeSupport::Clamped:
-        code = {1, 1, 1, 1};
+        holdOnly(node, {Freedom::W, Freedom::SlopeX, Freedom::SlopeY, Freedom::Twist});
         break;
     case EdgeSupport::Hinged:
-        switch (dir) {
-        case Direction::AlongY:
-            code = {1, 0, 1, 0};
-            break;
-        case Direction::AlongX:
-            code = {1, 1, 0, 0};
-            break;
-        case Direction::Oblique:
-            break;
-        }
+        // An oblique hinged edge leaves the fixities as they are.
+        if (along) holdOnly(node, {Freedom::W, *along});
         break;
     case EdgeSupport::TranslationalSpring:
-        code = {0, 0, 0, 0};
-        springConstant(spring, 0) = c.translational;
+        holdOnly(node, {});
+        springConstant(spring, Freedom::W) = c.translational;
         break;
     case EdgeSupport::RotationalSpring:
-        code = {0, 0, 0, 0};
-        rotational();
+        holdOnly(node, {});
+        if (across) springConstant(spring, *across) = c.rotational;
         break;
     case EdgeSupport::BothSprings:
-        code = {0, 0, 0, 0};
-        springConstant(spring, 0) = c.translational;
-        rotational();
+        holdOnly(node, {});
+        springConstant(spring, Freedom::W) = c.translational;
+        if (across) springConstant(spring, *across) = c.rotational;
         break;
     }
 }
@@ -168,9 +182,7 @@ void assignSupport(Model& m, std::size_t index, const SupportChoice& choice) {
     line.translational = choice.translational;
     line.rotational = choice.rotational;
     if (line.element >= 1 && line.element <= m.elementCount && line.edge >= 1 && line.edge <= 4)
-        m.elements[static_cast<std::size_t>(line.element)]
-            .edgeSupport[static_cast<std::size_t>(line.edge - 1)] =
-            static_cast<std::uint8_t>(choice.kind);
+        setEdgeSupport(m.elements[static_cast<std::size_t>(line.element)], line.edge, choice.kind);
     if (line.a < 1 || line.b > m.nodeCount) return;
     const Direction dir = direction(m, line.a, line.b);
     setNode(m, line.a, dir, choice);
@@ -231,8 +243,11 @@ void applyCornerRule(Model& m) {
     for (int n = 1; n <= m.nodeCount; ++n) {
         const int u = uses[static_cast<std::size_t>(n)];
         if (u != 1 && u != 3) continue;
-        auto& code = m.nodes[static_cast<std::size_t>(n)].code;
-        if ((code[1] != 0) != (code[2] != 0)) code[1] = code[2] = 1;
+        auto& node = m.nodes[static_cast<std::size_t>(n)];
+        if (isHeld(node, Freedom::SlopeX) != isHeld(node, Freedom::SlopeY)) {
+            setFixity(node, Freedom::SlopeX, Fixity::Held);
+            setFixity(node, Freedom::SlopeY, Fixity::Held);
+        }
     }
 }
 

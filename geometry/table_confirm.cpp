@@ -47,7 +47,7 @@ std::optional<std::string> applyNodes(Model& m, const TextTable& t) {
             if (!v || (*v != 0 && *v != 1))
                 return cellError(r + 1, t.headings[c], row[c],
                                  "muss 0 (frei) oder 1 (gehalten) sein.");
-            node.code[c - 2] = *v;
+            setFixity(node, kFreedoms[c - 2], *v == 1 ? Fixity::Held : Fixity::Free);
         }
         taken.push_back(node);
     }
@@ -144,8 +144,8 @@ std::optional<std::string> applySprings(Model& m, const TextTable& t) {
         taken.push_back(c);
     }
     for (std::size_t r = 0; r < taken.size(); ++r)
-        for (int k = 0; k < 4; ++k)
-            springConstant(m.springs[r + 1], k) = taken[r][static_cast<std::size_t>(k)];
+        for (std::size_t k = 0; k < kFreedoms.size(); ++k)
+            springConstant(m.springs[r + 1], kFreedoms[k]) = taken[r][k];
     return std::nullopt;
 }
 

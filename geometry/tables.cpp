@@ -14,7 +14,8 @@ std::string real(const char* fmt, double v) {
 
 void clearEdgeCodes(Model& m) {
     for (int e = 1; e <= m.elementCount; ++e)
-        m.elements[static_cast<std::size_t>(e)].edgeSupport = {};
+        for (int edge = 1; edge <= 4; ++edge)
+            setEdgeSupport(m.elements[static_cast<std::size_t>(e)], edge, EdgeSupport::None);
     for (auto& l : m.lines) {
         l.code = EdgeSupport::None;
         l.translational = l.rotational = 0.0f;
@@ -29,8 +30,8 @@ TextTable nodeTable(const Model& m) {
     for (int n = 1; n <= m.nodeCount; ++n) {
         const auto& node = m.nodes[static_cast<std::size_t>(n)];
         std::vector<std::string> row = {real("%.5f", node.x), real("%.5f", node.y)};
-        for (int c : node.code)
-            row.push_back(slab::format("%i", c));
+        for (Freedom f : kFreedoms)
+            row.push_back(slab::format("%i", static_cast<int>(fixity(node, f))));
         t.rows.push_back(row);
     }
     return t;
@@ -66,9 +67,9 @@ TextTable springTable(const Model& m) {
     for (int n = 1; n <= m.nodeCount; ++n) {
         const auto& node = m.nodes[static_cast<std::size_t>(n)];
         std::vector<std::string> row = {real("%.5f", node.x), real("%.5f", node.y)};
-        for (int k = 0; k < 4; ++k)
+        for (Freedom f : kFreedoms)
             row.push_back(real("%.2f", static_cast<double>(springConstant(
-                                           m.springs[static_cast<std::size_t>(n)], k))));
+                                           m.springs[static_cast<std::size_t>(n)], f))));
         t.rows.push_back(row);
     }
     return t;
@@ -140,14 +141,15 @@ std::optional<std::string> copyDown(TextTable& t, std::size_t row, std::size_t c
 
 void clearSupports(Model& m) {
     for (int n = 1; n <= m.nodeCount; ++n)
-        m.nodes[static_cast<std::size_t>(n)].code = {};
+        for (Freedom f : kFreedoms)
+            setFixity(m.nodes[static_cast<std::size_t>(n)], f, Fixity::Free);
     clearEdgeCodes(m);
 }
 
 void clearSprings(Model& m) {
     for (int n = 1; n <= m.nodeCount; ++n)
-        for (int k = 0; k < 4; ++k)
-            springConstant(m.springs[static_cast<std::size_t>(n)], k) = 0.0f;
+        for (Freedom f : kFreedoms)
+            springConstant(m.springs[static_cast<std::size_t>(n)], f) = 0.0f;
     clearEdgeCodes(m);
 }
 

@@ -101,12 +101,12 @@ TEST(Generation, NewMeshDoesNotInheritSupports) {
     Mesh a;
     ASSERT_TRUE(a.generate(2, 2));
     a.m.nodes[1].code = {1, 1, 1, 1};
-    springConstant(a.m.springs[2], 0) = 500.0f;
+    springConstant(a.m.springs[2], Freedom::W) = 500.0f;
     a.m.elements[1].edgeSupport = {1, 1, 1, 1};
     a.m.bedding[1].v[0] = 1000.0f;
     ASSERT_TRUE(a.generate(2, 2));
     EXPECT_EQ(a.m.nodes[1].code, (std::array<std::int32_t, 4>{0, 0, 0, 0}));
-    EXPECT_EQ(springConstant(a.m.springs[2], 0), 0.0f);
+    EXPECT_EQ(springConstant(a.m.springs[2], Freedom::W), 0.0f);
     EXPECT_EQ(a.m.elements[1].edgeSupport, (std::array<std::uint8_t, 4>{0, 0, 0, 0}));
     EXPECT_EQ(a.m.bedding[1].v[0], 0.0f);
 }
@@ -133,8 +133,8 @@ TEST(NodeIndexTable, PviBytesAndText) {
 TEST(Deletion, MiddleOfAStripRenumbersInOrderOfFirstUse) {
     Mesh a;
     ASSERT_TRUE(a.generate(3, 1));
-    a.m.nodes[7].code = {1, 0, 1, 0};           // (3, 0)
-    springConstant(a.m.springs[8], 0) = 250.0f; // (3, 1)
+    a.m.nodes[7].code = {1, 0, 1, 0};                    // (3, 0)
+    springConstant(a.m.springs[8], Freedom::W) = 250.0f; // (3, 1)
     a.m.bedding[3].v[0] = 5000.0f;
     EXPECT_EQ(pickElement(a.m, 1.5, 0.5), 2);
     EXPECT_EQ(deleteElements(a.m, {2}, a.dir.str()), 1);
@@ -146,7 +146,7 @@ TEST(Deletion, MiddleOfAStripRenumbersInOrderOfFirstUse) {
     EXPECT_EQ(a.xy(6), (std::array<double, 2>{3, 0}));
     // Fixities, springs and bedding travel with their node and element.
     EXPECT_EQ(a.m.nodes[6].code, (std::array<std::int32_t, 4>{1, 0, 1, 0}));
-    EXPECT_EQ(springConstant(a.m.springs[7], 0), 250.0f);
+    EXPECT_EQ(springConstant(a.m.springs[7], Freedom::W), 250.0f);
     EXPECT_EQ(a.m.bedding[2].v[0], 5000.0f);
     EXPECT_EQ(a.m.elements[1].outerEdge, (std::array<std::uint8_t, 4>{1, 1, 1, 1}));
     EXPECT_EQ(a.m.lines.size(), 8u);
