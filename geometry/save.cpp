@@ -19,6 +19,9 @@ namespace morvel {
 
 namespace {
 
+/// A new LASTD names the geometry document, document 1 of the position.
+constexpr std::int16_t kGeometryDocumentNumber = 1;
+
 void write(const std::string& dir, std::string_view name, const std::vector<std::uint8_t>& bytes,
            std::vector<std::string>& failed) {
     if (!slab::writeFileAtomic(dir + std::string(name), bytes)) failed.emplace_back(name);
@@ -53,9 +56,9 @@ void writeModel(const Model& m, const Settings& s, const Position& p, const Date
         failed.emplace_back(slab::files::kSprings);
     write(dir, slab::files::kGeometryDocument, documentText(m, p.title(), dir, d), failed);
     if (!slab::fileExists(dir + std::string(slab::files::kLastDocument))) {
-        std::vector<std::uint8_t> one(2);
-        slab::putLE<std::int16_t>(one.data(), 1);
-        write(dir, slab::files::kLastDocument, one, failed);
+        std::vector<std::uint8_t> last(sizeof(std::int16_t));
+        slab::putLE<std::int16_t>(last.data(), kGeometryDocumentNumber);
+        write(dir, slab::files::kLastDocument, last, failed);
     }
     if (!slab::fileExists(dir + std::string(slab::files::kDocumentList)))
         write(dir, slab::files::kDocumentList, documentListLine(), failed);
@@ -90,7 +93,7 @@ bool savePosition(Model& m, const Settings& s, const Position& p, const slab::Wo
     write(dir, std::string(kLinesFile) + suffix, encodeLines(m.lines), failed);
     write(dir, std::string(kWindowFile) + suffix, encodeWindow(m, extents), failed);
     write(dir, std::string(kPcadFile) + suffix, encodePcad(m, s, p.title()), failed);
-    if (s.user.rc == 1)
+    if (s.user.rc == RcFile::Written)
         write(dir, kRcFile, "rc", failed);
     else if (slab::fileExists(dir + std::string(kRcFile)))
         std::filesystem::remove(slab::resolveCaseInsensitive(dir + std::string(kRcFile)), ec);

@@ -32,7 +32,7 @@ template <class Self, class F> void gdUserFields(Self& g, F&& f, bool withSecond
 
 template <class Self, class F> void snapFields(Self& s, F&& f) {
     f(0, s.radius);
-    f(4, s.on);
+    f(4, s.snapping);
 }
 
 template <class Self, class F> void memoryFields(Self& s, F&& f) {

@@ -188,7 +188,7 @@ TEST(Save, BookkeepingFilesOnASecondSave) {
 TEST(Save, RcFlagAndUnwritableFiles) {
     Session s;
     GdUser1 g;
-    g.rc = 1;
+    g.rc = RcFile::Written;
     ASSERT_TRUE(writeGdUser1(s.work.str(), g));
     ASSERT_TRUE(s.start());
     ASSERT_TRUE(s.editor.generate({1, 1, 1.0, 1.0, 3e7, 0.16, 0.2}));
