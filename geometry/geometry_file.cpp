@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <type_traits>
+#include <utility>
 
 namespace morvel {
 
@@ -20,7 +22,10 @@ const std::vector<FieldType> kNodeFields = {FT::Integer, FT::Real, FT::Real};
 const std::vector<FieldType> kElementFields = {FT::Integer, FT::Integer, FT::Integer,
                                                FT::Integer, FT::Integer, FT::RealExponent,
                                                FT::Real,    FT::Real};
-const std::vector<FieldType> kSupportFields(7, FT::Letter);
+/// The letters of a "LAGERE" card: the four edge codes and the three bytes after them in the
+/// element record (the first two outer-edge flags among them), read back unchanged.
+constexpr std::size_t kSupportLetters = 7;
+const std::vector<FieldType> kSupportFields(kSupportLetters, FT::Letter);
 const std::vector<FieldType> kMasterFields = {FT::Real,         FT::Real, FT::Integer, FT::Integer,
                                               FT::RealExponent, FT::Real, FT::Real};
 
@@ -46,6 +51,15 @@ std::string_view keyword(Section s) {
     }
     return "";
 }
+
+/// The bytes of an element that the letters of its "LAGERE" card stand for.
+template <class Element> auto supportCardBytes(Element& el) {
+    return std::array{&el.edgeSupport[0], &el.edgeSupport[1], &el.edgeSupport[2],
+                      &el.edgeSupport[3], &el.reserved2365,   &el.outerEdge[0],
+                      &el.outerEdge[1]};
+}
+static_assert(std::tuple_size_v<decltype(supportCardBytes(std::declval<slab::ElementRecord&>()))> ==
+              kSupportLetters);
 
 bool isKeyword(const std::string& card) {
     for (Section s : kSections)
@@ -153,12 +167,8 @@ std::optional<std::string> readSupports(const std::vector<const Card*>& cards, M
         CardFields f;
         if (auto e = convertCard(*cards[k - 1], keyword(Section::Supports), kSupportFields, f))
             return e;
-        auto& el = out.elements[k];
-        // The seven letters fill the four edge codes and the three bytes after them.
-        std::uint8_t* bytes[7] = {&el.edgeSupport[0], &el.edgeSupport[1], &el.edgeSupport[2],
-                                  &el.edgeSupport[3], &el.reserved2365,   &el.outerEdge[0],
-                                  &el.outerEdge[1]};
-        for (std::size_t i = 0; i < 7; ++i)
+        const auto bytes = supportCardBytes(out.elements[k]);
+        for (std::size_t i = 0; i < kSupportLetters; ++i)
             setCodeByte(*bytes[i], f.letters[i]);
     }
     return std::nullopt;
@@ -225,14 +235,11 @@ std::string geometryText(const Model& m) {
     }
     t += "LAGERE\n";
     for (int k = 1; k <= m.elementCount; ++k) {
-        const auto& el = m.elements[static_cast<std::size_t>(k)];
-        const std::uint8_t bytes[7] = {el.edgeSupport[0], el.edgeSupport[1], el.edgeSupport[2],
-                                       el.edgeSupport[3], el.reserved2365,   el.outerEdge[0],
-                                       el.outerEdge[1]};
-        char letters[7];
-        for (std::size_t i = 0; i < 7; ++i)
+        const auto bytes = supportCardBytes(m.elements[static_cast<std::size_t>(k)]);
+        std::array<char, kSupportLetters> letters{};
+        for (std::size_t i = 0; i < kSupportLetters; ++i)
             letters[i] =
-                edgeSupportLetter(edgeSupportFromByte(bytes[i]).value_or(EdgeSupport::None));
+                edgeSupportLetter(edgeSupportFromByte(*bytes[i]).value_or(EdgeSupport::None));
         slab::appendFormat(t, "%c  %c  %c  %c %c  %c  %c\n", letters[0], letters[1], letters[2],
                            letters[3], letters[4], letters[5], letters[6]);
     }

@@ -78,3 +78,23 @@ TEST(Settings, FilesAreRead) {
     EXPECT_DOUBLE_EQ(parseMargin("-1"), 0.05);
     EXPECT_DOUBLE_EQ(parseMargin("  0.1 0.3"), 0.1);
 }
+
+TEST(Settings, CodesOutsideTheirEnumsAreKeptAsRead) {
+    GdUser1 g;
+    auto bytes = encodeGdUser1(g);
+    slab::putLE<std::int16_t>(bytes.data() + 32, 2); // an RC flag that is neither 0 nor 1
+    slab::putLE<std::int16_t>(bytes.data() + 48, 7); // a material code of another input mode
+    const GdUser1 read = decodeGdUser1(bytes);
+    EXPECT_NE(read.rc, RcFile::Written);
+    EXPECT_NE(read.rc, RcFile::Removed);
+    const auto again = encodeGdUser1(read);
+    EXPECT_EQ(std::vector<std::uint8_t>(again.begin(), again.begin() + 66),
+              std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 66));
+    EXPECT_EQ(slab::getLE<std::int16_t>(again.data() + 32), 2);
+    EXPECT_EQ(slab::getLE<std::int16_t>(again.data() + 48), 7);
+
+    std::vector<std::uint8_t> memory = encodeMemory(MemorySettings{});
+    memory[22] = 5; // node numbering switch
+    EXPECT_EQ(encodeMemory(decodeMemory(memory)), memory);
+    EXPECT_NE(decodeMemory(memory).nodeNumbers, Switch::On);
+}
