@@ -42,25 +42,19 @@ void holdOnly(slab::NodeRecord& node, std::initializer_list<Freedom> held) {
                                                                        : Fixity::Free);
 }
 
-/// The slope along an edge (held by a hinge) and across it (where a rotational spring acts);
-/// nullopt for an oblique edge.
-std::optional<Freedom> slopeAlong(Direction dir) {
+/// The slope along an edge, which a hinge holds, and the slope across it, on which a rotational
+/// spring acts.
+struct EdgeSlopes {
+    Freedom along, across;
+};
+
+/// The slopes of an edge parallel to an axis; nullopt for an oblique edge.
+std::optional<EdgeSlopes> edgeSlopes(Direction dir) {
     switch (dir) {
     case Direction::AlongX:
-        return Freedom::SlopeX;
+        return EdgeSlopes{Freedom::SlopeX, Freedom::SlopeY};
     case Direction::AlongY:
-        return Freedom::SlopeY;
-    case Direction::Oblique:
-        return std::nullopt;
-    }
-    return std::nullopt;
-}
-std::optional<Freedom> slopeAcross(Direction dir) {
-    switch (dir) {
-    case Direction::AlongX:
-        return Freedom::SlopeY;
-    case Direction::AlongY:
-        return Freedom::SlopeX;
+        return EdgeSlopes{Freedom::SlopeY, Freedom::SlopeX};
     case Direction::Oblique:
         return std::nullopt;
     }
@@ -72,7 +66,7 @@ void setNode(Model& m, int n, Direction dir, const SupportChoice& c) {
     auto& spring = m.springs[static_cast<std::size_t>(n)];
     for (Freedom f : kFreedoms)
         springConstant(spring, f) = 0.0f;
-    const auto along = slopeAlong(dir), across = slopeAcross(dir);
+    const auto slopes = edgeSlopes(dir);
     switch (c.kind) {
     case EdgeSupport::None:
     case EdgeSupport::Free:
@@ -83,7 +77,7 @@ void setNode(Model& m, int n, Direction dir, const SupportChoice& c) {
         break;
     case EdgeSupport::Hinged:
         // An oblique hinged edge leaves the fixities as they are.
-        if (along) holdOnly(node, {Freedom::W, *along});
+        if (slopes) holdOnly(node, {Freedom::W, slopes->along});
         break;
     case EdgeSupport::TranslationalSpring:
         holdOnly(node, {});
@@ -91,12 +85,12 @@ void setNode(Model& m, int n, Direction dir, const SupportChoice& c) {
         break;
     case EdgeSupport::RotationalSpring:
         holdOnly(node, {});
-        if (across) springConstant(spring, *across) = c.rotational;
+        if (slopes) springConstant(spring, slopes->across) = c.rotational;
         break;
     case EdgeSupport::BothSprings:
         holdOnly(node, {});
         springConstant(spring, Freedom::W) = c.translational;
-        if (across) springConstant(spring, *across) = c.rotational;
+        if (slopes) springConstant(spring, slopes->across) = c.rotational;
         break;
     }
 }

@@ -5,6 +5,7 @@
 #include "geometry/edge_lines.hpp"
 #include "geometry/element_deletion.hpp"
 #include "geometry/mesh_generator.hpp"
+#include "tests/geometry/generated_mesh.hpp"
 #include "tests/support/test_support.hpp"
 #include "ui/console/scripted_ui.hpp"
 
@@ -16,15 +17,7 @@ using namespace morvel;
 
 namespace {
 
-struct Mesh {
-    Model m;
-    slab::WorldRect extents;
-    double margin = 0.05;
-    ui::ScriptedUi ui;
-    testsupport::TempDir dir;
-    bool generate(int nx, int ny, double dx = 1.0, double dy = 1.0) {
-        return generateMesh(m, {nx, ny, dx, dy, 3e7, 0.16, 0.2}, margin, extents, dir.str(), ui);
-    }
+struct Mesh : testsupport::GeneratedMesh {
     std::array<double, 2> xy(int n) const {
         return {m.nodes[static_cast<std::size_t>(n)].x, m.nodes[static_cast<std::size_t>(n)].y};
     }

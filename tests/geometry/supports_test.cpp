@@ -4,6 +4,7 @@
 #include "geometry/mesh_generator.hpp"
 #include "geometry/supports.hpp"
 #include "geometry/tables.hpp"
+#include "tests/geometry/generated_mesh.hpp"
 #include "tests/support/test_support.hpp"
 #include "ui/console/scripted_ui.hpp"
 
@@ -17,16 +18,8 @@ namespace {
 
 using Codes = std::array<std::int32_t, 4>;
 
-struct Mesh {
-    Model m;
-    slab::WorldRect extents;
-    double margin = 0.05;
-    ui::ScriptedUi ui;
-    testsupport::TempDir dir;
-    explicit Mesh(int nx, int ny, double d = 1.0) {
-        EXPECT_TRUE(
-            generateMesh(m, {nx, ny, d, d, 3e7, 0.16, 0.2}, margin, extents, dir.str(), ui));
-    }
+struct Mesh : testsupport::GeneratedMesh {
+    explicit Mesh(int nx, int ny, double d = 1.0) { EXPECT_TRUE(generate(nx, ny, d, d)); }
     std::size_t line(int a, int b) const {
         for (std::size_t i = 0; i < m.lines.size(); ++i)
             if (m.lines[i].a == a && m.lines[i].b == b) return i;
