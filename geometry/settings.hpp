@@ -59,6 +59,11 @@ struct SnapSettings {
     static constexpr std::size_t kSize = 8;
     float radius = 0.05f; ///< [m]
     Snapping snapping = Snapping::On;
+
+    template <class Self, class F> static void fields(Self& s, F&& f) {
+        f(0, s.radius);
+        f(4, s.snapping);
+    }
 };
 
 /// MORVELMEM5: remembered material and view settings.
@@ -74,6 +79,19 @@ struct MemorySettings {
     Switch printFrame = Switch::On;
     Switch autoOrientation = Switch::Off;
     float fontSize = 10.0f;
+
+    template <class Self, class F> static void fields(Self& s, F&& f) {
+        f(0, s.moduli);
+        f(12, s.material);
+        f(14, s.wallHeight);
+        f(18, s.wallThickness);
+        f(22, s.nodeNumbers);
+        f(23, s.elementNumbers);
+        f(24, s.colouredPlate);
+        f(25, s.printFrame);
+        f(26, s.autoOrientation);
+        f(27, s.fontSize);
+    }
 };
 
 /// All settings of the working directory.
