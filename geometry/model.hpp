@@ -97,9 +97,11 @@ inline float springConstant(const slab::SpringRecord& r, Freedom f) {
 inline Fixity fixity(const slab::NodeRecord& node, Freedom f) {
     return Fixity{node.code[static_cast<std::size_t>(f)]};
 }
+/// True when the node's flag of the freedom holds it (any value but Free).
 inline bool isHeld(const slab::NodeRecord& node, Freedom f) {
     return fixity(node, f) != Fixity::Free;
 }
+/// Sets the fixity flag of a freedom in a node record.
 inline void setFixity(slab::NodeRecord& node, Freedom f, Fixity v) {
     node.code[static_cast<std::size_t>(f)] = static_cast<std::int32_t>(v);
 }

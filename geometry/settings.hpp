@@ -110,10 +110,14 @@ std::vector<std::uint8_t> encodeGdUser1(const GdUser1& g);
 /// The first number of FMARGIN's text; the default when there is none or it is not positive.
 double parseMargin(std::string_view text);
 
+/// Decodes FANGEN (kSize bytes); defaults for any other size.
 SnapSettings decodeSnap(const std::vector<std::uint8_t>& bytes);
+/// Encodes FANGEN as its kSize bytes.
 std::vector<std::uint8_t> encodeSnap(const SnapSettings& s);
 
+/// Decodes MORVELMEM5 (kSize bytes); defaults for any other size.
 MemorySettings decodeMemory(const std::vector<std::uint8_t>& bytes);
+/// Encodes MORVELMEM5 as its kSize bytes.
 std::vector<std::uint8_t> encodeMemory(const MemorySettings& s);
 
 /// Reads MORVELMEM5, FMARGIN and FANGEN of the working directory (GDUSER1 is read separately).
