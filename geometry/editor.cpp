@@ -130,21 +130,21 @@ void Editor::closeSupports() {
 }
 
 void Editor::toggleDeleteSingle() {
-    if (mode_ == Mode::DeleteSingle) {
-        leaveMode();
-        return;
-    }
-    save();
-    mode_ = Mode::DeleteSingle;
+    toggleDeletion(Mode::DeleteSingle);
 }
 
 void Editor::toggleDeleteWindow() {
-    if (mode_ == Mode::DeleteWindow) {
+    toggleDeletion(Mode::DeleteWindow);
+}
+
+void Editor::toggleDeletion(Mode deletion) {
+    if (mode_ == deletion) {
         leaveMode();
         return;
     }
+    // Deleting renumbers the nodes: the position is saved as it was before.
     save();
-    mode_ = Mode::DeleteWindow;
+    mode_ = deletion;
 }
 
 int Editor::deleteElement(int e) {

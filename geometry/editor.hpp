@@ -98,6 +98,8 @@ class Editor {
 
   private:
     void leaveMode();
+    /// Leaves the deletion mode when it is the current one, else saves and enters it.
+    void toggleDeletion(Mode deletion);
     void startNewPosition();
     void remember();
     void setExtents(const slab::WorldRect& r);

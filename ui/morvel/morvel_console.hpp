@@ -53,6 +53,10 @@ class MorvelConsole : public ui::ConsoleFrontEnd {
     ui::Flow clearSupports();
     ui::Flow clearSprings();
     ui::Flow clearBedding();
+    /// A clearing button of the table of kind (a table of another kind names `command`), then
+    /// the line `done`.
+    ui::Flow clearingButton(TableKind kind, std::string_view command,
+                            void (Editor::*button)(TextTable&), std::string_view done);
     /// The open table; "Hinweis" and false when none is open.
     bool needTable();
     /// The open table is of kind; otherwise "Zuerst <command> wählen." and false.

@@ -98,23 +98,25 @@ ui::Flow MorvelConsole::cancelTable() {
 }
 
 ui::Flow MorvelConsole::clearSupports() {
-    if (!needTable(TableKind::Nodes, "die Tabelle Knoten (knoten)")) return ui::Flow::Continue;
-    editor_.clearSupportsButton(*table_);
-    out_ << "Alle Lager gelöscht.\n";
-    return ui::Flow::Continue;
+    return clearingButton(TableKind::Nodes, "die Tabelle Knoten (knoten)",
+                          &Editor::clearSupportsButton, "Alle Lager gelöscht.");
 }
 
 ui::Flow MorvelConsole::clearSprings() {
-    if (!needTable(TableKind::Springs, "die Tabelle Federn (federn)")) return ui::Flow::Continue;
-    editor_.clearSpringsButton(*table_);
-    out_ << "Alle Federn gelöscht.\n";
-    return ui::Flow::Continue;
+    return clearingButton(TableKind::Springs, "die Tabelle Federn (federn)",
+                          &Editor::clearSpringsButton, "Alle Federn gelöscht.");
 }
 
 ui::Flow MorvelConsole::clearBedding() {
-    if (!needTable(TableKind::Bedding, "die Tabelle Bettung (bettung)")) return ui::Flow::Continue;
-    editor_.clearBeddingButton(*table_);
-    out_ << "Alle Bettungszahlen gelöscht.\n";
+    return clearingButton(TableKind::Bedding, "die Tabelle Bettung (bettung)",
+                          &Editor::clearBeddingButton, "Alle Bettungszahlen gelöscht.");
+}
+
+ui::Flow MorvelConsole::clearingButton(TableKind kind, std::string_view command,
+                                       void (Editor::*button)(TextTable&), std::string_view done) {
+    if (!needTable(kind, command)) return ui::Flow::Continue;
+    (editor_.*button)(*table_);
+    out_ << done << '\n';
     return ui::Flow::Continue;
 }
 
