@@ -1,6 +1,5 @@
-// The position's bookkeeping files that saving writes beside the model: the edge lines CMAC, the
-// drawing window CWIN, the parameter record PCAD, the load case marks in DIARY, and EXT in the
-// working directory.
+// The bookkeeping files saving writes beside the model: the edge lines CMAC, the drawing window
+// CWIN, the parameter record PCAD, the load case marks in DIARY, and EXT.
 #pragma once
 
 #include "common/world_rect.hpp"

@@ -1,7 +1,5 @@
-// The files that saving a small slab writes, compared byte for byte with the fixtures under
-// tests/geometry/fixtures/: a 3 x 3 mesh with the middle element deleted (an opening), a hinged
-// outer boundary, one edge on both springs and one bedded element. On a mismatch the actual file
-// is written beside its fixture as <name>.actual.
+// The files saving a small slab writes, compared byte for byte with the fixtures under
+// tests/geometry/fixtures/; a mismatch leaves the actual file beside its fixture as <name>.actual.
 #include "common/file_io.hpp"
 #include "geometry/editor.hpp"
 #include "tests/support/test_support.hpp"
@@ -51,6 +49,8 @@ void expectFixture(const std::string& name, const std::string& actual) {
     expectFixture(name, std::vector<std::uint8_t>(actual.begin(), actual.end()));
 }
 
+/// A 3 x 3 mesh with the middle element deleted (an opening), a hinged outer boundary, one edge
+/// on both springs and one bedded element, saved as position P1.
 struct SavedSlab {
     testsupport::TempDir data, work;
     ui::ScriptedUi ui;

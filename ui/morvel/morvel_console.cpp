@@ -1,6 +1,5 @@
-// The geometry editor's console: the command loop over the action table, the generation dialog,
-// the support and deletion modes with their clicks in world coordinates, and the position
-// commands. The tables of "Manuell" are in morvel_console_tables.cpp.
+// The geometry editor's console: the generation dialog, the support and deletion modes with their
+// clicks in world coordinates, and the position commands; the tables are in their own file.
 #include "ui/morvel/morvel_console.hpp"
 
 #include "common/format.hpp"
