@@ -50,8 +50,7 @@ void rebuildEdgeLines(Model& m) {
             line.b = b;
             line.element = e;
             line.edge = k;
-            line.code = edgeSupportFromByte(el.edgeSupport[static_cast<std::size_t>(k - 1)])
-                            .value_or(EdgeSupport::None);
+            line.code = edgeSupportOf(el, k);
             lineOfPair[{a, b}] = m.lines.size();
             m.lines.push_back(line);
         }
@@ -81,7 +80,7 @@ std::uint64_t edgeLineChecksum(const Model& m) {
         mix(std::bit_cast<std::uint32_t>(l.y1));
         mix(std::bit_cast<std::uint32_t>(l.x2));
         mix(std::bit_cast<std::uint32_t>(l.y2));
-        mix(static_cast<std::uint32_t>(l.code));
+        mix(edgeSupportByte(l.code));
     }
     return h;
 }

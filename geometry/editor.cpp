@@ -1,8 +1,9 @@
-// The editor's commands: each runs to completion and reports through the user interface.
+// The editor's start on a position, its modes and the commands on the mesh: generation,
+// supports, deletion and fit. Each runs to completion and reports through the user interface.
 #include "geometry/editor.hpp"
 
+#include "common/file_names.hpp"
 #include "common/format.hpp"
-#include "common/position.hpp"
 #include "geometry/edge_lines.hpp"
 #include "geometry/element_deletion.hpp"
 #include "geometry/geometry_file.hpp"
@@ -22,8 +23,7 @@ constexpr const char* kIdlePrompt = " Am Ende der Eingabe sollten Sie die Platte
 
 } // namespace
 
-Editor::Editor(ports::Ui& ui, NameDialog askName, std::function<Date()> clock)
-    : ui_(ui), askName_(std::move(askName)), clock_(std::move(clock)) {}
+Editor::Editor(ports::Ui& ui, std::function<Date()> clock) : ui_(ui), clock_(std::move(clock)) {}
 
 bool Editor::start(const std::string& commandLine, const std::string& workDirectory) {
     auto p = positionFromCommandLine(commandLine, workDirectory, ui_);
@@ -38,7 +38,8 @@ bool Editor::start(const std::string& commandLine, const std::string& workDirect
     case StartMode::LoadArchive:
     case StartMode::LoadEcho: {
         const std::string name =
-            std::string(startMode == StartMode::LoadEcho ? kEchoFile : kArchiveFile) +
+            std::string(startMode == StartMode::LoadEcho ? slab::files::kGeometryEcho
+                                                         : slab::files::kGeometryArchive) +
             position_.suffix();
         switch (loadGeometryFile(model_, name, position_, ui_)) {
         case LoadResult::Missing:
@@ -129,21 +130,21 @@ void Editor::closeSupports() {
 }
 
 void Editor::toggleDeleteSingle() {
-    if (mode_ == Mode::DeleteSingle) {
-        leaveMode();
-        return;
-    }
-    save();
-    mode_ = Mode::DeleteSingle;
+    toggleDeletion(Mode::DeleteSingle);
 }
 
 void Editor::toggleDeleteWindow() {
-    if (mode_ == Mode::DeleteWindow) {
+    toggleDeletion(Mode::DeleteWindow);
+}
+
+void Editor::toggleDeletion(Mode deletion) {
+    if (mode_ == deletion) {
         leaveMode();
         return;
     }
+    // Deleting renumbers the nodes: the position is saved as it was before.
     save();
-    mode_ = Mode::DeleteWindow;
+    mode_ = deletion;
 }
 
 int Editor::deleteElement(int e) {
@@ -159,123 +160,6 @@ int Editor::windowDelete(double x1, double y1, double x2, double y2) {
 
 void Editor::fit() {
     if (auto r = nodeExtents(model_)) setExtents(*r);
-}
-
-bool Editor::save() {
-    if (position_.isNew()) return saveAs();
-    if (!savePosition(model_, settings_, position_, extents_, clock_(), ui_)) return false;
-    remember();
-    return true;
-}
-
-bool Editor::saveAs(std::optional<std::string> name) {
-    if (!name || name->empty()) {
-        name = askName_ ? askName_() : std::nullopt;
-        if (!name) return false;
-    }
-    if (auto error = slab::positionNameError(*name)) {
-        ui_.message("Speichern", *error);
-        return false;
-    }
-    if (*name == "NEU") {
-        ui_.message("Speichern", "Bitte einen anderen Positionsnamen als NEU eingeben.");
-        return false;
-    }
-    if (name->size() > kExtSize - 2) {
-        ui_.message(
-            "Speichern",
-            slab::format("Der Positionsname ist zu lang (höchstens %zu Zeichen).", kExtSize - 2));
-        return false;
-    }
-    position_.name = *name;
-    ui_.status(title());
-    if (!savePosition(model_, settings_, position_, extents_, clock_(), ui_)) return false;
-    remember();
-    return true;
-}
-
-bool Editor::newPlate() {
-    if (ui_.message("Neue Platte", "Neue Platte ? Bildschirm löschen ?",
-                    ports::Buttons::YesNoCancel) != ports::Answer::Yes)
-        return false;
-    leaveMode();
-    model_.clearMesh();
-    model_.kind = SlabKind::Floor;
-    position_.name = "NEU";
-    ui_.status(title());
-    if (!writeExt(position_)) ui_.message("Fehler", "Nicht geschrieben: EXT");
-    return true;
-}
-
-std::optional<std::string> Editor::document() {
-    return showDocument(position_, ui_);
-}
-
-LeaveResult Editor::leave() {
-    if (!changed()) return LeaveResult::Leave;
-    switch (ui_.message("Speichern ?", "Sollen die Änderungen gespeichert werden?",
-                        ports::Buttons::YesNoCancel)) {
-    case ports::Answer::Yes:
-    case ports::Answer::Ok:
-        return save() ? LeaveResult::Leave : LeaveResult::Stay;
-    case ports::Answer::No:
-        return LeaveResult::Leave;
-    case ports::Answer::Cancel:
-        return LeaveResult::Stay;
-    }
-    return LeaveResult::Stay;
-}
-
-TextTable Editor::openTable(TableKind kind) {
-    leaveMode();
-    switch (kind) {
-    case TableKind::Nodes:
-    case TableKind::Springs: {
-        // The files on disk then match what the table shows.
-        std::vector<std::string> failed;
-        writeModel(model_, settings_, position_, clock_(), failed);
-        break;
-    }
-    case TableKind::Elements:
-    case TableKind::Bedding:
-        break;
-    }
-    return makeTable(model_, kind);
-}
-
-bool Editor::confirmTable(const TextTable& t) {
-    if (auto error = applyTable(model_, t)) {
-        ui_.message(t.title, *error);
-        return false;
-    }
-    // The table is taken; a file that cannot be written is named, and saving writes it again.
-    std::vector<std::string> failed;
-    writeModel(model_, settings_, position_, clock_(), failed);
-    if (!failed.empty())
-        ui_.message("Fehler",
-                    "Nicht geschrieben: " + failed.front() + (failed.size() > 1 ? " ..." : ""));
-    return true;
-}
-
-void Editor::clearSupportsButton(TextTable& t) {
-    clearSupports(model_);
-    std::vector<std::string> failed;
-    writeModel(model_, settings_, position_, clock_(), failed);
-    t = makeTable(model_, t.kind);
-}
-
-void Editor::clearSpringsButton(TextTable& t) {
-    clearSprings(model_);
-    std::vector<std::string> failed;
-    writeModel(model_, settings_, position_, clock_(), failed);
-    t = makeTable(model_, t.kind);
-}
-
-void Editor::clearBeddingButton(TextTable& t) {
-    clearBedding(model_);
-    std::vector<std::string> failed;
-    writeModel(model_, settings_, position_, clock_(), failed);
-    t = makeTable(model_, t.kind);
 }
 
 } // namespace morvel

@@ -20,9 +20,6 @@ namespace morvel {
 /// The mouse mode of the drawing.
 enum class Mode { None, Support, DeleteSingle, DeleteWindow };
 
-/// The dialog "Speichern" with its field "Position": the name typed, or nullopt on cancel.
-using NameDialog = std::function<std::optional<std::string>()>;
-
 /// Told the new extents of the drawing whenever they are set (after loading, generating and
 /// "Grundriß anpassen"), so that a view can show them.
 using ExtentsListener = std::function<void(const slab::WorldRect&)>;
@@ -32,7 +29,8 @@ enum class LeaveResult { Leave, Stay };
 
 class Editor {
   public:
-    Editor(ports::Ui& ui, NameDialog askName, std::function<Date()> clock = today);
+    /// The clock gives the date of the geometry document.
+    explicit Editor(ports::Ui& ui, std::function<Date()> clock = today);
 
     /// The view that shows the extents; without one they are only kept.
     void setExtentsListener(ExtentsListener listener) { extentsListener_ = std::move(listener); }
@@ -64,7 +62,8 @@ class Editor {
 
     /// "Speichern" (save as for a new plate); false when nothing or not all was saved.
     bool save();
-    /// "Speichern unter": the given name, or asked for when empty.
+    /// "Speichern unter": the given name, or asked for in the dialog "Speichern" when empty (an
+    /// empty answer cancels, a name that cannot be used is named in a message).
     bool saveAs(std::optional<std::string> name = std::nullopt);
     /// "Neu": asks, then empties the plate as position NEU.
     bool newPlate();
@@ -99,12 +98,15 @@ class Editor {
 
   private:
     void leaveMode();
+    /// Leaves the deletion mode when it is the current one, else saves and enters it.
+    void toggleDeletion(Mode deletion);
     void startNewPosition();
     void remember();
     void setExtents(const slab::WorldRect& r);
+    /// Writes the model files as the tables do; the names of the files not written.
+    std::vector<std::string> writeModelFiles();
 
     ports::Ui& ui_;
-    NameDialog askName_;
     std::function<Date()> clock_;
     Model model_;
     Settings settings_;

@@ -32,6 +32,84 @@ struct ScratchCorner {
     }
 };
 
+/// The four corners of every element kept, in element order, as KTEMP holds them.
+std::vector<std::uint8_t> cornersOfKept(const Model& m, const std::vector<bool>& remove) {
+    std::vector<std::uint8_t> scratch;
+    for (int e = 1; e <= m.elementCount; ++e) {
+        if (remove[static_cast<std::size_t>(e)]) continue;
+        for (int n : m.elements[static_cast<std::size_t>(e)].node) {
+            const auto& node = m.nodes[static_cast<std::size_t>(n)];
+            ScratchCorner c;
+            c.x = node.x;
+            c.y = node.y;
+            c.field = node.reserved;
+            c.code = node.code;
+            for (Freedom f : kFreedoms)
+                c.spring[static_cast<std::size_t>(f)] =
+                    springConstant(m.springs[static_cast<std::size_t>(n)], f);
+            scratch.resize(scratch.size() + ScratchCorner::kSize);
+            slab::encodeRecord(c, scratch.data() + scratch.size() - ScratchCorner::kSize);
+        }
+    }
+    return scratch;
+}
+
+/// The scratch image written to KTEMP and read back; when the file cannot be written or read back
+/// whole, the image in memory serves, so a full disk never loses the mesh.
+std::vector<std::uint8_t> throughScratchFile(std::vector<std::uint8_t> scratch,
+                                             const std::string& path) {
+    if (slab::writeFileAtomic(path, scratch)) {
+        auto back = slab::readFileBytes(path);
+        if (back && *back == scratch) scratch = std::move(*back);
+    }
+    return scratch;
+}
+
+/// Moves the records of the elements kept down over the ones removed and renumbers them.
+void removeElements(Model& m, const std::vector<bool>& remove) {
+    int kept = 0;
+    for (int e = 1; e <= m.elementCount; ++e) {
+        if (remove[static_cast<std::size_t>(e)]) continue;
+        ++kept;
+        if (kept != e) {
+            m.elements[static_cast<std::size_t>(kept)] = m.elements[static_cast<std::size_t>(e)];
+            m.bedding[static_cast<std::size_t>(kept)] = m.bedding[static_cast<std::size_t>(e)];
+        }
+        m.elements[static_cast<std::size_t>(kept)].number = kept;
+    }
+    for (int e = kept + 1; e <= m.elementCount; ++e) {
+        m.elements[static_cast<std::size_t>(e)] = {};
+        m.bedding[static_cast<std::size_t>(e)] = {};
+    }
+    m.elementCount = kept;
+}
+
+/// Clears the nodes and finds or adds them again from the scratch corners, element by element:
+/// the nodes are numbered in the order of first use, and each keeps its fixities and springs.
+void renumberNodes(Model& m, const std::vector<std::uint8_t>& scratch) {
+    for (int n = 1; n <= m.nodeCount; ++n) {
+        m.nodes[static_cast<std::size_t>(n)] = {};
+        m.springs[static_cast<std::size_t>(n)] = {};
+    }
+    m.nodeCount = 0;
+    std::size_t at = 0;
+    for (int e = 1; e <= m.elementCount; ++e) {
+        for (auto& corner : m.elements[static_cast<std::size_t>(e)].node) {
+            const auto c = slab::decodeRecord<ScratchCorner>(scratch.data() + at);
+            at += ScratchCorner::kSize;
+            const bool isNew = m.findNode(c.x, c.y) == 0;
+            corner = m.findOrAddNode(c.x, c.y);
+            if (!isNew) continue;
+            auto& node = m.nodes[static_cast<std::size_t>(corner)];
+            node.reserved = c.field;
+            node.code = c.code;
+            for (Freedom f : kFreedoms)
+                springConstant(m.springs[static_cast<std::size_t>(corner)], f) =
+                    c.spring[static_cast<std::size_t>(f)];
+        }
+    }
+}
+
 } // namespace
 
 std::vector<int> elementsInWindow(const Model& m, double x1, double y1, double x2, double y2) {
@@ -60,70 +138,10 @@ int deleteElements(Model& m, const std::vector<int>& numbers,
             ++removed;
         }
     if (removed == 0) return 0;
-
-    std::vector<std::uint8_t> scratch;
-    for (int e = 1; e <= m.elementCount; ++e) {
-        if (remove[static_cast<std::size_t>(e)]) continue;
-        for (int n : m.elements[static_cast<std::size_t>(e)].node) {
-            const auto& node = m.nodes[static_cast<std::size_t>(n)];
-            ScratchCorner c;
-            c.x = node.x;
-            c.y = node.y;
-            c.field = node.reserved;
-            c.code = node.code;
-            for (int k = 0; k < 4; ++k)
-                c.spring[static_cast<std::size_t>(k)] =
-                    springConstant(m.springs[static_cast<std::size_t>(n)], k);
-            scratch.resize(scratch.size() + ScratchCorner::kSize);
-            slab::encodeRecord(c, scratch.data() + scratch.size() - ScratchCorner::kSize);
-        }
-    }
-    // The file is the scratch image; when it cannot be written or read back whole, the image
-    // in memory serves, so a full disk never loses the mesh.
-    const std::string path = positionDirectory + std::string(kScratchFile);
-    if (slab::writeFileAtomic(path, scratch)) {
-        auto back = slab::readFileBytes(path);
-        if (back && *back == scratch) scratch = std::move(*back);
-    }
-
-    int kept = 0;
-    for (int e = 1; e <= m.elementCount; ++e) {
-        if (remove[static_cast<std::size_t>(e)]) continue;
-        ++kept;
-        if (kept != e) {
-            m.elements[static_cast<std::size_t>(kept)] = m.elements[static_cast<std::size_t>(e)];
-            m.bedding[static_cast<std::size_t>(kept)] = m.bedding[static_cast<std::size_t>(e)];
-        }
-        m.elements[static_cast<std::size_t>(kept)].number = kept;
-    }
-    for (int e = kept + 1; e <= m.elementCount; ++e) {
-        m.elements[static_cast<std::size_t>(e)] = {};
-        m.bedding[static_cast<std::size_t>(e)] = {};
-    }
-    m.elementCount = kept;
-
-    for (int n = 1; n <= m.nodeCount; ++n) {
-        m.nodes[static_cast<std::size_t>(n)] = {};
-        m.springs[static_cast<std::size_t>(n)] = {};
-    }
-    m.nodeCount = 0;
-    std::size_t at = 0;
-    for (int e = 1; e <= m.elementCount; ++e) {
-        auto& el = m.elements[static_cast<std::size_t>(e)];
-        for (auto& corner : el.node) {
-            const auto c = slab::decodeRecord<ScratchCorner>(scratch.data() + at);
-            at += ScratchCorner::kSize;
-            const bool isNew = m.findNode(c.x, c.y) == 0;
-            corner = m.findOrAddNode(c.x, c.y);
-            if (!isNew) continue;
-            auto& node = m.nodes[static_cast<std::size_t>(corner)];
-            node.reserved = c.field;
-            node.code = c.code;
-            for (int k = 0; k < 4; ++k)
-                springConstant(m.springs[static_cast<std::size_t>(corner)], k) =
-                    c.spring[static_cast<std::size_t>(k)];
-        }
-    }
+    const auto scratch =
+        throughScratchFile(cornersOfKept(m, remove), positionDirectory + std::string(kScratchFile));
+    removeElements(m, remove);
+    renumberNodes(m, scratch);
     rebuildEdgeLines(m);
     return removed;
 }

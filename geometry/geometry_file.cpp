@@ -5,11 +5,11 @@
 #include "common/format.hpp"
 #include "geometry/edge_lines.hpp"
 
-#include <cctype>
-#include <cmath>
-#include <cstdlib>
-#include <limits>
-#include <sstream>
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <type_traits>
+#include <utility>
 
 namespace morvel {
 
@@ -22,273 +22,162 @@ const std::vector<FieldType> kNodeFields = {FT::Integer, FT::Real, FT::Real};
 const std::vector<FieldType> kElementFields = {FT::Integer, FT::Integer, FT::Integer,
                                                FT::Integer, FT::Integer, FT::RealExponent,
                                                FT::Real,    FT::Real};
-const std::vector<FieldType> kSupportFields(7, FT::Letter);
+/// The letters of a "LAGERE" card: the four edge codes and the three bytes after them in the
+/// element record (the first two outer-edge flags among them), read back unchanged.
+constexpr std::size_t kSupportLetters = 7;
+const std::vector<FieldType> kSupportFields(kSupportLetters, FT::Letter);
 const std::vector<FieldType> kMasterFields = {FT::Real,         FT::Real, FT::Integer, FT::Integer,
                                               FT::RealExponent, FT::Real, FT::Real};
 
-const char* const kKeywords[] = {"PARAMETER", "KNOTEN", "ELEMENTE", "MASTER", "LAGERE"};
+/// The sections of the file, each from its keyword card to the next keyword card.
+enum class Section { Parameter, Nodes, Elements, Supports, Master };
 
-bool isNumeric(FieldType t) {
-    switch (t) {
-    case FT::Integer:
-    case FT::Real:
-    case FT::RealExponent:
-        return true;
-    case FT::Letter:
-        return false;
-    }
-    return false;
-}
+/// The sections in the order they are looked for and read.
+constexpr std::array kSections = {Section::Parameter, Section::Nodes, Section::Elements,
+                                  Section::Supports, Section::Master};
 
-std::string_view allowedCharacters(FieldType t) {
-    switch (t) {
-    case FT::Integer:
-        return "0123456789";
-    case FT::Real:
-        return "0123456789-,.";
-    case FT::RealExponent:
-        return "0123456789+-,.Ee";
-    case FT::Letter:
-        return "";
+std::string_view keyword(Section s) {
+    switch (s) {
+    case Section::Parameter:
+        return "PARAMETER";
+    case Section::Nodes:
+        return "KNOTEN";
+    case Section::Elements:
+        return "ELEMENTE";
+    case Section::Supports:
+        return "LAGERE";
+    case Section::Master:
+        return "MASTER";
     }
     return "";
 }
 
+/// The bytes of an element that the letters of its "LAGERE" card stand for.
+template <class Element> auto supportCardBytes(Element& el) {
+    return std::array{&el.edgeSupport[0], &el.edgeSupport[1], &el.edgeSupport[2],
+                      &el.edgeSupport[3], &el.reserved2365,   &el.outerEdge[0],
+                      &el.outerEdge[1]};
+}
+static_assert(std::tuple_size_v<decltype(supportCardBytes(std::declval<slab::ElementRecord&>()))> ==
+              kSupportLetters);
+
 bool isKeyword(const std::string& card) {
-    for (const char* k : kKeywords)
-        if (card == k) return true;
+    for (Section s : kSections)
+        if (card == keyword(s)) return true;
     return false;
 }
 
-/// A card's fields converted; the message of the first field that is no value otherwise.
-struct Fields {
-    std::vector<double> numbers; ///< numeric fields, in order
-    std::vector<char> letters;   ///< letter fields, in order
-};
-
-std::optional<std::string> convertCard(const Card& card, std::string_view section,
-                                       const std::vector<FieldType>& types, Fields& out) {
-    std::vector<std::string> tokens;
-    std::istringstream in(card.text);
-    for (std::string t; in >> t;)
-        tokens.push_back(t);
-    tokens = cleanTokens(std::move(tokens), types);
-    if (tokens.size() < types.size())
-        return slab::format("Zeile %i (%.*s): %zu Werte erwartet, %zu gefunden.", card.line,
-                            static_cast<int>(section.size()), section.data(), types.size(),
-                            tokens.size());
-    for (std::size_t i = 0; i < types.size(); ++i) {
-        const std::string f = filterField(tokens[i], types[i]);
-        auto bad = [&] {
-            return slab::format("Zeile %i (%.*s): \"%s\" ist kein gültiger Wert.", card.line,
-                                static_cast<int>(section.size()), section.data(),
-                                tokens[i].c_str());
-        };
-        switch (types[i]) {
-        case FT::Letter:
-            if (f.empty()) return bad();
-            out.letters.push_back(f[0]);
-            break;
-        case FT::Integer: {
-            // 16-bit fields: more digits than that is no count or number of this model.
-            if (f.empty() || f.size() > 5) return bad();
-            long v = std::strtol(f.c_str(), nullptr, 10);
-            if (v > std::numeric_limits<std::int16_t>::max()) return bad();
-            out.numbers.push_back(static_cast<double>(v));
-            break;
-        }
-        case FT::Real:
-        case FT::RealExponent: {
-            auto v = slab::parseNumber(f);
-            if (!v) return bad();
-            float single = static_cast<float>(*v);
-            if (!std::isfinite(single)) return bad();
-            out.numbers.push_back(static_cast<double>(single));
-            break;
-        }
-        }
-    }
-    return std::nullopt;
-}
-
-/// The cards of each section: index of the keyword card, or npos when missing.
-struct Section {
-    std::string_view name;
-    std::size_t start = std::string::npos;
-};
-
-} // namespace
-
-std::optional<std::string> splitCards(std::string_view text, std::vector<Card>& cards) {
-    cards.clear();
-    int lineNumber = 0;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::size_t end = text.find('\n', pos);
-        std::string_view line =
-            text.substr(pos, end == std::string_view::npos ? text.npos : end - pos);
-        pos = end == std::string_view::npos ? text.size() : end + 1;
-        ++lineNumber;
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (!line.empty() && line.front() == ';') continue;
-        // A longer card would be split into pieces that read as cards of their own.
-        if (line.size() > kMaxCardLength)
-            return slab::format("Zeile %i ist länger als %zu Zeichen.", lineNumber, kMaxCardLength);
-        if (cards.size() >= kMaxCards)
-            return slab::format("Die Datei hat mehr als %zu Karten.", kMaxCards);
-        cards.push_back({std::string(line), lineNumber});
-    }
-    return std::nullopt;
-}
-
-std::vector<std::string> cleanTokens(std::vector<std::string> tokens,
-                                     const std::vector<FieldType>& types) {
-    std::size_t i = 0;
-    // Every removal shortens the list, and i only grows otherwise: the loop ends.
-    while (tokens.size() > types.size() && i < types.size()) {
-        bool foreign = false;
-        if (isNumeric(types[i]))
-            for (char c : tokens[i])
-                if (std::string_view("0123456789-,.eE").find(c) == std::string_view::npos)
-                    foreign = true;
-        if (foreign)
-            tokens.erase(tokens.begin() + static_cast<std::ptrdiff_t>(i));
-        else
-            ++i;
-    }
-    return tokens;
-}
-
-std::string filterField(std::string_view token, FieldType type) {
-    std::string out;
-    if (type == FT::Letter) {
-        for (char c : token)
-            if (std::isalnum(static_cast<unsigned char>(c)) || c == '.') out += c;
-        return out;
-    }
-    const std::string_view allowed = allowedCharacters(type);
-    for (char c : token)
-        if (allowed.find(c) != std::string_view::npos) out += (c == ',' ? '.' : c);
-    return out;
-}
-
-std::optional<std::string> readGeometryText(std::string_view text, Model& out) {
+/// The cards of a file and, per section, the index of its first keyword card.
+struct SectionedCards {
     std::vector<Card> cards;
-    if (auto error = splitCards(text, cards)) return error;
+    std::array<std::size_t, kSections.size()> start{};
 
-    Section sections[] = {{"PARAMETER"}, {"KNOTEN"}, {"ELEMENTE"}, {"LAGERE"}, {"MASTER"}};
-    for (std::size_t c = 0; c < cards.size(); ++c)
-        for (auto& s : sections)
-            if (cards[c].text == s.name && s.start == std::string::npos) s.start = c;
-    for (const auto& s : sections)
-        if (s.start == std::string::npos)
-            return slab::format("Der Abschnitt %.*s fehlt.", static_cast<int>(s.name.size()),
-                                s.name.data());
+    std::size_t startOf(Section s) const { return start[static_cast<std::size_t>(s)]; }
+};
 
-    // The cards of a section: the count wanted, all before the next keyword card.
-    auto sectionCards = [&](const Section& s, std::size_t count,
-                            std::vector<const Card*>& found) -> std::optional<std::string> {
-        found.clear();
-        for (std::size_t c = s.start + 1; c < cards.size() && found.size() < count; ++c) {
-            if (isKeyword(cards[c].text)) break;
-            found.push_back(&cards[c]);
-        }
-        if (found.size() < count)
-            return slab::format("Der Abschnitt %.*s ist unvollständig: %zu von %zu Karten.",
-                                static_cast<int>(s.name.size()), s.name.data(), found.size(),
-                                count);
-        return std::nullopt;
-    };
+/// Splits the text into cards and finds every section; the message of the first one missing.
+std::optional<std::string> findSections(std::string_view text, SectionedCards& f) {
+    if (auto error = splitCards(text, f.cards)) return error;
+    for (Section s : kSections) {
+        const auto at = std::find_if(f.cards.begin(), f.cards.end(),
+                                     [&](const Card& c) { return c.text == keyword(s); });
+        if (at == f.cards.end())
+            return slab::format("Der Abschnitt %.*s fehlt.", static_cast<int>(keyword(s).size()),
+                                keyword(s).data());
+        f.start[static_cast<std::size_t>(s)] = static_cast<std::size_t>(at - f.cards.begin());
+    }
+    return std::nullopt;
+}
 
-    std::vector<const Card*> found;
-    Fields f;
-    if (auto e = sectionCards(sections[0], 1, found)) return e;
-    if (auto e = convertCard(*found[0], "PARAMETER", kParameterFields, f)) return e;
-    const int nodeCount = static_cast<int>(f.numbers[0]);
-    const int elementCount = static_cast<int>(f.numbers[1]);
+/// The first count cards of a section, all before the next keyword card.
+std::optional<std::string> sectionCards(const SectionedCards& f, Section s, std::size_t count,
+                                        std::vector<const Card*>& found) {
+    found.clear();
+    for (std::size_t c = f.startOf(s) + 1; c < f.cards.size() && found.size() < count; ++c) {
+        if (isKeyword(f.cards[c].text)) break;
+        found.push_back(&f.cards[c]);
+    }
+    if (found.size() < count)
+        return slab::format("Der Abschnitt %.*s ist unvollständig: %zu von %zu Karten.",
+                            static_cast<int>(keyword(s).size()), keyword(s).data(), found.size(),
+                            count);
+    return std::nullopt;
+}
+
+/// "PARAMETER": the node and element counts, each within the model capacity.
+std::optional<std::string> readCounts(const Card& card, int& nodeCount, int& elementCount) {
+    CardFields f;
+    if (auto e = convertCard(card, keyword(Section::Parameter), kParameterFields, f)) return e;
+    nodeCount = static_cast<int>(f.numbers[0]);
+    elementCount = static_cast<int>(f.numbers[1]);
     if (nodeCount > slab::kMaxNodes)
         return slab::format("%i Knoten sind mehr als die höchstens %i Knoten.", nodeCount,
                             slab::kMaxNodes);
     if (elementCount > slab::kMaxElements)
         return slab::format("%i Elemente sind mehr als die höchstens %i Elemente.", elementCount,
                             slab::kMaxElements);
+    return std::nullopt;
+}
 
-    out.clearMesh();
-    if (auto e = sectionCards(sections[1], static_cast<std::size_t>(nodeCount), found)) return e;
-    for (int n = 1; n <= nodeCount; ++n) {
-        f = {};
-        if (auto e = convertCard(*found[static_cast<std::size_t>(n - 1)], "KNOTEN", kNodeFields, f))
-            return e;
-        auto& node = out.nodes[static_cast<std::size_t>(n)];
+/// "KNOTEN": number, x and y of each node, in node order.
+std::optional<std::string> readNodes(const std::vector<const Card*>& cards, Model& out) {
+    for (std::size_t n = 1; n <= cards.size(); ++n) {
+        CardFields f;
+        if (auto e = convertCard(*cards[n - 1], keyword(Section::Nodes), kNodeFields, f)) return e;
+        auto& node = out.nodes[n];
         node.number = static_cast<std::int32_t>(f.numbers[0]);
         node.x = f.numbers[1];
         node.y = f.numbers[2];
     }
-    out.nodeCount = nodeCount;
+    out.nodeCount = static_cast<int>(cards.size());
+    return std::nullopt;
+}
 
-    if (auto e = sectionCards(sections[2], static_cast<std::size_t>(elementCount), found)) return e;
-    for (int k = 1; k <= elementCount; ++k) {
-        f = {};
-        const Card& card = *found[static_cast<std::size_t>(k - 1)];
-        if (auto e = convertCard(card, "ELEMENTE", kElementFields, f)) return e;
-        auto& el = out.elements[static_cast<std::size_t>(k)];
+/// "ELEMENTE": number, four corner nodes (each one of the nodes read), E, nu and thickness.
+std::optional<std::string> readElements(const std::vector<const Card*>& cards, Model& out) {
+    for (std::size_t k = 1; k <= cards.size(); ++k) {
+        CardFields f;
+        const Card& card = *cards[k - 1];
+        if (auto e = convertCard(card, keyword(Section::Elements), kElementFields, f)) return e;
+        auto& el = out.elements[k];
         el.number = static_cast<std::int32_t>(f.numbers[0]);
         for (std::size_t c = 0; c < 4; ++c) {
             const int node = static_cast<int>(f.numbers[1 + c]);
-            if (node < 1 || node > nodeCount)
+            if (node < 1 || node > out.nodeCount)
                 return slab::format("Zeile %i (ELEMENTE): Knoten %i liegt nicht zwischen 1 und %i.",
-                                    card.line, node, nodeCount);
+                                    card.line, node, out.nodeCount);
             el.node[c] = node;
         }
         el.e = f.numbers[5];
         el.nu = f.numbers[6];
         el.thickness = f.numbers[7];
     }
-    out.elementCount = elementCount;
+    out.elementCount = static_cast<int>(cards.size());
+    return std::nullopt;
+}
 
-    if (auto e = sectionCards(sections[3], static_cast<std::size_t>(elementCount), found)) return e;
-    for (int k = 1; k <= elementCount; ++k) {
-        f = {};
-        if (auto e =
-                convertCard(*found[static_cast<std::size_t>(k - 1)], "LAGERE", kSupportFields, f))
+/// A code letter of "LAGERE" into its byte; other letters leave the byte as it is.
+void setCodeByte(std::uint8_t& byte, char letter) {
+    if (auto code = edgeSupportFromLetter(letter)) byte = edgeSupportByte(*code);
+}
+
+/// "LAGERE": seven code letters per element.
+std::optional<std::string> readSupports(const std::vector<const Card*>& cards, Model& out) {
+    for (std::size_t k = 1; k <= cards.size(); ++k) {
+        CardFields f;
+        if (auto e = convertCard(*cards[k - 1], keyword(Section::Supports), kSupportFields, f))
             return e;
-        auto& el = out.elements[static_cast<std::size_t>(k)];
-        // The seven letters fill the four edge codes and the three bytes after them.
-        std::uint8_t* bytes[7] = {&el.edgeSupport[0], &el.edgeSupport[1], &el.edgeSupport[2],
-                                  &el.edgeSupport[3], &el.reserved2365,   &el.outerEdge[0],
-                                  &el.outerEdge[1]};
-        for (std::size_t i = 0; i < 7; ++i) {
-            switch (f.letters[i]) {
-            case 'n':
-                *bytes[i] = 0;
-                break;
-            case 'c':
-                *bytes[i] = 1;
-                break;
-            case 'h':
-                *bytes[i] = 2;
-                break;
-            case 'f':
-                *bytes[i] = 3;
-                break;
-            case 'r':
-                *bytes[i] = 7;
-                break;
-            case 't':
-                *bytes[i] = 8;
-                break;
-            case 'a':
-                *bytes[i] = 9;
-                break;
-            default:
-                break; // other letters leave the byte as it is
-            }
-        }
+        const auto bytes = supportCardBytes(out.elements[k]);
+        for (std::size_t i = 0; i < kSupportLetters; ++i)
+            setCodeByte(*bytes[i], f.letters[i]);
     }
+    return std::nullopt;
+}
 
-    if (auto e = sectionCards(sections[4], 1, found)) return e;
-    f = {};
-    if (auto e = convertCard(*found[0], "MASTER", kMasterFields, f)) return e;
+/// "MASTER": the grid the mesh was generated from.
+std::optional<std::string> readMaster(const Card& card, Model& out) {
+    CardFields f;
+    if (auto e = convertCard(card, keyword(Section::Master), kMasterFields, f)) return e;
     MasterGrid g;
     g.dx = static_cast<float>(f.numbers[0]);
     g.dy = static_cast<float>(f.numbers[1]);
@@ -298,10 +187,34 @@ std::optional<std::string> readGeometryText(std::string_view text, Model& out) {
     g.nu = static_cast<float>(f.numbers[5]);
     g.thickness = static_cast<float>(f.numbers[6]);
     // The node index table of the grid has at most 200 rows and columns.
-    if (g.nx > 199 || g.ny > 199)
-        return slab::format("MASTER: nx = %i und ny = %i, höchstens 199 sind möglich.", g.nx, g.ny);
+    if (g.nx > kMaxGridDivisions || g.ny > kMaxGridDivisions)
+        return slab::format("MASTER: nx = %i und ny = %i, höchstens %i sind möglich.", g.nx, g.ny,
+                            kMaxGridDivisions);
     out.master = g;
+    return std::nullopt;
+}
 
+} // namespace
+
+std::optional<std::string> readGeometryText(std::string_view text, Model& out) {
+    SectionedCards f;
+    if (auto e = findSections(text, f)) return e;
+    std::vector<const Card*> found;
+    int nodeCount = 0, elementCount = 0;
+    if (auto e = sectionCards(f, Section::Parameter, 1, found)) return e;
+    if (auto e = readCounts(*found[0], nodeCount, elementCount)) return e;
+    out.clearMesh();
+    if (auto e = sectionCards(f, Section::Nodes, static_cast<std::size_t>(nodeCount), found))
+        return e;
+    if (auto e = readNodes(found, out)) return e;
+    if (auto e = sectionCards(f, Section::Elements, static_cast<std::size_t>(elementCount), found))
+        return e;
+    if (auto e = readElements(found, out)) return e;
+    if (auto e = sectionCards(f, Section::Supports, static_cast<std::size_t>(elementCount), found))
+        return e;
+    if (auto e = readSupports(found, out)) return e;
+    if (auto e = sectionCards(f, Section::Master, 1, found)) return e;
+    if (auto e = readMaster(*found[0], out)) return e;
     rebuildEdgeLines(out);
     return std::nullopt;
 }
@@ -322,14 +235,11 @@ std::string geometryText(const Model& m) {
     }
     t += "LAGERE\n";
     for (int k = 1; k <= m.elementCount; ++k) {
-        const auto& el = m.elements[static_cast<std::size_t>(k)];
-        const std::uint8_t bytes[7] = {el.edgeSupport[0], el.edgeSupport[1], el.edgeSupport[2],
-                                       el.edgeSupport[3], el.reserved2365,   el.outerEdge[0],
-                                       el.outerEdge[1]};
-        char letters[7];
-        for (std::size_t i = 0; i < 7; ++i)
+        const auto bytes = supportCardBytes(m.elements[static_cast<std::size_t>(k)]);
+        std::array<char, kSupportLetters> letters{};
+        for (std::size_t i = 0; i < kSupportLetters; ++i)
             letters[i] =
-                edgeSupportLetter(edgeSupportFromByte(bytes[i]).value_or(EdgeSupport::None));
+                edgeSupportLetter(edgeSupportFromByte(*bytes[i]).value_or(EdgeSupport::None));
         slab::appendFormat(t, "%c  %c  %c  %c %c  %c  %c\n", letters[0], letters[1], letters[2],
                            letters[3], letters[4], letters[5], letters[6]);
     }

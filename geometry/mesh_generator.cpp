@@ -16,7 +16,8 @@ namespace {
 constexpr const char* kTooManyNodes =
     "Sie haben die maximale Knotenzahl überschritten!\nBitte geben Sie die Geometrie erneut ein";
 
-std::optional<std::string> inputError(const GridInput& in) {
+/// Why the dialog's values cannot be generated as an nx x ny grid, or nullopt.
+std::optional<std::string> gridError(const GridInput& in, int nx, int ny) {
     auto positive = [](double v) { return std::isfinite(v) && v > 0.0; };
     if (!positive(in.dx) || !positive(in.dy))
         return "Elementlänge und Elementhöhe müssen größer als 0 sein.";
@@ -24,53 +25,25 @@ std::optional<std::string> inputError(const GridInput& in) {
     if (!positive(in.thickness)) return "Die Dicke der Platte muss größer als 0 sein.";
     if (!std::isfinite(in.nu) || in.nu < 0.0 || in.nu >= 0.5)
         return "Die Querdehnzahl muss zwischen 0 und 0,5 liegen.";
+    // The estimate bounds the node count; the index table bounds each direction.
+    const long long estimate = static_cast<long long>(nx) * ny + 1 + 2LL * std::max(nx, ny);
+    if (estimate >= slab::kMaxNodes + 1 || nx > kMaxGridDivisions || ny > kMaxGridDivisions)
+        return kTooManyNodes;
+    // The plate's size must stay a number in single precision, as the node coordinates are formed.
+    if (!std::isfinite(static_cast<float>(in.dx) * static_cast<float>(nx)) ||
+        !std::isfinite(static_cast<float>(in.dy) * static_cast<float>(ny)))
+        return "Elementlänge und Elementhöhe sind zu groß.";
     return std::nullopt;
 }
 
-} // namespace
-
-GridInput gridInputOf(const MasterGrid& g) {
-    return {g.nx, g.ny, g.dx, g.dy, g.e, g.nu, g.thickness};
-}
-
-bool generateMesh(Model& m, const GridInput& in, double& margin, slab::WorldRect& extents,
-                  const std::string& positionDirectory, ports::MessageBox& box) {
-    if (auto error = inputError(in)) {
-        box.message("Eingabe der Geometrie", *error);
-        return false;
-    }
-    const int nx = in.nx < 2 ? 1 : in.nx;
-    const int ny = in.ny < 2 ? 1 : in.ny;
-    // The estimate bounds the node count; the index table bounds each direction. A refused
-    // grid keeps the former mesh rather than emptying it.
-    const long long estimate = static_cast<long long>(nx) * ny + 1 + 2LL * std::max(nx, ny);
-    if (estimate >= slab::kMaxNodes + 1 || nx > kMaxGridDivisions || ny > kMaxGridDivisions) {
-        box.message("Eingabe der Geometrie", kTooManyNodes);
-        return false;
-    }
-    // The plate's size must stay a number in single precision, as the node coordinates are formed.
-    if (!std::isfinite(static_cast<float>(in.dx) * static_cast<float>(nx)) ||
-        !std::isfinite(static_cast<float>(in.dy) * static_cast<float>(ny))) {
-        box.message("Eingabe der Geometrie", "Elementlänge und Elementhöhe sind zu groß.");
-        return false;
-    }
-    MasterGrid& g = m.master;
-    g.nx = nx;
-    g.ny = ny;
-    g.dx = static_cast<float>(in.dx);
-    g.dy = static_cast<float>(in.dy);
-    g.e = static_cast<float>(in.e);
-    g.nu = static_cast<float>(in.nu);
-    g.thickness = static_cast<float>(in.thickness);
-    extents = {0.0f, 0.0f, static_cast<float>(nx) * g.dx, static_cast<float>(ny) * g.dy};
-    margin = std::min(0.01, std::min(static_cast<double>(g.dx), static_cast<double>(g.dy)) / 10.0);
-
-    // A new mesh starts without the supports, springs and bedding of the former one.
-    m.clearMesh();
-    NodeIndexTable table(static_cast<std::size_t>(ny + 2),
-                         std::vector<std::int16_t>(static_cast<std::size_t>(nx + 2), 0));
-    for (int j = 1; j <= ny; ++j) {
-        for (int i = 1; i <= nx; ++i) {
+/// The elements of the master grid, row by row, each with its corners found or added in the
+/// order lower left, lower right, upper right, upper left; the node index table they fill.
+NodeIndexTable addElements(Model& m, ports::MessageBox& box) {
+    const MasterGrid& g = m.master;
+    NodeIndexTable table(static_cast<std::size_t>(g.ny + 2),
+                         std::vector<std::int16_t>(static_cast<std::size_t>(g.nx + 2), 0));
+    for (int j = 1; j <= g.ny; ++j) {
+        for (int i = 1; i <= g.nx; ++i) {
             const float x0 = static_cast<float>(i - 1) * g.dx;
             const float x1 = static_cast<float>(i) * g.dx;
             const float y0 = static_cast<float>(j - 1) * g.dy;
@@ -86,8 +59,7 @@ bool generateMesh(Model& m, const GridInput& in, double& margin, slab::WorldRect
             table[ju + 1][iu] = static_cast<std::int16_t>(c4);
             if (m.elementCount >= slab::kMaxElements || c1 == 0 || c2 == 0 || c3 == 0 || c4 == 0) {
                 box.message("Grenze erreicht.", "Zuviele Elemente");
-                j = ny + 1;
-                break;
+                return table;
             }
             ++m.elementCount;
             auto& el = m.elements[static_cast<std::size_t>(m.elementCount)];
@@ -99,6 +71,38 @@ bool generateMesh(Model& m, const GridInput& in, double& margin, slab::WorldRect
             el.thickness = g.thickness;
         }
     }
+    return table;
+}
+
+} // namespace
+
+GridInput gridInputOf(const MasterGrid& g) {
+    return {g.nx, g.ny, g.dx, g.dy, g.e, g.nu, g.thickness};
+}
+
+bool generateMesh(Model& m, const GridInput& in, double& margin, slab::WorldRect& extents,
+                  const std::string& positionDirectory, ports::MessageBox& box) {
+    const int nx = in.nx < 2 ? 1 : in.nx;
+    const int ny = in.ny < 2 ? 1 : in.ny;
+    // A refused grid keeps the former mesh rather than emptying it.
+    if (auto error = gridError(in, nx, ny)) {
+        box.message("Eingabe der Geometrie", *error);
+        return false;
+    }
+    MasterGrid& g = m.master;
+    g.nx = nx;
+    g.ny = ny;
+    g.dx = static_cast<float>(in.dx);
+    g.dy = static_cast<float>(in.dy);
+    g.e = static_cast<float>(in.e);
+    g.nu = static_cast<float>(in.nu);
+    g.thickness = static_cast<float>(in.thickness);
+    extents = {0.0f, 0.0f, static_cast<float>(nx) * g.dx, static_cast<float>(ny) * g.dy};
+    margin = std::min(0.01, std::min(static_cast<double>(g.dx), static_cast<double>(g.dy)) / 10.0);
+
+    // A new mesh starts without the supports, springs and bedding of the former one.
+    m.clearMesh();
+    const NodeIndexTable table = addElements(m, box);
     rebuildEdgeLines(m);
     std::vector<std::string> failed;
     writeNodeIndexTable(positionDirectory, table, nx, ny, failed);

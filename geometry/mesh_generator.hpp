@@ -1,8 +1,8 @@
 // The rectangular mesh generator and the node index table of the master grid (PVI, PVI.TXT).
 #pragma once
 
-#include "geometry/model.hpp"
 #include "common/world_rect.hpp"
+#include "geometry/model.hpp"
 #include "ports/ports.hpp"
 
 #include <cstdint>
@@ -13,9 +13,6 @@ namespace morvel {
 
 inline constexpr std::string_view kNodeIndexFile = "PVI";
 inline constexpr std::string_view kNodeIndexTextFile = "PVI.TXT";
-
-/// Most elements in x or in y: the node index table holds at most 200 rows and columns.
-inline constexpr int kMaxGridDivisions = 199;
 
 /// The fields of the dialog "Eingabe der Geometrie".
 struct GridInput {

@@ -1,4 +1,5 @@
-// The slab model's node search and the support code conversions.
+// The slab model's node search and the conversions of the support codes to and from their
+// bytes, letters and labels.
 #include "geometry/model.hpp"
 
 #include <cmath>
@@ -44,23 +45,28 @@ std::optional<slab::WorldRect> nodeExtents(const Model& m) {
     return slab::extentsOf(m.nodeCount, m.nodes);
 }
 
+std::uint8_t edgeSupportByte(EdgeSupport code) {
+    return static_cast<std::uint8_t>(code);
+}
+
 std::optional<EdgeSupport> edgeSupportFromByte(std::uint8_t byte) {
-    switch (byte) {
-    case 0:
-        return EdgeSupport::None;
-    case 1:
-        return EdgeSupport::Clamped;
-    case 2:
-        return EdgeSupport::Hinged;
-    case 3:
-        return EdgeSupport::Free;
-    case 7:
-        return EdgeSupport::RotationalSpring;
-    case 8:
-        return EdgeSupport::TranslationalSpring;
-    case 9:
-        return EdgeSupport::BothSprings;
-    }
+    for (EdgeSupport code : kEdgeSupports)
+        if (edgeSupportByte(code) == byte) return code;
+    return std::nullopt;
+}
+
+EdgeSupport edgeSupportOf(const slab::ElementRecord& el, int edge) {
+    return edgeSupportFromByte(el.edgeSupport[static_cast<std::size_t>(edge - 1)])
+        .value_or(EdgeSupport::None);
+}
+
+void setEdgeSupport(slab::ElementRecord& el, int edge, EdgeSupport code) {
+    el.edgeSupport[static_cast<std::size_t>(edge - 1)] = edgeSupportByte(code);
+}
+
+std::optional<EdgeSupport> edgeSupportFromLetter(char letter) {
+    for (EdgeSupport code : kEdgeSupports)
+        if (edgeSupportLetter(code) == letter) return code;
     return std::nullopt;
 }
 

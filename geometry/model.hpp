@@ -5,6 +5,7 @@
 #include "common/world_rect.hpp"
 #include "solver/modelfiles/model_files.hpp"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -17,6 +18,23 @@ using slab::EdgeSupport;
 /// Two points closer than this in x and in y are one node [m].
 inline constexpr double kNodeJoin = 0.01;
 
+/// Most elements in x or in y: the node index table holds at most 200 rows and columns.
+inline constexpr int kMaxGridDivisions = 199;
+
+/// Every edge support kind, in the order of their codes.
+inline constexpr std::array kEdgeSupports = {
+    EdgeSupport::None,       EdgeSupport::Clamped,          EdgeSupport::Hinged,
+    EdgeSupport::Free,       EdgeSupport::RotationalSpring, EdgeSupport::TranslationalSpring,
+    EdgeSupport::BothSprings};
+
+/// The freedoms of a node, in the order of the fixity flags and spring constants.
+enum class Freedom { W, SlopeX, SlopeY, Twist };
+inline constexpr std::array kFreedoms = {Freedom::W, Freedom::SlopeX, Freedom::SlopeY,
+                                         Freedom::Twist};
+
+/// A node's fixity flag of one freedom as KNOTEN1 holds it; any other value counts as held.
+enum class Fixity : std::int32_t { Free = 0, Held = 1 };
+
 /// The master grid from which the rectangular mesh is generated.
 struct MasterGrid {
     float dx = 1.0f;        ///< element length [m]
@@ -28,8 +46,8 @@ struct MasterGrid {
     float thickness = 0.2f; ///< plate thickness [m]
 };
 
-/// Floor slab (the default) or ground slab on an elastic bedding.
-enum class SlabKind { Floor, Ground };
+/// Floor slab (the default) or ground slab on an elastic bedding; the values are PCAD's byte.
+enum class SlabKind : std::uint8_t { Floor = 0, Ground = 1 };
 
 /// One distinct mesh edge, for drawing and picking; a and b are node numbers with a <= b.
 struct EdgeLine {
@@ -67,12 +85,25 @@ struct Model {
     int findOrAddNode(double x, double y);
 };
 
-/// Spring constant of freedom k (0 w, 1 w,x, 2 w,y, 3 w,xy) in a spring record.
-inline float& springConstant(slab::SpringRecord& r, int k) {
-    return r.v[slab::SpringRecord::kConstant + static_cast<std::size_t>(k)];
+/// Spring constant of a freedom in a spring record (c, c,x, c,y, c,xy).
+inline float& springConstant(slab::SpringRecord& r, Freedom f) {
+    return r.v[slab::SpringRecord::kConstant + static_cast<std::size_t>(f)];
 }
-inline float springConstant(const slab::SpringRecord& r, int k) {
-    return r.v[slab::SpringRecord::kConstant + static_cast<std::size_t>(k)];
+inline float springConstant(const slab::SpringRecord& r, Freedom f) {
+    return r.v[slab::SpringRecord::kConstant + static_cast<std::size_t>(f)];
+}
+
+/// The fixity flag of a freedom in a node record.
+inline Fixity fixity(const slab::NodeRecord& node, Freedom f) {
+    return Fixity{node.code[static_cast<std::size_t>(f)]};
+}
+/// True when the node's flag of the freedom holds it (any value but Free).
+inline bool isHeld(const slab::NodeRecord& node, Freedom f) {
+    return fixity(node, f) != Fixity::Free;
+}
+/// Sets the fixity flag of a freedom in a node record.
+inline void setFixity(slab::NodeRecord& node, Freedom f, Fixity v) {
+    node.code[static_cast<std::size_t>(f)] = static_cast<std::int32_t>(v);
 }
 
 /// The extents of the drawing: the smallest rectangle holding every node (coordinates in single
@@ -81,9 +112,18 @@ std::optional<slab::WorldRect> nodeExtents(const Model& m);
 
 /// The support code stored in a byte, or nullopt for a byte that is no code.
 std::optional<EdgeSupport> edgeSupportFromByte(std::uint8_t byte);
+/// The byte of a support code in the element record and in CMAC.
+std::uint8_t edgeSupportByte(EdgeSupport code);
+
+/// The support code of edge 1..4 of an element; none for a byte that is no code.
+EdgeSupport edgeSupportOf(const slab::ElementRecord& el, int edge);
+/// Sets the support code of edge 1..4 of an element.
+void setEdgeSupport(slab::ElementRecord& el, int edge, EdgeSupport code);
 
 /// The letter of a code in the geometry file (n c h f r t a).
 char edgeSupportLetter(EdgeSupport code);
+/// The code of a letter of the geometry file, or nullopt for a letter that is no code.
+std::optional<EdgeSupport> edgeSupportFromLetter(char letter);
 
 /// The short label drawn along a supported line ("E", "G", ...); empty for none.
 std::string edgeSupportLabel(EdgeSupport code);

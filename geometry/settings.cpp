@@ -4,6 +4,7 @@
 #include "common/binary_io.hpp"
 #include "common/file_io.hpp"
 #include "common/format.hpp"
+#include "solver/modelfiles/record_file.hpp"
 
 #include <cmath>
 #include <sstream>
@@ -30,22 +31,16 @@ template <class Self, class F> void gdUserFields(Self& g, F&& f, bool withSecond
     f(72, g.thickness2);
 }
 
-template <class Self, class F> void snapFields(Self& s, F&& f) {
-    f(0, s.radius);
-    f(4, s.on);
+/// A settings block decoded when the file has exactly its size; its defaults otherwise.
+template <class Block> Block decodeBlock(const std::vector<std::uint8_t>& bytes) {
+    if (bytes.size() != Block::kSize) return Block{};
+    return slab::decodeRecord<Block>(bytes.data());
 }
 
-template <class Self, class F> void memoryFields(Self& s, F&& f) {
-    f(0, s.moduli);
-    f(12, s.material);
-    f(14, s.wallHeight);
-    f(18, s.wallThickness);
-    f(22, s.nodeNumbers);
-    f(23, s.elementNumbers);
-    f(24, s.colouredPlate);
-    f(25, s.printFrame);
-    f(26, s.autoOrientation);
-    f(27, s.fontSize);
+template <class Block> std::vector<std::uint8_t> encodeBlock(const Block& block) {
+    std::vector<std::uint8_t> bytes(Block::kSize);
+    slab::encodeRecord(block, bytes.data());
+    return bytes;
 }
 
 } // namespace
@@ -73,29 +68,19 @@ double parseMargin(std::string_view text) {
 }
 
 SnapSettings decodeSnap(const std::vector<std::uint8_t>& bytes) {
-    SnapSettings s;
-    if (bytes.size() != SnapSettings::kSize) return s;
-    snapFields(s, slab::FieldReader{bytes.data()});
-    return s;
+    return decodeBlock<SnapSettings>(bytes);
 }
 
 std::vector<std::uint8_t> encodeSnap(const SnapSettings& s) {
-    std::vector<std::uint8_t> bytes(SnapSettings::kSize);
-    snapFields(s, slab::FieldWriter{bytes.data()});
-    return bytes;
+    return encodeBlock(s);
 }
 
 MemorySettings decodeMemory(const std::vector<std::uint8_t>& bytes) {
-    MemorySettings s;
-    if (bytes.size() != MemorySettings::kSize) return s;
-    memoryFields(s, slab::FieldReader{bytes.data()});
-    return s;
+    return decodeBlock<MemorySettings>(bytes);
 }
 
 std::vector<std::uint8_t> encodeMemory(const MemorySettings& s) {
-    std::vector<std::uint8_t> bytes(MemorySettings::kSize);
-    memoryFields(s, slab::FieldWriter{bytes.data()});
-    return bytes;
+    return encodeBlock(s);
 }
 
 void readStartSettings(const std::string& workDirectory, Settings& s) {

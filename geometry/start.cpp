@@ -3,13 +3,13 @@
 
 #include "common/command_line.hpp"
 #include "common/file_io.hpp"
-#include "common/file_lookup.hpp"
+#include "common/file_names.hpp"
 #include "common/format.hpp"
 #include "common/position.hpp"
+#include "common/text.hpp"
 #include "geometry/geometry_file.hpp"
 
 #include <cmath>
-#include <filesystem>
 
 namespace morvel {
 
@@ -18,20 +18,15 @@ namespace {
 /// Coordinates in the geometry file carry millimetres; KNOTEN1 matches within this distance.
 constexpr double kCoordinateMatch = 0.001;
 
-std::optional<std::filesystem::file_time_type> modified(const std::string& path) {
-    std::error_code ec;
-    auto t = std::filesystem::last_write_time(slab::resolveCaseInsensitive(path), ec);
-    if (ec) return std::nullopt;
-    return t;
-}
-
 } // namespace
 
 std::optional<Position> positionFromCommandLine(const std::string& commandLine,
                                                 const std::string& workDirectory,
                                                 ports::MessageBox& box) {
     const slab::CommandLine cl = slab::splitCommandLine(commandLine);
-    if (cl.position.size() < 2 || cl.position[0] != '.' || cl.dataPath.empty()) {
+    // A data path of blanks alone is as missing as none.
+    const std::string dataPath(slab::trimEnd(cl.dataPath));
+    if (cl.position.size() < 2 || cl.position[0] != '.' || dataPath.empty()) {
         box.message("Fehlende Eingabe", "Kommandozeile: .POS @Datenpfad\\ ");
         return std::nullopt;
     }
@@ -41,19 +36,17 @@ std::optional<Position> positionFromCommandLine(const std::string& commandLine,
         box.message("Fehlende Eingabe", *error);
         return std::nullopt;
     }
-    p.dataPath = cl.dataPath;
-    while (!p.dataPath.empty() && p.dataPath.back() == ' ')
-        p.dataPath.pop_back();
-    if (p.dataPath.back() != '/') p.dataPath += '/';
-    p.workDirectory = workDirectory;
-    if (p.workDirectory.empty() || p.workDirectory.back() != '/') p.workDirectory += '/';
+    p.dataPath = slab::withTrailingSlash(dataPath);
+    p.workDirectory = slab::withTrailingSlash(workDirectory);
     return p;
 }
 
 StartMode chooseStartMode(const Position& p) {
     const std::string dir = p.directory();
-    const auto archive = modified(dir + std::string(kArchiveFile) + p.suffix());
-    const auto echo = modified(dir + std::string(kEchoFile) + p.suffix());
+    const auto archive =
+        slab::fileModified(dir + std::string(slab::files::kGeometryArchive) + p.suffix());
+    const auto echo =
+        slab::fileModified(dir + std::string(slab::files::kGeometryEcho) + p.suffix());
     if (echo && slab::fileExists(p.workDirectory + std::string(kForceEchoFile)))
         return StartMode::LoadEcho;
     if (!archive && !echo) return StartMode::NewPosition;

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "geometry/model.hpp"
-#include "geometry/save.hpp"
+#include "geometry/position.hpp"
 #include "ports/ports.hpp"
 
 #include <optional>

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <numbers>
 
 namespace morvel {
@@ -33,58 +34,127 @@ Direction direction(const Model& m, int a, int b) {
     return Direction::Oblique;
 }
 
+/// Holds exactly the given freedoms of a node and frees the others.
+void holdOnly(slab::NodeRecord& node, std::initializer_list<Freedom> held) {
+    for (Freedom f : kFreedoms)
+        setFixity(node, f,
+                  std::find(held.begin(), held.end(), f) != held.end() ? Fixity::Held
+                                                                       : Fixity::Free);
+}
+
+/// The slope along an edge, which a hinge holds, and the slope across it, on which a rotational
+/// spring acts.
+struct EdgeSlopes {
+    Freedom along, across;
+};
+
+/// The slopes of an edge parallel to an axis; nullopt for an oblique edge.
+std::optional<EdgeSlopes> edgeSlopes(Direction dir) {
+    switch (dir) {
+    case Direction::AlongX:
+        return EdgeSlopes{Freedom::SlopeX, Freedom::SlopeY};
+    case Direction::AlongY:
+        return EdgeSlopes{Freedom::SlopeY, Freedom::SlopeX};
+    case Direction::Oblique:
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
 void setNode(Model& m, int n, Direction dir, const SupportChoice& c) {
-    auto& code = m.nodes[static_cast<std::size_t>(n)].code;
+    auto& node = m.nodes[static_cast<std::size_t>(n)];
     auto& spring = m.springs[static_cast<std::size_t>(n)];
-    for (int k = 0; k < 4; ++k)
-        springConstant(spring, k) = 0.0f;
-    // The rotational spring acts on the slope across the edge.
-    auto rotational = [&] {
-        switch (dir) {
-        case Direction::AlongY:
-            springConstant(spring, 1) = c.rotational;
-            break;
-        case Direction::AlongX:
-            springConstant(spring, 2) = c.rotational;
-            break;
-        case Direction::Oblique:
-            break;
-        }
-    };
+    for (Freedom f : kFreedoms)
+        springConstant(spring, f) = 0.0f;
+    const auto slopes = edgeSlopes(dir);
     switch (c.kind) {
     case EdgeSupport::None:
     case EdgeSupport::Free:
-        code = {0, 0, 0, 0};
+        holdOnly(node, {});
         break;
     case EdgeSupport::Clamped:
-        code = {1, 1, 1, 1};
+        holdOnly(node, {Freedom::W, Freedom::SlopeX, Freedom::SlopeY, Freedom::Twist});
         break;
     case EdgeSupport::Hinged:
-        switch (dir) {
-        case Direction::AlongY:
-            code = {1, 0, 1, 0};
-            break;
-        case Direction::AlongX:
-            code = {1, 1, 0, 0};
-            break;
-        case Direction::Oblique:
-            break;
-        }
+        // An oblique hinged edge leaves the fixities as they are.
+        if (slopes) holdOnly(node, {Freedom::W, slopes->along});
         break;
     case EdgeSupport::TranslationalSpring:
-        code = {0, 0, 0, 0};
-        springConstant(spring, 0) = c.translational;
+        holdOnly(node, {});
+        springConstant(spring, Freedom::W) = c.translational;
         break;
     case EdgeSupport::RotationalSpring:
-        code = {0, 0, 0, 0};
-        rotational();
+        holdOnly(node, {});
+        if (slopes) springConstant(spring, slopes->across) = c.rotational;
         break;
     case EdgeSupport::BothSprings:
-        code = {0, 0, 0, 0};
-        springConstant(spring, 0) = c.translational;
-        rotational();
+        holdOnly(node, {});
+        springConstant(spring, Freedom::W) = c.translational;
+        if (slopes) springConstant(spring, slopes->across) = c.rotational;
         break;
     }
+}
+
+using Point = std::array<double, 2>;
+
+/// End 0 (x1, y1) or end 1 (x2, y2) of a line.
+Point lineEnd(const Model& m, std::size_t line, int end) {
+    const EdgeLine& l = m.lines[line];
+    return end == 0 ? Point{l.x1, l.y1} : Point{l.x2, l.y2};
+}
+
+/// Where the trace starts: the outer end point nearest (-1000, -1000), the lower left of the
+/// outline.
+Point traceStart(const Model& m, const std::vector<std::size_t>& outer) {
+    Point start{};
+    double best = INFINITY;
+    for (std::size_t i : outer)
+        for (int end = 0; end < 2; ++end) {
+            const Point p = lineEnd(m, i, end);
+            const double d = std::hypot(p[0] + 1000.0, p[1] + 1000.0);
+            if (d < best) {
+                best = d;
+                start = p;
+            }
+        }
+    return start;
+}
+
+/// A line the trace goes on along, and its end away from the point reached.
+struct TraceStep {
+    std::size_t line = 0;
+    int farEnd = 0;
+};
+
+/// The unused outer line leaving the point reached, joined within the tolerance or, failing
+/// that, within kWideJoin. Where more outer lines meet, the one turning furthest to the right
+/// keeps the exterior on the right and the trace outside.
+std::optional<TraceStep> nextOuterLine(const Model& m, const std::vector<std::size_t>& outer,
+                                       const std::vector<bool>& used, const Point& at,
+                                       double heading, double tolerance) {
+    std::optional<TraceStep> next;
+    double bestTurn = INFINITY;
+    for (double join : {tolerance, kWideJoin}) {
+        for (std::size_t i : outer) {
+            if (used[i]) continue;
+            for (int end = 0; end < 2; ++end) {
+                const Point p = lineEnd(m, i, end);
+                if (std::hypot(p[0] - at[0], p[1] - at[1]) >= join) continue;
+                const Point q = lineEnd(m, i, 1 - end);
+                double turn = std::atan2(q[1] - p[1], q[0] - p[0]) - heading;
+                while (turn <= -std::numbers::pi)
+                    turn += 2 * std::numbers::pi;
+                while (turn > std::numbers::pi)
+                    turn -= 2 * std::numbers::pi;
+                if (turn < bestTurn) {
+                    bestTurn = turn;
+                    next = TraceStep{i, 1 - end};
+                }
+            }
+        }
+        if (next) break;
+    }
+    return next;
 }
 
 } // namespace
@@ -106,9 +176,7 @@ void assignSupport(Model& m, std::size_t index, const SupportChoice& choice) {
     line.translational = choice.translational;
     line.rotational = choice.rotational;
     if (line.element >= 1 && line.element <= m.elementCount && line.edge >= 1 && line.edge <= 4)
-        m.elements[static_cast<std::size_t>(line.element)]
-            .edgeSupport[static_cast<std::size_t>(line.edge - 1)] =
-            static_cast<std::uint8_t>(choice.kind);
+        setEdgeSupport(m.elements[static_cast<std::size_t>(line.element)], line.edge, choice.kind);
     if (line.a < 1 || line.b > m.nodeCount) return;
     const Direction dir = direction(m, line.a, line.b);
     setNode(m, line.a, dir, choice);
@@ -124,53 +192,13 @@ std::optional<std::vector<std::size_t>> traceBoundary(const Model& m, double tol
         box.message("Hinweis", "Es gibt keinen Rand: zuerst die Platte generieren.");
         return std::nullopt;
     }
-    auto end = [&](std::size_t line, int which) {
-        const EdgeLine& l = m.lines[line];
-        return which == 0 ? std::array<double, 2>{l.x1, l.y1} : std::array<double, 2>{l.x2, l.y2};
-    };
-    // The start point: the outer end point nearest (-1000, -1000), the lower left of the outline.
-    std::array<double, 2> start{};
-    double best = INFINITY;
-    for (std::size_t i : outer)
-        for (int w = 0; w < 2; ++w) {
-            auto p = end(i, w);
-            const double d = std::hypot(p[0] + 1000.0, p[1] + 1000.0);
-            if (d < best) {
-                best = d;
-                start = p;
-            }
-        }
+    const Point start = traceStart(m, outer);
     std::vector<bool> used(m.lines.size(), false);
     std::vector<std::size_t> traced;
-    std::array<double, 2> at = start;
+    Point at = start;
     double heading = -std::numbers::pi / 2; // arriving as if from below: leave along the bottom
     for (;;) {
-        // Candidates leaving the current point; at a point where more outer lines meet, the one
-        // turning furthest to the right keeps the exterior on the right and the trace outside.
-        std::optional<std::size_t> next;
-        int nextFar = 0;
-        double bestTurn = INFINITY;
-        for (double join : {tolerance, kWideJoin}) {
-            for (std::size_t i : outer) {
-                if (used[i]) continue;
-                for (int w = 0; w < 2; ++w) {
-                    auto p = end(i, w);
-                    if (std::hypot(p[0] - at[0], p[1] - at[1]) >= join) continue;
-                    auto q = end(i, 1 - w);
-                    double turn = std::atan2(q[1] - p[1], q[0] - p[0]) - heading;
-                    while (turn <= -std::numbers::pi)
-                        turn += 2 * std::numbers::pi;
-                    while (turn > std::numbers::pi)
-                        turn -= 2 * std::numbers::pi;
-                    if (turn < bestTurn) {
-                        bestTurn = turn;
-                        next = i;
-                        nextFar = 1 - w;
-                    }
-                }
-            }
-            if (next) break;
-        }
+        const auto next = nextOuterLine(m, outer, used, at, heading, tolerance);
         if (!next) {
             box.message("Fehler 2",
                         "Der Rand ist nicht geschlossen; es wurden keine Lager gesetzt.");
@@ -181,10 +209,10 @@ std::optional<std::vector<std::size_t>> traceBoundary(const Model& m, double tol
                                                  traced.size() + 1, kMaxBoundarySides));
             return std::nullopt;
         }
-        used[*next] = true;
-        traced.push_back(*next);
-        auto from = at;
-        at = end(*next, nextFar);
+        used[next->line] = true;
+        traced.push_back(next->line);
+        const Point from = at;
+        at = lineEnd(m, next->line, next->farEnd);
         heading = std::atan2(at[1] - from[1], at[0] - from[0]);
         if (std::hypot(at[0] - start[0], at[1] - start[1]) < std::max(tolerance, 1e-9)) break;
     }
@@ -209,8 +237,11 @@ void applyCornerRule(Model& m) {
     for (int n = 1; n <= m.nodeCount; ++n) {
         const int u = uses[static_cast<std::size_t>(n)];
         if (u != 1 && u != 3) continue;
-        auto& code = m.nodes[static_cast<std::size_t>(n)].code;
-        if ((code[1] != 0) != (code[2] != 0)) code[1] = code[2] = 1;
+        auto& node = m.nodes[static_cast<std::size_t>(n)];
+        if (isHeld(node, Freedom::SlopeX) != isHeld(node, Freedom::SlopeY)) {
+            setFixity(node, Freedom::SlopeX, Fixity::Held);
+            setFixity(node, Freedom::SlopeY, Fixity::Held);
+        }
     }
 }
 

@@ -1,11 +1,8 @@
-// The four tables. Rows are checked as a whole before anything is taken, so a bad cell changes
-// nothing.
+// The four tables as texts: made from the model, edited row by row and cell by cell, and the
+// buttons that clear supports, springs and bedding. Taking a table on OK is in table_confirm.cpp.
 #include "geometry/tables.hpp"
 
 #include "common/format.hpp"
-#include "geometry/edge_lines.hpp"
-
-#include <cmath>
 
 namespace morvel {
 
@@ -15,226 +12,97 @@ std::string real(const char* fmt, double v) {
     return slab::withDecimalComma(slab::format(fmt, v));
 }
 
-bool rowFilled(const std::vector<std::string>& row) {
-    for (const auto& c : row)
-        if (c.empty()) return false;
-    return true;
-}
-
-std::optional<double> number(const std::string& cell) {
-    auto v = slab::parseNumber(cell);
-    if (!v || !std::isfinite(*v)) return std::nullopt;
-    return v;
-}
-
-std::string cellError(std::size_t row, const std::string& heading, const std::string& cell,
-                      const char* what) {
-    return slab::format("Zeile %zu, Spalte %s: \"%s\" %s", row, heading.c_str(), cell.c_str(),
-                        what);
-}
-
 void clearEdgeCodes(Model& m) {
     for (int e = 1; e <= m.elementCount; ++e)
-        m.elements[static_cast<std::size_t>(e)].edgeSupport = {};
+        for (int edge = 1; edge <= 4; ++edge)
+            setEdgeSupport(m.elements[static_cast<std::size_t>(e)], edge, EdgeSupport::None);
     for (auto& l : m.lines) {
         l.code = EdgeSupport::None;
         l.translational = l.rotational = 0.0f;
     }
 }
 
-std::optional<std::string> applyNodes(Model& m, const TextTable& t) {
-    std::vector<slab::NodeRecord> taken;
-    for (std::size_t r = 0; r < t.rows.size(); ++r) {
-        const auto& row = t.rows[r];
-        if (!rowFilled(row)) continue;
-        slab::NodeRecord node;
-        for (std::size_t c = 0; c < 2; ++c) {
-            auto v = number(row[c]);
-            if (!v) return cellError(r + 1, t.headings[c], row[c], "ist keine Zahl.");
-            (c == 0 ? node.x : node.y) = *v;
-        }
-        for (std::size_t c = 2; c < 6; ++c) {
-            auto v = slab::parseInteger(row[c]);
-            if (!v || (*v != 0 && *v != 1))
-                return cellError(r + 1, t.headings[c], row[c],
-                                 "muss 0 (frei) oder 1 (gehalten) sein.");
-            node.code[c - 2] = *v;
-        }
-        taken.push_back(node);
+TextTable nodeTable(const Model& m) {
+    TextTable t{.kind = TableKind::Nodes,
+                .title = "Knoten",
+                .headings = {"x [m]", "y [m]", "w", "w,x", "w,y", "w,xy"},
+                .rows = {}};
+    for (int n = 1; n <= m.nodeCount; ++n) {
+        const auto& node = m.nodes[static_cast<std::size_t>(n)];
+        std::vector<std::string> row = {real("%.5f", node.x), real("%.5f", node.y)};
+        for (Freedom f : kFreedoms)
+            row.push_back(slab::format("%i", static_cast<int>(fixity(node, f))));
+        t.rows.push_back(row);
     }
-    if (taken.size() > static_cast<std::size_t>(slab::kMaxNodes))
-        return slab::format("%zu Knoten sind mehr als die höchstens %i Knoten.", taken.size(),
-                            slab::kMaxNodes);
-    const int count = static_cast<int>(taken.size());
-    for (int e = 1; e <= m.elementCount; ++e)
-        for (int n : m.elements[static_cast<std::size_t>(e)].node)
-            if (n > count)
-                return slab::format(
-                    "Element %i verweist auf Knoten %i, die Tabelle hat nur %i Knoten.", e, n,
-                    count);
-    for (int n = 1; n <= count; ++n) {
-        auto& node = m.nodes[static_cast<std::size_t>(n)];
-        const auto& in = taken[static_cast<std::size_t>(n - 1)];
-        node.number = n;
-        node.x = in.x;
-        node.y = in.y;
-        node.code = in.code;
-    }
-    for (int n = count + 1; n <= m.nodeCount; ++n) {
-        m.nodes[static_cast<std::size_t>(n)] = {};
-        m.springs[static_cast<std::size_t>(n)] = {};
-    }
-    m.nodeCount = count;
-    rebuildEdgeLines(m);
-    return std::nullopt;
+    return t;
 }
 
-std::optional<std::string> applyElements(Model& m, const TextTable& t) {
-    std::vector<slab::ElementRecord> taken;
-    for (std::size_t r = 0; r < t.rows.size(); ++r) {
-        const auto& row = t.rows[r];
-        if (!rowFilled(row)) continue;
-        slab::ElementRecord el;
-        for (std::size_t c = 0; c < 4; ++c) {
-            auto v = slab::parseInteger(row[c]);
-            if (!v || *v < 1 || *v > m.nodeCount)
-                return cellError(
-                    r + 1, t.headings[c], row[c],
-                    slab::format("ist kein Knoten zwischen 1 und %i.", m.nodeCount).c_str());
-            el.node[c] = *v;
-        }
-        auto e = number(row[4]), nu = number(row[5]), d = number(row[6]);
-        if (!e || *e <= 0.0)
-            return cellError(r + 1, t.headings[4], row[4], "muss eine Zahl größer 0 sein.");
-        if (!nu || *nu < 0.0 || *nu >= 0.5)
-            return cellError(r + 1, t.headings[5], row[5], "muss zwischen 0 und 0,5 liegen.");
-        if (!d || *d <= 0.0)
-            return cellError(r + 1, t.headings[6], row[6], "muss eine Zahl größer 0 sein.");
-        el.e = *e;
-        el.nu = *nu;
-        el.thickness = *d;
-        taken.push_back(el);
+TextTable elementTable(const Model& m) {
+    TextTable t{
+        .kind = TableKind::Elements,
+        .title = "Elemente",
+        .headings = {"Knoten 1", "Knoten 2", "Knoten 3", "Knoten 4", "E-Modul", "Poisson", "Dicke"},
+        .rows = {}};
+    for (int k = 1; k <= m.elementCount; ++k) {
+        const auto& el = m.elements[static_cast<std::size_t>(k)];
+        std::vector<std::string> row;
+        for (int n : el.node)
+            row.push_back(slab::format("%i", n));
+        row.push_back(real("%.0f", el.e));
+        row.push_back(real("%.3f", el.nu));
+        row.push_back(real("%.3f", el.thickness));
+        t.rows.push_back(row);
     }
-    if (taken.size() > static_cast<std::size_t>(slab::kMaxElements))
-        return slab::format("%zu Elemente sind mehr als die höchstens %i Elemente.", taken.size(),
-                            slab::kMaxElements);
-    const int count = static_cast<int>(taken.size());
-    for (int k = 1; k <= count; ++k) {
-        auto& el = m.elements[static_cast<std::size_t>(k)];
-        const auto& in = taken[static_cast<std::size_t>(k - 1)];
-        el.number = k;
-        el.node = in.node;
-        el.e = in.e;
-        el.nu = in.nu;
-        el.thickness = in.thickness;
-    }
-    for (int k = count + 1; k <= m.elementCount; ++k) {
-        m.elements[static_cast<std::size_t>(k)] = {};
-        m.bedding[static_cast<std::size_t>(k)] = {};
-    }
-    m.elementCount = count;
-    // Lines name their owning element and edge; after new corners they must be found anew.
-    rebuildEdgeLines(m);
-    return std::nullopt;
+    return t;
 }
 
-std::optional<std::string> applySprings(Model& m, const TextTable& t) {
-    if (t.rows.size() != static_cast<std::size_t>(m.nodeCount))
-        return slab::format("Die Tabelle hat %zu Zeilen, die Platte %i Knoten.", t.rows.size(),
-                            m.nodeCount);
-    std::vector<std::array<float, 4>> taken;
-    for (std::size_t r = 0; r < t.rows.size(); ++r) {
-        std::array<float, 4> c{};
-        for (std::size_t k = 0; k < 4; ++k) {
-            const auto& cell = t.rows[r][2 + k];
-            auto v = number(cell);
-            if (!v || *v < 0.0)
-                return cellError(r + 1, t.headings[2 + k], cell, "muss eine Zahl ab 0 sein.");
-            c[k] = static_cast<float>(*v);
-        }
-        taken.push_back(c);
+// The spring and bedding tables have a row per node and element; only the values are edited.
+TextTable springTable(const Model& m) {
+    TextTable t{.kind = TableKind::Springs,
+                .title = "Federsteifigkeiten",
+                .headings = {"x [m]", "y [m]", "c", "c,x", "c,y", "c,xy"},
+                .readOnlyColumns = 2,
+                .fixedRows = true,
+                .rows = {}};
+    for (int n = 1; n <= m.nodeCount; ++n) {
+        const auto& node = m.nodes[static_cast<std::size_t>(n)];
+        std::vector<std::string> row = {real("%.5f", node.x), real("%.5f", node.y)};
+        for (Freedom f : kFreedoms)
+            row.push_back(real("%.2f", static_cast<double>(springConstant(
+                                           m.springs[static_cast<std::size_t>(n)], f))));
+        t.rows.push_back(row);
     }
-    for (std::size_t r = 0; r < taken.size(); ++r)
-        for (int k = 0; k < 4; ++k)
-            springConstant(m.springs[r + 1], k) = taken[r][static_cast<std::size_t>(k)];
-    return std::nullopt;
+    return t;
 }
 
-std::optional<std::string> applyBedding(Model& m, const TextTable& t) {
-    if (t.rows.size() != static_cast<std::size_t>(m.elementCount))
-        return slab::format("Die Tabelle hat %zu Zeilen, die Platte %i Elemente.", t.rows.size(),
-                            m.elementCount);
-    std::vector<float> taken;
-    for (std::size_t r = 0; r < t.rows.size(); ++r) {
-        const auto& cell = t.rows[r][1];
-        auto v = number(cell);
-        if (!v || *v < 0.0)
-            return cellError(r + 1, t.headings[1], cell, "muss eine Zahl ab 0 sein.");
-        taken.push_back(static_cast<float>(*v));
-    }
-    for (std::size_t r = 0; r < taken.size(); ++r)
-        m.bedding[r + 1].v[0] = taken[r];
-    return std::nullopt;
+TextTable beddingTable(const Model& m) {
+    TextTable t{.kind = TableKind::Bedding,
+                .title = "Elastische Bettung",
+                .headings = {"Element", "Bettungszahl"},
+                .readOnlyColumns = 1,
+                .fixedRows = true,
+                .rows = {}};
+    for (int k = 1; k <= m.elementCount; ++k)
+        t.rows.push_back(
+            {slab::format("%i", k),
+             real("%.2f", static_cast<double>(m.bedding[static_cast<std::size_t>(k)].v[0]))});
+    return t;
 }
 
 } // namespace
 
 TextTable makeTable(const Model& m, TableKind kind) {
-    TextTable t;
-    t.kind = kind;
     switch (kind) {
     case TableKind::Nodes:
-        t.title = "Knoten";
-        t.headings = {"x [m]", "y [m]", "w", "w,x", "w,y", "w,xy"};
-        for (int n = 1; n <= m.nodeCount; ++n) {
-            const auto& node = m.nodes[static_cast<std::size_t>(n)];
-            std::vector<std::string> row = {real("%.5f", node.x), real("%.5f", node.y)};
-            for (int c : node.code)
-                row.push_back(slab::format("%i", c));
-            t.rows.push_back(row);
-        }
-        break;
+        return nodeTable(m);
     case TableKind::Elements:
-        t.title = "Elemente";
-        t.headings = {"Knoten 1", "Knoten 2", "Knoten 3", "Knoten 4",
-                      "E-Modul",  "Poisson",  "Dicke"};
-        for (int k = 1; k <= m.elementCount; ++k) {
-            const auto& el = m.elements[static_cast<std::size_t>(k)];
-            std::vector<std::string> row;
-            for (int n : el.node)
-                row.push_back(slab::format("%i", n));
-            row.push_back(real("%.0f", el.e));
-            row.push_back(real("%.3f", el.nu));
-            row.push_back(real("%.3f", el.thickness));
-            t.rows.push_back(row);
-        }
-        break;
+        return elementTable(m);
     case TableKind::Springs:
-        t.title = "Federsteifigkeiten";
-        t.headings = {"x [m]", "y [m]", "c", "c,x", "c,y", "c,xy"};
-        t.readOnlyColumns = 2;
-        t.fixedRows = true;
-        for (int n = 1; n <= m.nodeCount; ++n) {
-            const auto& node = m.nodes[static_cast<std::size_t>(n)];
-            std::vector<std::string> row = {real("%.5f", node.x), real("%.5f", node.y)};
-            for (int k = 0; k < 4; ++k)
-                row.push_back(real("%.2f", static_cast<double>(springConstant(
-                                               m.springs[static_cast<std::size_t>(n)], k))));
-            t.rows.push_back(row);
-        }
-        break;
+        return springTable(m);
     case TableKind::Bedding:
-        t.title = "Elastische Bettung";
-        t.headings = {"Element", "Bettungszahl"};
-        t.readOnlyColumns = 1;
-        t.fixedRows = true;
-        for (int k = 1; k <= m.elementCount; ++k)
-            t.rows.push_back(
-                {slab::format("%i", k),
-                 real("%.2f", static_cast<double>(m.bedding[static_cast<std::size_t>(k)].v[0]))});
-        break;
+        return beddingTable(m);
     }
-    return t;
+    return nodeTable(m);
 }
 
 std::optional<std::string> setRow(TextTable& t, std::size_t row,
@@ -271,30 +139,17 @@ std::optional<std::string> copyDown(TextTable& t, std::size_t row, std::size_t c
     return std::nullopt;
 }
 
-std::optional<std::string> applyTable(Model& m, const TextTable& t) {
-    switch (t.kind) {
-    case TableKind::Nodes:
-        return applyNodes(m, t);
-    case TableKind::Elements:
-        return applyElements(m, t);
-    case TableKind::Springs:
-        return applySprings(m, t);
-    case TableKind::Bedding:
-        return applyBedding(m, t);
-    }
-    return std::nullopt;
-}
-
 void clearSupports(Model& m) {
     for (int n = 1; n <= m.nodeCount; ++n)
-        m.nodes[static_cast<std::size_t>(n)].code = {};
+        for (Freedom f : kFreedoms)
+            setFixity(m.nodes[static_cast<std::size_t>(n)], f, Fixity::Free);
     clearEdgeCodes(m);
 }
 
 void clearSprings(Model& m) {
     for (int n = 1; n <= m.nodeCount; ++n)
-        for (int k = 0; k < 4; ++k)
-            springConstant(m.springs[static_cast<std::size_t>(n)], k) = 0.0f;
+        for (Freedom f : kFreedoms)
+            springConstant(m.springs[static_cast<std::size_t>(n)], f) = 0.0f;
     clearEdgeCodes(m);
 }
 

@@ -236,3 +236,56 @@ TEST(Console, CommandLineAndBinary) {
         EXPECT_NE(std::system((std::string(bin) + "/morvel > /dev/null < /dev/null").c_str()), 0);
     }
 }
+
+TEST(Console, SaveDialogOfANewPlate) {
+    Position p;
+    Session r = run(".NEU @" + p.data.str(), p.work.str(),
+                    "geometrie nx=1 ny=1\nspeichern\n\nspeichern\na b\nspeichern\n P7 \nbeenden\n");
+    EXPECT_EQ(r.status, 0);
+    // An empty answer cancels; a name with a blank is refused with the reason.
+    EXPECT_EQ(r.out, "Position NEU: 0 Knoten, 0 Elemente\n"
+                     "Netz generiert: 4 Knoten, 1 Elemente\n"
+                     "Speichern: Position?\n"
+                     "Speichern: Position?\n"
+                     "Speichern: Der Positionsname darf keine Leerzeichen enthalten.\n"
+                     "Speichern: Position?\n"
+                     "Status: Position P7\n"
+                     "Position P7 gespeichert.\n");
+    EXPECT_TRUE(slab::fileExists(p.data.str() + "SDIRFEMP7/KNOTEN1"));
+    EXPECT_FALSE(slab::fileExists(p.data.str() + "SDIRFEMa b/KNOTEN1"));
+}
+
+TEST(Console, GenerationDialogAsksForTheFieldsLeftOutOnATerminal) {
+    Position p;
+    std::istringstream in("geometrie nx=3 dx=1,5\n2\n\n\n0,25\n\nspeichern\n");
+    std::ostringstream out;
+    ui::LineInput input(in, true);
+    EXPECT_EQ(morvel::runConsole(p.commandLine(), p.work.str(), input, out), 0);
+    // Each field left out shows its value; an empty answer keeps it.
+    EXPECT_EQ(out.str(), "Position P1: 0 Knoten, 0 Elemente\n"
+                         "Anzahl der Elemente in y-Richtung [10]: "
+                         "Elastizitätsmodul [kN/m²] [3e+07]: "
+                         "Querdehnzahl [0,16]: "
+                         "Dicke der Platte [m] [0,2]: "
+                         "Elementhöhe [m] [1]: "
+                         "Netz generiert: 12 Knoten, 6 Elemente\n"
+                         "Position P1 gespeichert.\n");
+    const std::string echo = slab::readFileText(p.dir() + "ECHO_G.P1").value_or("");
+    EXPECT_NE(echo.find("MASTER\n1.500  1.000  3 2 3.000E+07 0.16 0.25\n"), std::string::npos)
+        << echo;
+}
+
+TEST(Console, WrongArgumentsNameTheCallAsHelpShowsIt) {
+    Position p;
+    Session r = run(p.commandLine(), p.work.str(),
+                    "geometrie nx=2 ny=1\nlager\nkante 1\nende\neinzeln\nklick a b\neinzeln\n"
+                    "mehrere\nfenster 1 2 3\nmehrere\nknoten\nzeile\nleer\nf5 1\nabbrechen\n"
+                    "speichern-unter A B\n");
+    EXPECT_EQ(r.status, 0);
+    for (const char* call : {"kante X Y", "klick X Y", "fenster X1 Y1 X2 Y2", "zeile N WERT...",
+                             "leer N", "f5 N SPALTE", "speichern-unter NAME"})
+        EXPECT_NE(r.out.find(std::string("Fehlende Eingabe: Aufruf: ") + call + "\n"),
+                  std::string::npos)
+            << call << "\n"
+            << r.out;
+}

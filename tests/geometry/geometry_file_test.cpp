@@ -155,3 +155,36 @@ TEST(GeometryFile, GeneratedMeshRoundTrip) {
     EXPECT_EQ(again.elementCount, 100);
     EXPECT_EQ(geometryText(again), geometryText(m));
 }
+
+TEST(GeometryFile, SupportCodesAsLettersBytesAndLabels) {
+    const std::string letters = "nchfrta";
+    const std::vector<std::uint8_t> bytes = {0, 1, 2, 3, 7, 8, 9};
+    const std::vector<std::string> labels = {"", "E", "G", "F", "DF", "SF", "D&SF"};
+    for (std::size_t i = 0; i < kEdgeSupports.size(); ++i) {
+        const EdgeSupport code = kEdgeSupports[i];
+        EXPECT_EQ(edgeSupportLetter(code), letters[i]);
+        EXPECT_EQ(edgeSupportFromLetter(letters[i]), code);
+        EXPECT_EQ(edgeSupportByte(code), bytes[i]);
+        EXPECT_EQ(edgeSupportFromByte(bytes[i]), code);
+        EXPECT_EQ(edgeSupportLabel(code), labels[i]);
+    }
+    EXPECT_FALSE(edgeSupportFromLetter('x'));
+    EXPECT_FALSE(edgeSupportFromLetter('C'));
+    EXPECT_FALSE(edgeSupportFromByte(4));
+    // An element edge holding a byte that is no code reads as no support.
+    slab::ElementRecord el;
+    el.edgeSupport = {9, 4, 0, 2};
+    EXPECT_EQ(edgeSupportOf(el, 1), EdgeSupport::BothSprings);
+    EXPECT_EQ(edgeSupportOf(el, 2), EdgeSupport::None);
+    setEdgeSupport(el, 3, EdgeSupport::RotationalSpring);
+    EXPECT_EQ(el.edgeSupport, (std::array<std::uint8_t, 4>{9, 4, 7, 2}));
+}
+
+TEST(GeometryFile, UnknownSupportLettersLeaveTheBytes) {
+    std::string t = kTwoElements;
+    t.replace(t.find("h  f  n  n n  c  c"), 18, "x  f  n  n n  q  c");
+    Model m;
+    ASSERT_FALSE(readGeometryText(t, m));
+    // The byte of an unknown letter keeps what it had: 0 in a fresh model.
+    EXPECT_EQ(m.elements[2].edgeSupport, (std::array<std::uint8_t, 4>{0, 3, 0, 0}));
+}

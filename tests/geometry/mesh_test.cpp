@@ -5,6 +5,7 @@
 #include "geometry/edge_lines.hpp"
 #include "geometry/element_deletion.hpp"
 #include "geometry/mesh_generator.hpp"
+#include "tests/geometry/generated_mesh.hpp"
 #include "tests/support/test_support.hpp"
 #include "ui/console/scripted_ui.hpp"
 
@@ -16,15 +17,7 @@ using namespace morvel;
 
 namespace {
 
-struct Mesh {
-    Model m;
-    slab::WorldRect extents;
-    double margin = 0.05;
-    ui::ScriptedUi ui;
-    testsupport::TempDir dir;
-    bool generate(int nx, int ny, double dx = 1.0, double dy = 1.0) {
-        return generateMesh(m, {nx, ny, dx, dy, 3e7, 0.16, 0.2}, margin, extents, dir.str(), ui);
-    }
+struct Mesh : testsupport::GeneratedMesh {
     std::array<double, 2> xy(int n) const {
         return {m.nodes[static_cast<std::size_t>(n)].x, m.nodes[static_cast<std::size_t>(n)].y};
     }
@@ -89,7 +82,8 @@ TEST(Generation, LimitsRefusedWithoutTouchingTheMesh) {
     EXPECT_EQ(a.m.nodeCount, 600);
     EXPECT_FALSE(a.generate(3, 3, 0.0, 1.0));
     EXPECT_EQ(a.ui.messages.back().text, "Elementlänge und Elementhöhe müssen größer als 0 sein.");
-    EXPECT_FALSE(generateMesh(a.m, {3, 3, 1, 1, 3e7, 0.6, 0.2}, a.margin, a.extents, a.dir.str(), a.ui));
+    EXPECT_FALSE(
+        generateMesh(a.m, {3, 3, 1, 1, 3e7, 0.6, 0.2}, a.margin, a.extents, a.dir.str(), a.ui));
     EXPECT_EQ(a.ui.messages.back().text, "Die Querdehnzahl muss zwischen 0 und 0,5 liegen.");
     EXPECT_FALSE(a.generate(3, 3, 2e38, 1.0));
     EXPECT_EQ(a.ui.messages.back().text, "Elementlänge und Elementhöhe sind zu groß.");
@@ -100,12 +94,12 @@ TEST(Generation, NewMeshDoesNotInheritSupports) {
     Mesh a;
     ASSERT_TRUE(a.generate(2, 2));
     a.m.nodes[1].code = {1, 1, 1, 1};
-    springConstant(a.m.springs[2], 0) = 500.0f;
+    springConstant(a.m.springs[2], Freedom::W) = 500.0f;
     a.m.elements[1].edgeSupport = {1, 1, 1, 1};
     a.m.bedding[1].v[0] = 1000.0f;
     ASSERT_TRUE(a.generate(2, 2));
     EXPECT_EQ(a.m.nodes[1].code, (std::array<std::int32_t, 4>{0, 0, 0, 0}));
-    EXPECT_EQ(springConstant(a.m.springs[2], 0), 0.0f);
+    EXPECT_EQ(springConstant(a.m.springs[2], Freedom::W), 0.0f);
     EXPECT_EQ(a.m.elements[1].edgeSupport, (std::array<std::uint8_t, 4>{0, 0, 0, 0}));
     EXPECT_EQ(a.m.bedding[1].v[0], 0.0f);
 }
@@ -132,8 +126,8 @@ TEST(NodeIndexTable, PviBytesAndText) {
 TEST(Deletion, MiddleOfAStripRenumbersInOrderOfFirstUse) {
     Mesh a;
     ASSERT_TRUE(a.generate(3, 1));
-    a.m.nodes[7].code = {1, 0, 1, 0};           // (3, 0)
-    springConstant(a.m.springs[8], 0) = 250.0f; // (3, 1)
+    a.m.nodes[7].code = {1, 0, 1, 0};                    // (3, 0)
+    springConstant(a.m.springs[8], Freedom::W) = 250.0f; // (3, 1)
     a.m.bedding[3].v[0] = 5000.0f;
     EXPECT_EQ(pickElement(a.m, 1.5, 0.5), 2);
     EXPECT_EQ(deleteElements(a.m, {2}, a.dir.str()), 1);
@@ -145,7 +139,7 @@ TEST(Deletion, MiddleOfAStripRenumbersInOrderOfFirstUse) {
     EXPECT_EQ(a.xy(6), (std::array<double, 2>{3, 0}));
     // Fixities, springs and bedding travel with their node and element.
     EXPECT_EQ(a.m.nodes[6].code, (std::array<std::int32_t, 4>{1, 0, 1, 0}));
-    EXPECT_EQ(springConstant(a.m.springs[7], 0), 250.0f);
+    EXPECT_EQ(springConstant(a.m.springs[7], Freedom::W), 250.0f);
     EXPECT_EQ(a.m.bedding[2].v[0], 5000.0f);
     EXPECT_EQ(a.m.elements[1].outerEdge, (std::array<std::uint8_t, 4>{1, 1, 1, 1}));
     EXPECT_EQ(a.m.lines.size(), 8u);

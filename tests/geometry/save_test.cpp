@@ -26,15 +26,7 @@ const Date kFriday{5, 6, 3, 2026};
 struct Session {
     testsupport::TempDir data, work;
     ui::ScriptedUi ui;
-    std::vector<std::string> names; ///< answers of the dialog "Speichern"
-    Editor editor{ui,
-                  [this]() -> std::optional<std::string> {
-                      if (names.empty()) return std::nullopt;
-                      auto n = names.front();
-                      names.erase(names.begin());
-                      return n;
-                  },
-                  [] { return kFriday; }};
+    Editor editor{ui, [] { return kFriday; }};
     std::string dir(const std::string& name = "P1") const {
         return data.str() + "SDIRFEM" + name + "/";
     }
@@ -69,6 +61,9 @@ TEST(Start, CommandLineAndMissingPosition) {
     EXPECT_EQ(s.ui.messages.back().text, "Kommandozeile: .POS @Datenpfad\\ ");
     EXPECT_FALSE(s.editor.start(". @" + s.data.str(), s.work.str()));
     EXPECT_FALSE(s.editor.start(".P1", s.work.str()));
+    // A data path of blanks alone counts as missing.
+    EXPECT_FALSE(s.editor.start(".P1 @   ", s.work.str()));
+    EXPECT_EQ(s.ui.messages.back().text, "Kommandozeile: .POS @Datenpfad\\ ");
     ASSERT_TRUE(s.start());
     EXPECT_EQ(s.editor.model().elementCount, 0);
     EXPECT_EQ(s.editor.position().directory(), s.dir());
@@ -193,7 +188,7 @@ TEST(Save, BookkeepingFilesOnASecondSave) {
 TEST(Save, RcFlagAndUnwritableFiles) {
     Session s;
     GdUser1 g;
-    g.rc = 1;
+    g.rc = RcFile::Written;
     ASSERT_TRUE(writeGdUser1(s.work.str(), g));
     ASSERT_TRUE(s.start());
     ASSERT_TRUE(s.editor.generate({1, 1, 1.0, 1.0, 3e7, 0.16, 0.2}));
@@ -276,8 +271,8 @@ TEST(Start, WorkingDirectoryCopyWinsAndDamagedFilesAreRefused) {
     ui::ScriptedUi quiet;
     slab::WorldRect extents;
     double margin = 0.05;
-    ASSERT_TRUE(
-        generateMesh(one, {1, 1, 2.0, 2.0, 3e7, 0.16, 0.2}, margin, extents, "/nonexistent/", quiet));
+    ASSERT_TRUE(generateMesh(one, {1, 1, 2.0, 2.0, 3e7, 0.16, 0.2}, margin, extents,
+                             "/nonexistent/", quiet));
     ASSERT_TRUE(slab::writeFileAtomic(w.work.str() + "ECHO_G.P1", geometryText(one)));
     ASSERT_TRUE(w.start());
     EXPECT_EQ(w.editor.model().elementCount, 1);
@@ -346,10 +341,19 @@ TEST(Save, SaveAsNewPlateAndLeaveQuestion) {
     ASSERT_TRUE(s.editor.generate({1, 1, 1.0, 1.0, 3e7, 0.16, 0.2}));
     EXPECT_FALSE(s.editor.save()); // the dialog was cancelled
     EXPECT_FALSE(std::filesystem::exists(s.dir("NEU")));
-    s.names = {"a b"};
+    ASSERT_FALSE(s.ui.asked.empty());
+    EXPECT_EQ(s.ui.asked.back().title, "Speichern");
+    EXPECT_EQ(s.ui.asked.back().label, "Position");
+    // Nothing typed cancels without a message; blanks around a name do not count.
+    const std::size_t shown = s.ui.messages.size();
+    s.ui.chooseNext("   ");
+    EXPECT_FALSE(s.editor.save());
+    EXPECT_EQ(s.ui.messages.size(), shown);
+    EXPECT_EQ(s.ui.asked.size(), 2u);
+    s.ui.chooseNext("a b");
     EXPECT_FALSE(s.editor.save());
     EXPECT_EQ(s.ui.messages.back().text, "Der Positionsname darf keine Leerzeichen enthalten.");
-    s.names = {"P2"};
+    s.ui.chooseNext(" P2 ");
     EXPECT_TRUE(s.editor.save());
     EXPECT_EQ(s.editor.title(), "Position P2");
     EXPECT_EQ(s.bytes("PARAMETER", "P2").size(), 8u);
@@ -368,7 +372,7 @@ TEST(Save, AnEmptyPlateNeverReplacesASavedModel) {
     ASSERT_FALSE(nodes.empty());
     s.ui.answerNext(ports::Answer::Yes); // "Neue Platte ? Bildschirm löschen ?"
     ASSERT_TRUE(s.editor.newPlate());
-    s.names = {"P1"};
+    s.ui.chooseNext("P1");
     EXPECT_FALSE(s.editor.save());
     EXPECT_EQ(s.ui.messages.back().text,
               "Die Platte hat noch kein Netz. Bitte zuerst die Geometrie erzeugen. Nichts "

@@ -4,6 +4,7 @@
 #include "geometry/mesh_generator.hpp"
 #include "geometry/supports.hpp"
 #include "geometry/tables.hpp"
+#include "tests/geometry/generated_mesh.hpp"
 #include "tests/support/test_support.hpp"
 #include "ui/console/scripted_ui.hpp"
 
@@ -17,15 +18,8 @@ namespace {
 
 using Codes = std::array<std::int32_t, 4>;
 
-struct Mesh {
-    Model m;
-    slab::WorldRect extents;
-    double margin = 0.05;
-    ui::ScriptedUi ui;
-    testsupport::TempDir dir;
-    explicit Mesh(int nx, int ny, double d = 1.0) {
-        EXPECT_TRUE(generateMesh(m, {nx, ny, d, d, 3e7, 0.16, 0.2}, margin, extents, dir.str(), ui));
-    }
+struct Mesh : testsupport::GeneratedMesh {
+    explicit Mesh(int nx, int ny, double d = 1.0) { EXPECT_TRUE(generate(nx, ny, d, d)); }
     std::size_t line(int a, int b) const {
         for (std::size_t i = 0; i < m.lines.size(); ++i)
             if (m.lines[i].a == a && m.lines[i].b == b) return i;
@@ -33,8 +27,8 @@ struct Mesh {
         return 0;
     }
     Codes code(int n) const { return m.nodes[static_cast<std::size_t>(n)].code; }
-    float spring(int n, int k) const {
-        return springConstant(m.springs[static_cast<std::size_t>(n)], k);
+    float spring(int n, Freedom f) const {
+        return springConstant(m.springs[static_cast<std::size_t>(n)], f);
     }
 };
 
@@ -54,24 +48,24 @@ TEST(Supports, ClampedHingedAndSprings) {
     // A translational spring after the clamp frees the nodes and carries the stiffness.
     assignSupport(a.m, a.line(1, 2), kind(EdgeSupport::TranslationalSpring, 5000, 70));
     EXPECT_EQ(a.code(1), (Codes{0, 0, 0, 0}));
-    EXPECT_EQ(a.spring(1, 0), 5000.0f);
-    EXPECT_EQ(a.spring(2, 2), 0.0f);
+    EXPECT_EQ(a.spring(1, Freedom::W), 5000.0f);
+    EXPECT_EQ(a.spring(2, Freedom::SlopeY), 0.0f);
     // Vertical hinged edge: w and w,y; horizontal: w and w,x.
     assignSupport(a.m, a.line(1, 4), kind(EdgeSupport::Hinged));
     EXPECT_EQ(a.code(4), (Codes{1, 0, 1, 0}));
-    EXPECT_EQ(a.spring(1, 0), 0.0f);
+    EXPECT_EQ(a.spring(1, Freedom::W), 0.0f);
     assignSupport(a.m, a.line(3, 4), kind(EdgeSupport::Hinged));
     EXPECT_EQ(a.code(3), (Codes{1, 1, 0, 0}));
     // A rotational spring acts on the slope across the edge.
     assignSupport(a.m, a.line(2, 5), kind(EdgeSupport::BothSprings, 100, 30));
-    EXPECT_EQ(a.spring(5, 0), 100.0f);
-    EXPECT_EQ(a.spring(5, 2), 30.0f);
+    EXPECT_EQ(a.spring(5, Freedom::W), 100.0f);
+    EXPECT_EQ(a.spring(5, Freedom::SlopeY), 30.0f);
     assignSupport(a.m, a.line(5, 6), kind(EdgeSupport::RotationalSpring, 100, 40));
-    EXPECT_EQ(a.spring(6, 1), 40.0f);
-    EXPECT_EQ(a.spring(6, 0), 0.0f);
+    EXPECT_EQ(a.spring(6, Freedom::SlopeX), 40.0f);
+    EXPECT_EQ(a.spring(6, Freedom::W), 0.0f);
     assignSupport(a.m, a.line(5, 6), kind(EdgeSupport::Free));
     EXPECT_EQ(a.code(6), (Codes{0, 0, 0, 0}));
-    EXPECT_EQ(a.spring(6, 1), 0.0f);
+    EXPECT_EQ(a.spring(6, Freedom::SlopeX), 0.0f);
 }
 
 TEST(Supports, SmallElementsKeepTheirEdgeDirection) {
@@ -214,13 +208,13 @@ TEST(Tables, ElementSpringBeddingTablesAndButtons) {
     ASSERT_FALSE(setRow(s, 2, {"1000", "0", "0", "0"}));
     EXPECT_EQ(*setRow(s, 7, {"1", "0", "0", "0"}), "Zeile 7 gibt es nicht (1 bis 6).");
     EXPECT_FALSE(applyTable(a.m, s));
-    EXPECT_EQ(springConstant(a.m.springs[2], 0), 1000.0f);
+    EXPECT_EQ(springConstant(a.m.springs[2], Freedom::W), 1000.0f);
     ASSERT_FALSE(setRow(s, 3, {"-1", "0", "0", "0"}));
     EXPECT_EQ(*applyTable(a.m, s), "Zeile 3, Spalte c: \"-1\" muss eine Zahl ab 0 sein.");
 
     a.m.elements[1].edgeSupport = {2, 2, 2, 2};
     clearSprings(a.m);
-    EXPECT_EQ(springConstant(a.m.springs[2], 0), 0.0f);
+    EXPECT_EQ(springConstant(a.m.springs[2], Freedom::W), 0.0f);
     EXPECT_EQ(a.m.elements[1].edgeSupport, (std::array<std::uint8_t, 4>{0, 0, 0, 0}));
     a.m.nodes[1].code = {1, 1, 1, 1};
     clearSupports(a.m);

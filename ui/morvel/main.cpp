@@ -1,5 +1,6 @@
 // morvel: the geometry editor, started as "morvel .POS @datapath/".
 #include "common/command_line.hpp"
+#include "common/position.hpp"
 #include "ui/morvel/morvel_console.hpp"
 
 #include <filesystem>
@@ -8,8 +9,7 @@
 
 int main(int argc, char** argv) {
     std::error_code ec;
-    std::string work = std::filesystem::current_path(ec).string();
-    if (work.empty() || work.back() != '/') work += '/';
+    const std::string work = slab::withTrailingSlash(std::filesystem::current_path(ec).string());
     // Standard input is read without read-ahead: the manager's script goes on after this program.
     auto input = ui::LineInput::fromDescriptor(STDIN_FILENO, isatty(STDIN_FILENO) != 0);
     return morvel::runConsole(slab::joinArguments(argc, argv), work, input, std::cout);

@@ -1,0 +1,171 @@
+// The geometry editor's action table: well formed, every console command with its arguments and
+// help line in the order "hilfe" lists them, and the window's menus, shortcuts and tool bars.
+#include "tests/support/action_table_checks.hpp"
+#include "ui/console/command_loop.hpp"
+#include "ui/morvel/morvel_actions.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+#include <vector>
+
+using morvel::Action;
+
+namespace {
+
+using Spec = ui::ActionSpec<Action>;
+
+const Spec& spec(Action a) {
+    const Spec* s = ui::findAction(morvel::actions(), a);
+    EXPECT_NE(s, nullptr);
+    static const Spec none{};
+    return s ? *s : none;
+}
+
+std::set<Action> onToolBar(ui::ToolBar bar) {
+    std::set<Action> found;
+    for (const auto& s : morvel::actions())
+        if (s.toolBar == bar) found.insert(s.action);
+    return found;
+}
+
+} // namespace
+
+TEST(MorvelActions, TableIsWellFormed) {
+    testsupport::expectWellFormedTable(morvel::actions(), 42);
+}
+
+TEST(MorvelActions, EveryConsoleCommandKeepsItsArguments) {
+    const std::vector<std::pair<std::string, std::string>> commands = {
+        {"geometrie", "nx= ny= dx= dy= e= nu= d="},
+        {"lager", "art= senk= dreh="},
+        {"kante", "X Y"},
+        {"rand", ""},
+        {"ende", ""},
+        {"einzeln", ""},
+        {"mehrere", ""},
+        {"klick", "X Y"},
+        {"fenster", "X1 Y1 X2 Y2"},
+        {"anpassen", ""},
+        {"knoten", ""},
+        {"elemente", ""},
+        {"federn", ""},
+        {"bettung", ""},
+        {"zeile", "N WERT..."},
+        {"leer", "N"},
+        {"f5", "N SPALTE"},
+        {"liste", ""},
+        {"ok", ""},
+        {"abbrechen", ""},
+        {"lager-loeschen", ""},
+        {"federn-loeschen", ""},
+        {"alle-loeschen", ""},
+        {"speichern", ""},
+        {"speichern-unter", "NAME"},
+        {"neu", ""},
+        {"d1", ""},
+        {"beenden", ""},
+    };
+    std::vector<std::pair<std::string, std::string>> listed;
+    for (const auto& c : ui::consoleCommands(morvel::actions()))
+        listed.emplace_back(std::string(c.word), std::string(c.arguments));
+    EXPECT_EQ(listed, commands);
+}
+
+TEST(MorvelActions, HelpListsTheCommandsAsBefore) {
+    const auto commands = ui::consoleCommands(morvel::actions());
+    EXPECT_EQ(
+        ui::helpText(commands),
+        "Befehle:\n"
+        "  geometrie nx= ny= dx= dy= e= nu= d= Eingabe der Geometrie (OK), generiert das Netz\n"
+        "  lager art= senk= dreh=            Lager setzen "
+        "(art=eingespannt|gelenkig|frei|senkfeder|drehfeder|beide), dann kante/rand/ende\n"
+        "  kante X Y                         Klick auf einen Elementrand (Lager setzen)\n"
+        "  rand                              Ganzer Rand (Lager setzen)\n"
+        "  ende                              Ende (verlässt Lager setzen)\n"
+        "  einzeln                           Öffnungen (Elemente einzeln löschen), an/aus; "
+        "speichert beim Einschalten\n"
+        "  mehrere                           Öffnungen (mehrere Elemente löschen), an/aus; "
+        "speichert beim Einschalten\n"
+        "  klick X Y                         löscht das Element unter dem Punkt (einzeln)\n"
+        "  fenster X1 Y1 X2 Y2               löscht alle Elemente ganz im Fenster (mehrere)\n"
+        "  anpassen                          Grundriß anpassen\n"
+        "  knoten                            Tabelle Knoten (Lagerbedingungen); schreibt zuerst "
+        "das Modell\n"
+        "  elemente                          Tabelle Elemente\n"
+        "  federn                            Tabelle Federsteifigkeiten; schreibt zuerst das "
+        "Modell\n"
+        "  bettung                           Tabelle Elastische Bettung\n"
+        "  zeile N WERT...                   setzt Zeile N der offenen Tabelle (\"-\" = leeres "
+        "Feld, N+1 = neue Zeile)\n"
+        "  leer N                            leert Zeile N (sie wird bei OK übergangen)\n"
+        "  f5 N SPALTE                       kopiert den Text der Zelle nach unten\n"
+        "  liste                             zeigt die offene Tabelle\n"
+        "  ok                                OK der offenen Tabelle: übernimmt sie und schreibt "
+        "das Modell\n"
+        "  abbrechen                         schließt die offene Tabelle ohne Änderung\n"
+        "  lager-loeschen                    Lager Löschen (Tabelle Knoten)\n"
+        "  federn-loeschen                   Federn löschen (Tabelle Federsteifigkeiten)\n"
+        "  alle-loeschen                     Alle löschen (Tabelle Elastische Bettung)\n"
+        "  speichern                         Speichern\n"
+        "  speichern-unter NAME              Speichern unter einem neuen Positionsnamen\n"
+        "  neu                               Neue Platte\n"
+        "  d1                                Datei D1 (Abmessungen) anzeigen\n"
+        "  beenden                           Beenden (fragt nach, wenn geändert)\n"
+        "  hilfe                             zeigt diese Liste\n");
+}
+
+TEST(MorvelActions, MenusAndShortcuts) {
+    // A window command that the console has too is one entry with both.
+    EXPECT_EQ(spec(Action::Save).command, "speichern");
+    EXPECT_EQ(spec(Action::Save).text, "S&peichern");
+    EXPECT_EQ(spec(Action::Save).shortcut, "Ctrl+S");
+    EXPECT_EQ(spec(Action::New).text, "&Neu");
+    EXPECT_EQ(spec(Action::New).shortcut, "Ctrl+N");
+    EXPECT_EQ(spec(Action::Open).text, "Ö&ffnen...");
+    EXPECT_EQ(spec(Action::Open).shortcut, "Ctrl+O");
+    EXPECT_EQ(spec(Action::Print).shortcut, "Ctrl+P");
+    EXPECT_EQ(spec(Action::ShowDocument).shortcut, "Ctrl+D");
+    EXPECT_EQ(spec(Action::ShowDocument).command, "d1");
+    EXPECT_EQ(spec(Action::Leave).text, "&Beenden");
+    EXPECT_EQ(spec(Action::Generate).menu, "&Geometrie");
+    EXPECT_EQ(spec(Action::BeddingTable).text, "Elastische Bettung");
+    EXPECT_EQ(spec(Action::PrintFrame).menu, "&Drucken");
+    EXPECT_TRUE(spec(Action::PrintFrame).checkable);
+    EXPECT_EQ(spec(Action::StatusBar).text, "S&tatusleiste");
+    EXPECT_EQ(spec(Action::WholeBoundary).text, "Ganzer &Rand");
+    EXPECT_EQ(spec(Action::EndSupports).text, "E&nde");
+
+    std::set<std::string> menus;
+    for (const auto& s : morvel::actions())
+        if (!s.menu.empty()) menus.insert(std::string(s.menu));
+    EXPECT_EQ(menus, (std::set<std::string>{"&Position", "&Drucken", "&Ansicht", "&Geometrie",
+                                            "&Manuell", "&Tools"}));
+    // The commands only the window has wait for it: they have no console word.
+    for (Action a : {Action::Open, Action::Print, Action::PrintPreview, Action::PrinterSetup,
+                     Action::AutoOrientation, Action::PrintFrame, Action::NodeNumbers,
+                     Action::ElementNumbers, Action::Font, Action::ToolBars, Action::StatusBar,
+                     Action::ZoomOut, Action::Zoom, Action::ColouredPlate})
+        EXPECT_TRUE(spec(a).command.empty()) << spec(a).text;
+}
+
+TEST(MorvelActions, ToolBarsAndTooltips) {
+    EXPECT_EQ(onToolBar(ui::ToolBar::First),
+              (std::set<Action>{Action::New, Action::Open, Action::Save, Action::Print,
+                                Action::Supports, Action::ColouredPlate}));
+    EXPECT_EQ(onToolBar(ui::ToolBar::Second),
+              (std::set<Action>{Action::Fit, Action::ZoomOut, Action::DeleteSingle,
+                                Action::DeleteWindow, Action::Zoom}));
+    EXPECT_EQ(spec(Action::Supports).tooltip, "Festlegen der Lager");
+    EXPECT_EQ(spec(Action::ColouredPlate).tooltip, "Anlegen der Platte");
+    EXPECT_EQ(spec(Action::DeleteSingle).tooltip, "Löschen eines Elements");
+    EXPECT_EQ(spec(Action::DeleteWindow).tooltip,
+              "Fenster aufziehen, dann werden alle Elemente im Fenster gelöscht.");
+    for (const auto& s : morvel::actions()) {
+        if (s.toolBar != ui::ToolBar::None) {
+            EXPECT_FALSE(s.tooltip.empty()) << s.text;
+        }
+    }
+}
