@@ -2,6 +2,7 @@
 // tests/geometry/fixtures/; a mismatch leaves the actual file beside its fixture as <name>.actual.
 #include "common/file_io.hpp"
 #include "geometry/editor.hpp"
+#include "tests/support/golden.hpp"
 #include "tests/support/test_support.hpp"
 #include "ui/console/scripted_ui.hpp"
 
@@ -19,7 +20,7 @@ using namespace morvel;
 
 namespace {
 
-const std::string kFixtures = std::string(GEOMETRY_FIXTURES) + "slab_with_opening/";
+const std::string kFixtureFolder = "slab_with_opening/";
 
 /// The date the documents of the fixtures carry: Friday, 6 March 2026.
 const Date kFriday{5, 6, 3, 2026};
@@ -27,26 +28,14 @@ const Date kFriday{5, 6, 3, 2026};
 /// The position directory the fixture D1.TXT names in its date line.
 const std::string kFixtureDirectory = "/daten/SDIRFEMP1/";
 
-std::optional<std::vector<std::uint8_t>> readExactly(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
-}
-
-/// The bytes equal the fixture `name`; otherwise they are written to <fixture>.actual.
+/// The bytes equal the fixture `name` of the saved slab; otherwise they are written to
+/// <fixture>.actual.
 void expectFixture(const std::string& name, const std::vector<std::uint8_t>& actual) {
-    const std::string path = kFixtures + name;
-    const auto expected = readExactly(path);
-    if (expected && *expected == actual) return;
-    std::ofstream(path + ".actual", std::ios::binary)
-        .write(reinterpret_cast<const char*>(actual.data()),
-               static_cast<std::streamsize>(actual.size()));
-    ADD_FAILURE() << name << (expected ? " differs from its fixture" : " has no fixture")
-                  << "; the actual file is " << path << ".actual";
+    EXPECT_TRUE(testsupport::matchesFixture(kFixtureFolder + name, actual));
 }
 
 void expectFixture(const std::string& name, const std::string& actual) {
-    expectFixture(name, std::vector<std::uint8_t>(actual.begin(), actual.end()));
+    EXPECT_TRUE(testsupport::matchesFixture(kFixtureFolder + name, actual));
 }
 
 /// A 3 x 3 mesh with the middle element deleted (an opening), a hinged outer boundary, one edge
@@ -58,7 +47,7 @@ struct SavedSlab {
 
     std::string dir() const { return data.str() + "SDIRFEMP1/"; }
     std::vector<std::uint8_t> bytes(const std::string& path) const {
-        return readExactly(path).value_or(std::vector<std::uint8_t>{});
+        return slab::readFileBytes(path).value_or(std::vector<std::uint8_t>{});
     }
 
     /// Generates, opens, supports and saves the slab; false when a step failed.
@@ -107,7 +96,7 @@ TEST(Golden, DocumentMatchesTheFixture) {
 TEST(Golden, AMismatchLeavesTheActualFileBesideTheFixture) {
     EXPECT_NONFATAL_FAILURE(expectFixture("no_such_fixture", std::string("x")),
                             "no_such_fixture has no fixture; the actual file is");
-    const std::string actual = kFixtures + "no_such_fixture.actual";
-    EXPECT_EQ(readExactly(actual), (std::vector<std::uint8_t>{'x'}));
+    const std::string actual = testsupport::fixturePath(kFixtureFolder + "no_such_fixture.actual");
+    EXPECT_EQ(testsupport::fileBytes(actual), "x");
     std::filesystem::remove(actual);
 }

@@ -2,7 +2,7 @@
 #include "common/binary_io.hpp"
 #include "common/file_io.hpp"
 #include "solver/example_slab.hpp"
-#include "tests/loads/golden.hpp"
+#include "tests/support/golden.hpp"
 #include "tests/loads/load_fixtures.hpp"
 #include "tests/support/action_table_checks.hpp"
 #include "ui/daskel/daskel_actions.hpp"
@@ -194,11 +194,11 @@ TEST(DaskelActions, TableHasEveryActionOnce) {
 
 // The console's commands, arguments and help lines as they have always been.
 TEST(DaskelActions, HelpListsTheConsoleCommandsAsBefore) {
-    EXPECT_TRUE(loadtest::matchesFixture("daskel_hilfe",
+    EXPECT_TRUE(testsupport::matchesFixture("daskel_hilfe",
                                          ui::helpText(ui::consoleCommands(daskel::actions()))));
     Position p;
     Session r = p.run("hilfe\n");
-    EXPECT_TRUE(contains(r.out, loadtest::fixtureBytes("daskel_hilfe"))) << r.out;
+    EXPECT_TRUE(contains(r.out, testsupport::fixtureBytes("daskel_hilfe"))) << r.out;
 }
 
 TEST(DaskelActions, ToolBarInItsOrderWithTheModePrompts) {

@@ -7,7 +7,7 @@
 #include "solver/example_slab.hpp"
 #include "solver/modelfiles/ttable.hpp"
 #include "solver/solver_run.hpp"
-#include "tests/loads/golden.hpp"
+#include "tests/support/golden.hpp"
 #include "tests/loads/load_fixtures.hpp"
 #include "ui/console/scripted_ui.hpp"
 
@@ -106,11 +106,11 @@ TEST(LoadEditor, SaveWritesEveryFileOfTheLoadCase) {
     EXPECT_EQ(p.bytes("ELEMENTE2LF2").size(), 12u * 92u);
     EXPECT_EQ(slab::getLE<float>(p.bytes("ELEMENTE2LF2").data()), 6.5f);
     EXPECT_EQ(p.bytes("KNOTEN2LF2").size(), 20u * 120u);
-    EXPECT_TRUE(loadtest::matchesFixture("pl02_self_weight_and_force", pl));
-    EXPECT_TRUE(loadtest::matchesFixture("diary_lf2", p.bytes("DIARY.P1")));
-    EXPECT_TRUE(loadtest::matchesFixture("elemente2lf2_self_weight", p.bytes("ELEMENTE2LF2")));
-    EXPECT_TRUE(loadtest::matchesFixture("knoten2lf2_force_at_node6", p.bytes("KNOTEN2LF2")));
-    EXPECT_TRUE(loadtest::matchesFixture("echo_l_lf2_self_weight", p.bytes("ECHO_L.P1")));
+    EXPECT_TRUE(testsupport::matchesFixture("pl02_self_weight_and_force", pl));
+    EXPECT_TRUE(testsupport::matchesFixture("diary_lf2", p.bytes("DIARY.P1")));
+    EXPECT_TRUE(testsupport::matchesFixture("elemente2lf2_self_weight", p.bytes("ELEMENTE2LF2")));
+    EXPECT_TRUE(testsupport::matchesFixture("knoten2lf2_force_at_node6", p.bytes("KNOTEN2LF2")));
+    EXPECT_TRUE(testsupport::matchesFixture("echo_l_lf2_self_weight", p.bytes("ECHO_L.P1")));
     EXPECT_EQ(decodeSaveOrder(p.bytes("D2LOG")), std::vector<int>{2});
     EXPECT_EQ(p.bytes("LASTD"), (std::vector<std::uint8_t>{2, 0}));
     auto table = slab::readTimeTable(p.dir());
@@ -128,7 +128,7 @@ TEST(LoadEditor, SaveWritesEveryFileOfTheLoadCase) {
     // γ and g are remembered for the next dialog
     auto memory = slab::readFileBytes(p.work.str() + "MMRYL.P1").value();
     EXPECT_EQ(slab::getLE<float>(memory.data() + 48), 25.0f);
-    EXPECT_TRUE(loadtest::matchesFixture("mmryl_25_1_5", memory));
+    EXPECT_TRUE(testsupport::matchesFixture("mmryl_25_1_5", memory));
 
     // a second save of the same number keeps one list entry and one block, and marks the entry
     ASSERT_TRUE(ed->save(2, "Zweiter Titel"));

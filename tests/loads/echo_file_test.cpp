@@ -3,7 +3,7 @@
 #include "common/codepage.hpp"
 #include "loads/echo/echo_file.hpp"
 #include "tests/loads/echo_fixtures.hpp"
-#include "tests/loads/golden.hpp"
+#include "tests/support/golden.hpp"
 #include "ui/console/scripted_ui.hpp"
 
 #include <filesystem>
@@ -136,7 +136,7 @@ TEST(EchoFile, DeletingTwoLoadCasesRemovesBothBlocks) {
 // Two load cases in code page 850 with every section the writer knows: read, then written back
 // block by block and through the file, the bytes are those of the fixture.
 TEST(EchoFixture, TwoLoadCasesInCp850ReadAndWrittenBackByteForByte) {
-    const std::string fixture = loadtest::fixtureBytes("echo_l_two_cases_cp850");
+    const std::string fixture = testsupport::fixtureBytes("echo_l_two_cases_cp850");
     EchoImport in = readEchoImage(fixture, rectangleGeometry());
     EXPECT_TRUE(in.problems.empty()) << in.problems.front();
     ASSERT_EQ(in.blocks.size(), 2u);
@@ -155,15 +155,15 @@ TEST(EchoFixture, TwoLoadCasesInCp850ReadAndWrittenBackByteForByte) {
     std::string written = kLastfaelle;
     for (const EchoBlock& b : in.blocks)
         written += echoBlockBytes(b.loadCase, rectangleGeometry());
-    EXPECT_TRUE(loadtest::matchesFixture("echo_l_two_cases_cp850", written));
+    EXPECT_TRUE(testsupport::matchesFixture("echo_l_two_cases_cp850", written));
 
     testsupport::TempDir dir;
     ui::ScriptedUi ui;
     ASSERT_TRUE(writeEchoBlock(dir.str(), kSuffix, one, rectangleGeometry(), ui));
     ASSERT_TRUE(writeEchoBlock(dir.str(), kSuffix, twelve, rectangleGeometry(), ui));
-    EXPECT_TRUE(loadtest::matchesFixture("echo_l_two_cases_cp850", fileText(echoPath(dir))));
+    EXPECT_TRUE(testsupport::matchesFixture("echo_l_two_cases_cp850", fileText(echoPath(dir))));
     // Saving LF 1 again rewrites its block in place.
     ASSERT_TRUE(writeEchoBlock(dir.str(), kSuffix, one, rectangleGeometry(), ui));
-    EXPECT_TRUE(loadtest::matchesFixture("echo_l_two_cases_cp850", fileText(echoPath(dir))));
+    EXPECT_TRUE(testsupport::matchesFixture("echo_l_two_cases_cp850", fileText(echoPath(dir))));
     EXPECT_TRUE(ui.messages.empty());
 }

@@ -3,7 +3,7 @@
 #include "loads/element_loads.hpp"
 #include "loads/file_names.hpp"
 #include "loads/load_case_files.hpp"
-#include "tests/loads/golden.hpp"
+#include "tests/support/golden.hpp"
 #include "tests/support/test_support.hpp"
 
 #include <cstring>
@@ -57,7 +57,7 @@ TEST(LoadCaseFiles, HeaderLayout) {
     lc.areaLoads[0].corners.resize(5);
     auto b = encodeHeader(lc);
     ASSERT_EQ(b.size(), 376u);
-    EXPECT_TRUE(loadtest::matchesFixture("pl_header_lf12", b));
+    EXPECT_TRUE(testsupport::matchesFixture("pl_header_lf12", b));
     EXPECT_EQ(slab::getLE<std::int16_t>(b.data() + 4), 3);
     EXPECT_EQ(slab::getLE<std::int16_t>(b.data() + 10), 1);
     EXPECT_EQ(slab::getLE<std::int16_t>(b.data() + 12), 5);
@@ -120,7 +120,7 @@ TEST(LoadCaseFiles, DiaryLayoutAndDamage) {
     d.marker[2] = 1;
     auto b = encodeDiary(d);
     ASSERT_EQ(b.size(), 402u);
-    EXPECT_TRUE(loadtest::matchesFixture("diary_three_entries", b));
+    EXPECT_TRUE(testsupport::matchesFixture("diary_three_entries", b));
     EXPECT_EQ(slab::getLE<std::int16_t>(b.data()), 3);
     EXPECT_EQ(slab::getLE<std::int16_t>(b.data() + 2), 0); // reserved
     EXPECT_EQ(slab::getLE<std::int16_t>(b.data() + 4), 3);
@@ -166,7 +166,7 @@ TEST(LoadCaseFiles, SaveOrderStampLastAndMemory) {
 
     auto stamp = encodeImportStamp(1700000000, 1234);
     ASSERT_EQ(stamp.size(), 36u);
-    EXPECT_TRUE(loadtest::matchesFixture("timelw_stamp", stamp));
+    EXPECT_TRUE(testsupport::matchesFixture("timelw_stamp", stamp));
     EXPECT_EQ(slab::getLE<std::int32_t>(stamp.data() + 24), 1700000000);
     EXPECT_EQ(decodeImportStampTime(stamp), 1700000000);
     stamp.resize(30);
@@ -174,7 +174,7 @@ TEST(LoadCaseFiles, SaveOrderStampLastAndMemory) {
 
     auto last = encodeLast(7, ".P1", "D2.TXT", "/daten/");
     ASSERT_EQ(last.size(), 4u * 81u);
-    EXPECT_TRUE(loadtest::matchesFixture("last_lf7", last));
+    EXPECT_TRUE(testsupport::matchesFixture("last_lf7", last));
     EXPECT_EQ(textAt(last, 0), "07");
     EXPECT_EQ(textAt(last, 81), ".P1");
     EXPECT_EQ(textAt(last, 162), "D2.TXT");
@@ -190,7 +190,7 @@ TEST(LoadCaseFiles, SaveOrderStampLastAndMemory) {
     EXPECT_EQ(slab::getLE<float>(m.image.data() + 48), 24.0f);
     EXPECT_EQ(slab::getLE<float>(m.image.data() + 52), 2.0f);
     EXPECT_EQ(m.image[0], 0x5A); // the rest is kept as read
-    EXPECT_TRUE(loadtest::matchesFixture("mmryl_self_weight", m.image));
+    EXPECT_TRUE(testsupport::matchesFixture("mmryl_self_weight", m.image));
 }
 
 TEST(ElementLoads, SelfWeightPerElementThickness) {
@@ -264,9 +264,9 @@ TEST(ElementLoads, LoadFilesRoundTripAndShortFiles) {
     ASSERT_TRUE(writeLoadFiles(dir.str(), 3, m, t).empty());
     EXPECT_EQ(slab::readFileBytes(dir.str() + "KNOTEN2LF3")->size(), 7u * 120u);
     EXPECT_EQ(slab::readFileBytes(dir.str() + "ELEMENTE2LF3")->size(), 2u * 92u);
-    EXPECT_TRUE(loadtest::matchesFixture("knoten2lf3_seven_nodes",
+    EXPECT_TRUE(testsupport::matchesFixture("knoten2lf3_seven_nodes",
                                          *slab::readFileBytes(dir.str() + "KNOTEN2LF3")));
-    EXPECT_TRUE(loadtest::matchesFixture("elemente2lf3_two_elements",
+    EXPECT_TRUE(testsupport::matchesFixture("elemente2lf3_two_elements",
                                          *slab::readFileBytes(dir.str() + "ELEMENTE2LF3")));
 
     std::vector<std::string> problems;

@@ -1,6 +1,6 @@
 // The manager's command table: well formed, "hilfe" byte for byte as before, the keys of the
 // work steps, and no key that clashes with a menu's access key.
-#include "tests/manager/golden.hpp"
+#include "tests/support/golden.hpp"
 #include "tests/support/action_table_checks.hpp"
 #include "ui/console/command_loop.hpp"
 #include "ui/tarvik/tarvik_actions.hpp"
@@ -28,7 +28,7 @@ TEST(TarvikActions, TableIsWellFormed) {
 
 TEST(TarvikActions, HelpIsDerivedFromTheTableAsBefore) {
     const std::string help = ui::helpText(ui::consoleCommands(tarvik::actions()));
-    EXPECT_TRUE(managertest::matchesFixture("hilfe.txt", help));
+    EXPECT_TRUE(testsupport::matchesFixture("hilfe.txt", help));
     EXPECT_EQ(ui::findCommand(tarvik::actions(), "rechtsklick")->action, Action::RightClick);
     EXPECT_EQ(ui::findCommand(tarvik::actions(), "hilfe"), nullptr);
 }

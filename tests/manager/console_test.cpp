@@ -1,7 +1,7 @@
 // The console front end: a scripted session with a recording launcher, the real launcher, and
 // the real tarvik driving the real morvel and vintor from one piped input.
 #include "ports/spawn_launcher.hpp"
-#include "tests/manager/golden.hpp"
+#include "tests/support/golden.hpp"
 #include "tests/manager/manager_fixtures.hpp"
 #include "ui/tarvik/tarvik_console.hpp"
 
@@ -149,7 +149,7 @@ TEST(TarvikConsole, HelpMatchesTheGoldenFile) {
     const std::string banner = "Tarvik: Positionen und Arbeitsschritte (hilfe zeigt die Befehle)\n";
     ASSERT_EQ(r.out.find(banner), 0u) << r.out;
     const std::size_t help = r.out.find('\n', banner.size()) + 1;
-    EXPECT_TRUE(managertest::matchesFixture("hilfe.txt", r.out.substr(help)));
+    EXPECT_TRUE(testsupport::matchesFixture("hilfe.txt", r.out.substr(help)));
 }
 
 TEST(TarvikConsole, EndOfInputEndsLikeBeenden) {

@@ -1,7 +1,7 @@
 // Positions: the data path field, new positions by both routes, opening by directory,
 // duplication, the model of an opened position, and the names and paths that are refused.
 #include "manager/paths.hpp"
-#include "tests/manager/golden.hpp"
+#include "tests/support/golden.hpp"
 #include "tests/manager/manager_fixtures.hpp"
 
 #include <gtest/gtest.h>
@@ -263,7 +263,7 @@ TEST_F(Duplication, CopiesModelAndArchivesAndRecordsTheOriginal) {
     EXPECT_EQ(std::string(ttable.begin() + 8, ttable.begin() + 8 + static_cast<long>(text.size())),
               text);
     EXPECT_EQ(ttable[8 + text.size()], 0);
-    EXPECT_TRUE(managertest::matchesFixture("ttable_duplicated_P1", ttable));
+    EXPECT_TRUE(testsupport::matchesFixture("ttable_duplicated_P1", ttable));
     EXPECT_EQ(m.protocol().size(), 1u);
 
     EXPECT_EQ(m.positionName(), "P1B");

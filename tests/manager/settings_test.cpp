@@ -2,7 +2,7 @@
 // files, and the rules of the recent-positions list.
 #include "geometry/save.hpp"
 #include "manager/settings_files.hpp"
-#include "tests/manager/golden.hpp"
+#include "tests/support/golden.hpp"
 #include "tests/manager/manager_fixtures.hpp"
 
 #include <gtest/gtest.h>
@@ -13,8 +13,8 @@ using managertest::bytes;
 using managertest::bytesOf;
 using managertest::exists;
 using managertest::field;
-using managertest::fixturePath;
-using managertest::matchesFixture;
+using testsupport::fixturePath;
+using testsupport::matchesFixture;
 using managertest::Workspace;
 
 TEST(SettingsFiles, FieldLayoutIsTextNulAndZerosIn81Bytes) {

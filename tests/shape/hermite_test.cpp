@@ -1,7 +1,7 @@
 // The one-dimensional Hermite cubics against hand values and finite differences, and a Gauss
 // rule for their integrals and the integrals of their products.
 #include "shape/hermite.hpp"
-#include "tests/shape/gauss_rule.hpp"
+#include "tests/support/gauss_rule.hpp"
 #include "tests/support/test_support.hpp"
 
 #include <cmath>

@@ -2,7 +2,7 @@
 // reproduce exactly, their derivatives against differences and their integrals against a Gauss
 // rule.
 #include "shape/rectangle.hpp"
-#include "tests/shape/gauss_rule.hpp"
+#include "tests/support/gauss_rule.hpp"
 #include "tests/support/test_support.hpp"
 
 #include <cmath>

@@ -3,7 +3,7 @@
 #include "solver/element.hpp"
 #include "solver/example_slab.hpp"
 #include "solver/model.hpp"
-#include "tests/shape/gauss_rule.hpp"
+#include "tests/support/gauss_rule.hpp"
 #include "tests/support/test_support.hpp"
 
 #include <algorithm>
