@@ -51,6 +51,16 @@ std::vector<ConsoleCommand> consoleCommands(std::span<const ActionSpec<Action>> 
     return commands;
 }
 
+/// The call of an action as "hilfe" shows it ("kante X Y"), for usage messages.
+template <class Action>
+std::string callOf(std::span<const ActionSpec<Action>> table, Action action) {
+    const ActionSpec<Action>* spec = findAction(table, action);
+    if (!spec) return {};
+    std::string call(spec->command);
+    if (!spec->arguments.empty()) call += " " + std::string(spec->arguments);
+    return call;
+}
+
 /// The loop over a program's action table: run(action, call) runs the action typed.
 template <class Action, class Run>
 Flow runCommandLoop(std::span<const ActionSpec<Action>> table, Run&& run, LineInput& in,

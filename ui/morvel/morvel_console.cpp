@@ -351,11 +351,7 @@ ui::Flow MorvelConsole::showPrompt() {
 }
 
 ui::Flow MorvelConsole::usageOf(Action action) {
-    // The call as "hilfe" shows it: "kante X Y".
-    const auto* spec = ui::findAction(actions(), action);
-    std::string call(spec ? spec->command : "");
-    if (spec && !spec->arguments.empty()) call += " " + std::string(spec->arguments);
-    return usage(call);
+    return usage(ui::callOf(actions(), action));
 }
 
 ui::Flow MorvelConsole::wrongMode(std::string_view command) {

@@ -46,8 +46,7 @@ ManagerOptions consoleOptions() {
 
 /// "Aufruf: " shows the command as "hilfe" lists it.
 std::string callOf(Action action) {
-    const auto* spec = ui::findAction(actions(), action);
-    return std::string(spec->command) + " " + std::string(spec->arguments);
+    return ui::callOf(actions(), action);
 }
 
 } // namespace
