@@ -162,4 +162,10 @@ void Editor::fit() {
     if (auto r = nodeExtents(model_)) setExtents(*r);
 }
 
+void Editor::rememberView(const MemorySettings& memory) {
+    settings_.memory = memory;
+    if (!writeMemory(position_.workDirectory, memory))
+        ui_.message("Fehler", slab::format("Nicht geschrieben: %s", std::string(kMemoryFile).c_str()));
+}
+
 } // namespace morvel

@@ -24,6 +24,9 @@ enum class Mode { None, Support, DeleteSingle, DeleteWindow };
 /// "Grundriß anpassen"), so that a view can show them.
 using ExtentsListener = std::function<void(const slab::WorldRect&)>;
 
+/// What became of "Öffnen".
+enum class OpenResult { Opened, NotAPosition, Kept };
+
 /// What leaving asks for.
 enum class LeaveResult { Leave, Stay };
 
@@ -71,6 +74,12 @@ class Editor {
     std::optional<std::string> document();
     /// "Beenden": asks when the edge lines changed since loading or saving.
     LeaveResult leave();
+    /// "Öffnen": the position of a chosen directory ".../SDIRFEM<name>" is started on as at
+    /// program start, after the leave question when the edge lines changed. NotAPosition
+    /// (nothing changed, no message) for a directory that is none; Kept when the question was
+    /// cancelled or the position could not be started (its message shown, the current position
+    /// kept).
+    OpenResult openPosition(std::string_view directory);
     /// True when the edge lines differ from the last loaded or saved state.
     bool changed() const;
 
@@ -87,6 +96,9 @@ class Editor {
     Model& model() { return model_; }
     const Position& position() const { return position_; }
     const Settings& settings() const { return settings_; }
+    /// Keeps the view's switches and font in MORVELMEM5 of the working directory; a file that
+    /// cannot be written is named under "Fehler" and the switches stay for this run.
+    void rememberView(const MemorySettings& memory);
     /// The extents of the drawing, kept in CWIN.
     const slab::WorldRect& extents() const { return extents_; }
     Mode mode() const { return mode_; }
@@ -96,8 +108,10 @@ class Editor {
     /// The window title "Position %s".
     std::string title() const;
 
-  private:
+    /// Leaves the current mouse mode (the window's zoom mode and the right mouse button).
     void leaveMode();
+
+  private:
     /// Leaves the deletion mode when it is the current one, else saves and enters it.
     void toggleDeletion(Mode deletion);
     void startNewPosition();

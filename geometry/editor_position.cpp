@@ -75,4 +75,37 @@ LeaveResult Editor::leave() {
     return LeaveResult::Stay;
 }
 
+OpenResult Editor::openPosition(std::string_view directory) {
+    // The name is what follows "/SDIRFEM"; the data path is what comes before it.
+    std::string_view dir = slab::trimEnd(directory);
+    while (dir.size() > 1 && dir.back() == '/') dir.remove_suffix(1);
+    const std::string word = "/" + std::string(slab::kPositionDirWord);
+    const auto at = dir.rfind(word);
+    if (at == std::string_view::npos) return OpenResult::NotAPosition;
+    const std::string name(dir.substr(at + word.size()));
+    if (name.empty() || name.find('/') != std::string::npos) return OpenResult::NotAPosition;
+    if (leave() == LeaveResult::Stay) return OpenResult::Kept;
+    const std::string dataPath(dir.substr(0, at + 1));
+    // A position that cannot be started leaves the current one as it was.
+    Model model = model_;
+    const Settings settings = settings_;
+    const Position position = position_;
+    const slab::WorldRect extents = extents_;
+    const Mode mode = mode_;
+    const SupportChoice support = support_;
+    const std::uint64_t checksum = savedChecksum_;
+    if (!start("." + name + " @" + dataPath, position_.workDirectory)) {
+        model_ = std::move(model);
+        settings_ = settings;
+        position_ = position;
+        mode_ = mode;
+        support_ = support;
+        savedChecksum_ = checksum;
+        setExtents(extents);
+        return OpenResult::Kept;
+    }
+    mode_ = Mode::None;
+    return OpenResult::Opened;
+}
+
 } // namespace morvel

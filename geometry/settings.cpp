@@ -99,6 +99,10 @@ GdUser1 readGdUser1(const std::string& workDirectory) {
                              .value_or(std::vector<std::uint8_t>{}));
 }
 
+bool writeMemory(const std::string& workDirectory, const MemorySettings& m) {
+    return slab::writeFileAtomic(workDirectory + std::string(kMemoryFile), encodeMemory(m));
+}
+
 bool writeGdUser1(const std::string& workDirectory, const GdUser1& g) {
     return slab::writeFileAtomic(workDirectory + std::string(kGdUser1File), encodeGdUser1(g));
 }

@@ -122,6 +122,8 @@ std::vector<std::uint8_t> encodeMemory(const MemorySettings& s);
 
 /// Reads MORVELMEM5, FMARGIN and FANGEN of the working directory (GDUSER1 is read separately).
 void readStartSettings(const std::string& workDirectory, Settings& s);
+/// Writes MORVELMEM5 into the working directory; false on failure.
+bool writeMemory(const std::string& workDirectory, const MemorySettings& m);
 /// Reads GDUSER1 of the working directory.
 GdUser1 readGdUser1(const std::string& workDirectory);
 /// Writes GDUSER1 into the working directory; false on failure.

@@ -16,7 +16,7 @@ bool defineWorld(World& w, int slot, WorldRect r, ports::MessageBox& box) {
                                  static_cast<double>(r.x2), static_cast<double>(r.y2)));
         return false;
     }
-    w.slots[static_cast<std::size_t>(slot)] = r;
+    w.slot[static_cast<std::size_t>(slot)] = r;
     return true;
 }
 
@@ -61,7 +61,7 @@ std::optional<WorldMapping> selectWorld(const World& w, int slot, DeviceRect dev
         box.message("Fehler", "Index-Fehler in SelectWorld");
         return std::nullopt;
     }
-    const WorldRect& r = w.slots[static_cast<std::size_t>(slot)];
+    const WorldRect& r = w.slot[static_cast<std::size_t>(slot)];
     if (r.x1 == r.x2 || r.y1 == r.y2 || device.width <= 0 || device.height <= 0)
         return std::nullopt;
     return WorldMapping(r, device);

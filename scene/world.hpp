@@ -16,7 +16,7 @@ using slab::WorldRect;
 /// World slots 1 and 2 (slot 2 is the drawing of the slab) and the visible window: the state of
 /// one view of a drawing.
 struct World {
-    std::array<WorldRect, 3> slots{}; ///< slot 0 unused
+    std::array<WorldRect, 3> slot{}; ///< slots 1 and 2; slot 0 unused
     WorldRect visible{0, 0, 10, 10};
 };
 

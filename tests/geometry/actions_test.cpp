@@ -34,7 +34,7 @@ std::set<Action> onToolBar(ui::ToolBar bar) {
 } // namespace
 
 TEST(MorvelActions, TableIsWellFormed) {
-    testsupport::expectWellFormedTable(morvel::actions(), 42);
+    testsupport::expectWellFormedTable(morvel::actions(), 44);
 }
 
 TEST(MorvelActions, EveryConsoleCommandKeepsItsArguments) {
@@ -49,6 +49,13 @@ TEST(MorvelActions, EveryConsoleCommandKeepsItsArguments) {
         {"klick", "X Y"},
         {"fenster", "X1 Y1 X2 Y2"},
         {"anpassen", ""},
+        {"verkleinern", ""},
+        {"zoom", "X1 Y1 X2 Y2"},
+        {"ansicht", ""},
+        {"farbig", ""},
+        {"knotennummern", ""},
+        {"elementnummern", ""},
+        {"schrift", "GROESSE"},
         {"knoten", ""},
         {"elemente", ""},
         {"federn", ""},
@@ -62,9 +69,14 @@ TEST(MorvelActions, EveryConsoleCommandKeepsItsArguments) {
         {"lager-loeschen", ""},
         {"federn-loeschen", ""},
         {"alle-loeschen", ""},
+        {"oeffnen", "DIR"},
         {"speichern", ""},
         {"speichern-unter", "NAME"},
         {"neu", ""},
+        {"drucken", "DATEI.pdf"},
+        {"hochquer", ""},
+        {"rahmen", ""},
+        {"zeichnung", "DATEI [breite= hoehe=]"},
         {"d1", ""},
         {"beenden", ""},
     };
@@ -92,6 +104,14 @@ TEST(MorvelActions, HelpListsTheCommandsAsBefore) {
         "  klick X Y                         löscht das Element unter dem Punkt (einzeln)\n"
         "  fenster X1 Y1 X2 Y2               löscht alle Elemente ganz im Fenster (mehrere)\n"
         "  anpassen                          Grundriß anpassen\n"
+        "  verkleinern                       Verkleinern: die Zeichnung wächst um ihre Mitte\n"
+        "  zoom X1 Y1 X2 Y2                  Zoom: das Fenster wird die sichtbare Zeichnung\n"
+        "  ansicht                           zeigt das sichtbare Fenster der Zeichnung (x1 y1 x2 "
+        "y2)\n"
+        "  farbig                            Platte farbig anlegen, an/aus\n"
+        "  knotennummern                     Numerierung der Knoten, an/aus\n"
+        "  elementnummern                    Numerierung der Elemente, an/aus\n"
+        "  schrift GROESSE                   Font: Größe der Schrift in der Zeichnung (Punkte)\n"
         "  knoten                            Tabelle Knoten (Lagerbedingungen); schreibt zuerst "
         "das Modell\n"
         "  elemente                          Tabelle Elemente\n"
@@ -109,9 +129,18 @@ TEST(MorvelActions, HelpListsTheCommandsAsBefore) {
         "  lager-loeschen                    Lager Löschen (Tabelle Knoten)\n"
         "  federn-loeschen                   Federn löschen (Tabelle Federsteifigkeiten)\n"
         "  alle-loeschen                     Alle löschen (Tabelle Elastische Bettung)\n"
+        "  oeffnen DIR                       Öffnen: die Position eines Verzeichnisses "
+        ".../SDIRFEM<Position>\n"
         "  speichern                         Speichern\n"
         "  speichern-unter NAME              Speichern unter einem neuen Positionsnamen\n"
         "  neu                               Neue Platte\n"
+        "  drucken DATEI.pdf                 Drucken der Zeichnung in eine PDF-Datei (mit "
+        "Hoch-/Querformat und Rahmen)\n"
+        "  hochquer                          Automatische Wahl von Hoch- u. Querformat beim "
+        "Drucken, an/aus\n"
+        "  rahmen                            Rahmen um Zeichnung beim Drucken, an/aus\n"
+        "  zeichnung DATEI [breite= hoehe=]  schreibt die Zeichnung als PNG, PDF oder SVG (PNG "
+        "1600 x 1200 Pixel)\n"
         "  d1                                Datei D1 (Abmessungen) anzeigen\n"
         "  beenden                           Beenden (fragt nach, wenn geändert)\n"
         "  hilfe                             zeigt diese Liste\n");
@@ -143,12 +172,20 @@ TEST(MorvelActions, MenusAndShortcuts) {
         if (!s.menu.empty()) menus.insert(std::string(s.menu));
     EXPECT_EQ(menus, (std::set<std::string>{"&Position", "&Drucken", "&Ansicht", "&Geometrie",
                                             "&Manuell", "&Tools"}));
-    // The commands only the window has wait for it: they have no console word.
-    for (Action a : {Action::Open, Action::Print, Action::PrintPreview, Action::PrinterSetup,
-                     Action::AutoOrientation, Action::PrintFrame, Action::NodeNumbers,
-                     Action::ElementNumbers, Action::Font, Action::ToolBars, Action::StatusBar,
-                     Action::ZoomOut, Action::Zoom, Action::ColouredPlate})
+    // The commands only the window has: the bars, the print preview and the printer set-up.
+    for (Action a : {Action::PrintPreview, Action::PrinterSetup, Action::ToolBars,
+                     Action::StatusBar})
         EXPECT_TRUE(spec(a).command.empty()) << spec(a).text;
+    // The window's menus and tool bars name every action they show once, in a fixed order.
+    const auto menuEntries = morvel::menuOrder();
+    EXPECT_EQ(menuEntries.front(), Action::New);
+    EXPECT_EQ(menuEntries.back(), Action::DeleteWindow);
+    const auto bars = morvel::toolBarOrder();
+    EXPECT_EQ(std::vector<Action>(bars.begin(), bars.end()),
+              (std::vector<Action>{Action::New, Action::Open, Action::Save, Action::Print,
+                                   Action::Supports, Action::ColouredPlate, Action::Fit,
+                                   Action::ZoomOut, Action::DeleteSingle, Action::DeleteWindow,
+                                   Action::Zoom}));
 }
 
 TEST(MorvelActions, ToolBarsAndTooltips) {

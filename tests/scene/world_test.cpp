@@ -14,8 +14,8 @@ TEST(World, DegenerateWindowIsRefusedAndTheFormerOneKept) {
     EXPECT_FALSE(scene::defineWorld(w, 2, {1.5f, 0, 1.5f, 5}, box));
     EXPECT_FALSE(scene::defineWorld(w, 1, {0, 2, 4, 2}, box));
     EXPECT_FALSE(scene::defineWorld(w, 3, {0, 0, 1, 1}, box));
-    EXPECT_EQ(w.slots[2], (WorldRect{0, 0, 10, 5}));
-    EXPECT_EQ(w.slots[1], WorldRect{});
+    EXPECT_EQ(w.slot[2], (WorldRect{0, 0, 10, 5}));
+    EXPECT_EQ(w.slot[1], WorldRect{});
     ASSERT_EQ(box.messages.size(), 3u);
     EXPECT_EQ(box.messages[0].title, "Bereichs-Fehler in DefineWorld");
     EXPECT_EQ(box.messages[0].text, "x1 = 1.50 y1 = 0.00 x2 = 1.50 y2 = 5.00");
@@ -30,10 +30,10 @@ TEST(World, ExtentsOfAMeshOnOneLineAreRefusedButTheVisibleWindowFollows) {
     ASSERT_TRUE(extents);
     EXPECT_EQ(*extents, (WorldRect{0, 2, 8, 2}));
     scene::World w;
-    w.slots[2] = {0, 0, 1, 1};
+    w.slot[2] = {0, 0, 1, 1};
     scene::showExtents(w, *extents, box);
     EXPECT_EQ(w.visible, *extents);
-    EXPECT_EQ(w.slots[2], (WorldRect{0, 0, 1, 1}));
+    EXPECT_EQ(w.slot[2], (WorldRect{0, 0, 1, 1}));
     ASSERT_EQ(box.texts(), std::vector<std::string>{"x1 = 0.00 y1 = 2.00 x2 = 8.00 y2 = 2.00"});
     EXPECT_FALSE(scene::meshExtents(scene::Mesh{}));
 }
@@ -61,7 +61,7 @@ TEST(WorldMapping, IsAnisotropicWithYUpAndRoundTrips) {
 TEST(WorldMapping, SelectWorldTakesSlotsOneAndTwoOnly) {
     ui::ScriptedUi box;
     scene::World w;
-    w.slots[2] = {-1, -1, 1, 1};
+    w.slot[2] = {-1, -1, 1, 1};
     auto m = scene::selectWorld(w, 2, {0, 0, 200, 100}, box);
     ASSERT_TRUE(m);
     EXPECT_EQ(m->toDevice({0, 0}), (Point{100, 50}));
@@ -70,7 +70,7 @@ TEST(WorldMapping, SelectWorldTakesSlotsOneAndTwoOnly) {
     EXPECT_EQ(box.messages[0].title, "Fehler");
     EXPECT_EQ(box.messages[0].text, "Index-Fehler in SelectWorld");
     // A degenerate slot cannot be mapped; nothing is drawn and no message repeats.
-    w.slots[1] = {2, 2, 2, 2};
+    w.slot[1] = {2, 2, 2, 2};
     EXPECT_FALSE(scene::selectWorld(w, 1, {0, 0, 200, 100}, box));
     EXPECT_EQ(box.messages.size(), 1u);
 }

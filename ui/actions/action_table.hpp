@@ -23,6 +23,7 @@ template <class Action> struct ActionSpec {
     std::string_view tooltip{};   ///< the tool bar's tooltip and the status-line hint
     ToolBar toolBar = ToolBar::None;
     bool checkable = false; ///< a switch shown with a check mark
+    std::string_view icon{}; ///< the tool-bar icon's name (ui/qt/tool_icons.hpp), or empty
 };
 
 /// The entry of an action; nullptr when the table does not hold it.

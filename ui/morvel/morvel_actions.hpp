@@ -28,6 +28,7 @@ enum class Action {
     Fit,            ///< "Grundriß anpassen"
     ZoomOut,        ///< "Verkleinern"
     Zoom,           ///< "Zoom", the mode of dragging a rectangle to zoom into
+    ShowWindow,     ///< the visible window of the drawing, as numbers
     ColouredPlate,  ///< "Platte farbig anlegen"
     NodeNumbers,    ///< "Numerierung der Knoten"
     ElementNumbers, ///< "Numerierung der Elemente"
@@ -60,11 +61,17 @@ enum class Action {
     PrinterSetup,    ///< "Drucker&einrichtung..."
     AutoOrientation, ///< "Automatische Wahl von Hoch- u. Querformat beim Drucken"
     PrintFrame,      ///< "Rahmen um Zeichnung beim &Drucken"
+    ExportDrawing,   ///< the drawing written as PNG, PDF or SVG
     ShowDocument,    ///< "Datei D1 (Abmessungen)"
     Leave,           ///< "&Beenden"
 };
 
 /// Every command of the editor, in the order the console lists its commands.
 std::span<const ui::ActionSpec<Action>> actions();
+
+/// The window's menu entries in the order of the menus.
+std::span<const Action> menuOrder();
+/// The window's tool-bar buttons in their order.
+std::span<const Action> toolBarOrder();
 
 } // namespace morvel

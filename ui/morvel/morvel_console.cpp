@@ -4,93 +4,19 @@
 
 #include "common/format.hpp"
 #include "scene/slab_meshes.hpp"
+#include "ui/morvel/morvel_dialog_fields.hpp"
 
 #include <array>
 
 namespace morvel {
 
-namespace {
-
-std::optional<EdgeSupport> supportKind(const std::string& word) {
-    if (word == "eingespannt") return EdgeSupport::Clamped;
-    if (word == "gelenkig") return EdgeSupport::Hinged;
-    if (word == "frei") return EdgeSupport::Free;
-    if (word == "senkfeder") return EdgeSupport::TranslationalSpring;
-    if (word == "drehfeder") return EdgeSupport::RotationalSpring;
-    if (word == "beide") return EdgeSupport::BothSprings;
-    return std::nullopt;
-}
-
-std::string supportName(EdgeSupport kind) {
-    switch (kind) {
-    case EdgeSupport::None:
-        return "kein Lager";
-    case EdgeSupport::Clamped:
-        return "Eingespannt";
-    case EdgeSupport::Hinged:
-        return "Gelenkig";
-    case EdgeSupport::Free:
-        return "Frei";
-    case EdgeSupport::RotationalSpring:
-        return "Drehfeder";
-    case EdgeSupport::TranslationalSpring:
-        return "Senkfeder";
-    case EdgeSupport::BothSprings:
-        return "Dreh- und Senkfeder";
-    }
-    return "";
-}
-
-/// One field of the dialog "Eingabe der Geometrie": its console key, its label, and the whole
-/// number or the real it edits.
-struct GridField {
-    std::string_view key;
-    std::string_view label;
-    int* whole = nullptr;
-    double* real = nullptr;
-
-    /// The value as the dialog shows it.
-    std::string shown() const {
-        return whole ? slab::format("%i", *whole)
-                     : slab::withDecimalComma(slab::format("%g", *real));
-    }
-    /// Takes a typed text; false when it is no number of the field's kind.
-    bool take(const std::string& text) {
-        if (whole) {
-            auto v = slab::parseInteger(text);
-            if (v) *whole = *v;
-            return v.has_value();
-        }
-        auto v = ui::finiteNumber(text);
-        if (v) *real = *v;
-        return v.has_value();
-    }
-};
-
-/// The dialog's fields in the order a terminal asks for them.
-std::array<GridField, 7> gridFields(GridInput& g) {
-    return {{{"nx", "Anzahl der Elemente in x-Richtung", &g.nx, nullptr},
-             {"ny", "Anzahl der Elemente in y-Richtung", &g.ny, nullptr},
-             {"e", "Elastizitätsmodul [kN/m²]", nullptr, &g.e},
-             {"nu", "Querdehnzahl", nullptr, &g.nu},
-             {"d", "Dicke der Platte [m]", nullptr, &g.thickness},
-             {"dx", "Elementlänge [m]", nullptr, &g.dx},
-             {"dy", "Elementhöhe [m]", nullptr, &g.dy}}};
-}
-
-} // namespace
-
-MorvelConsole::MorvelConsole(ui::LineInput& input, std::ostream& out)
-    : ConsoleFrontEnd(input, out), editor_(console_) {
-    editor_.setExtentsListener(
-        [this](const slab::WorldRect& r) { scene::showExtents(world_, r, console_); });
-}
+MorvelConsole::MorvelConsole(ui::LineInput& input, std::ostream& out,
+                             scene::PictureOutput* output)
+    : ConsoleFrontEnd(input, out), editor_(console_), view_(editor_, console_), output_(output) {}
 
 int MorvelConsole::run(const std::string& commandLine, const std::string& workDirectory) {
     if (!editor_.start(commandLine, workDirectory)) return 1;
-    const Model& m = editor_.model();
-    out_ << editor_.title() << ": " << m.nodeCount << " Knoten, " << m.elementCount
-         << " Elemente\n";
+    showPosition();
     const ui::Flow end = ui::runCommandLoop(
         actions(), [this](Action a, const ui::CommandCall& call) { return dispatch(a, call); },
         input_, out_);
@@ -159,21 +85,40 @@ ui::Flow MorvelConsole::dispatch(Action action, const ui::CommandCall& call) {
         return showDocument();
     case Action::Leave:
         return leave();
-    // The window's view, print and file-choice commands have no console word.
     case Action::ZoomOut:
+        return zoomOut();
     case Action::Zoom:
+        return zoom(call.words);
+    case Action::ShowWindow:
+        return showWindow();
     case Action::ColouredPlate:
+        return toggleSwitch(&MorvelView::toggleColouredPlate, &MorvelView::colouredPlate,
+                            "Platte farbig anlegen");
     case Action::NodeNumbers:
+        return toggleSwitch(&MorvelView::toggleNodeNumbers, &MorvelView::nodeNumbers,
+                            "Numerierung der Knoten");
     case Action::ElementNumbers:
+        return toggleSwitch(&MorvelView::toggleElementNumbers, &MorvelView::elementNumbers,
+                            "Numerierung der Elemente");
+    case Action::AutoOrientation:
+        return toggleSwitch(&MorvelView::toggleAutoOrientation, &MorvelView::autoOrientation,
+                            "Automatische Wahl von Hoch- u. Querformat beim Drucken");
+    case Action::PrintFrame:
+        return toggleSwitch(&MorvelView::togglePrintFrame, &MorvelView::printFrame,
+                            "Rahmen um Zeichnung beim Drucken");
     case Action::Font:
+        return setFont(call.words);
+    case Action::Open:
+        return open(call.words);
+    case Action::ExportDrawing:
+        return exportDrawing(call.words);
+    case Action::Print:
+        return printToPdf(call.words);
+    // Bars, the print preview and the printer set-up belong to the window alone.
     case Action::ToolBars:
     case Action::StatusBar:
-    case Action::Open:
-    case Action::Print:
     case Action::PrintPreview:
     case Action::PrinterSetup:
-    case Action::AutoOrientation:
-    case Action::PrintFrame:
         return ui::Flow::Continue;
     }
     return ui::Flow::Continue;
@@ -319,6 +264,100 @@ ui::Flow MorvelConsole::fit() {
     return ui::Flow::Continue;
 }
 
+ui::Flow MorvelConsole::zoom(const ui::Words& words) {
+    auto p = ui::numbers(words, 4);
+    if (!p) return usageOf(Action::Zoom);
+    if (view_.zoomTo({(*p)[0], (*p)[1]}, {(*p)[2], (*p)[3]})) return showWindow();
+    return ui::Flow::Continue;
+}
+
+ui::Flow MorvelConsole::zoomOut() {
+    view_.zoomOut();
+    return showWindow();
+}
+
+ui::Flow MorvelConsole::showWindow() {
+    out_ << view_.windowText() << '\n';
+    return ui::Flow::Continue;
+}
+
+ui::Flow MorvelConsole::toggleSwitch(void (MorvelView::*toggle)(),
+                                     bool (MorvelView::*state)() const, std::string_view label) {
+    (view_.*toggle)();
+    out_ << label << ": " << ((view_.*state)() ? "an" : "aus") << '\n';
+    return ui::Flow::Continue;
+}
+
+ui::Flow MorvelConsole::setFont(const ui::Words& words) {
+    const auto size = words.size() == 1 ? ui::finiteNumber(words[0]) : std::nullopt;
+    if (!size) return usageOf(Action::Font);
+    if (view_.setFontSize(*size)) out_ << "Font: Größe " << view_.fontSizeText() << '\n';
+    return ui::Flow::Continue;
+}
+
+scene::PictureOutput* MorvelConsole::pictureOutput() {
+    if (!output_)
+        console_.message("Hinweis", "Zeichnungen schreibt nur ein Programm mit Fenstern "
+                                    "(gebaut mit SLAB_GUI).");
+    return output_;
+}
+
+ui::Flow MorvelConsole::exportDrawing(const ui::Words& words) {
+    const auto fields = ui::parseFields(words);
+    scene::PictureOptions options;
+    std::string file;
+    for (const auto& [key, value] : fields) {
+        int* size = key == "breite" ? &options.width : key == "hoehe" ? &options.height : nullptr;
+        if (key.empty() && file.empty() && value.find(' ') == std::string::npos) {
+            file = value;
+        } else if (auto v = size ? slab::parseInteger(value) : std::nullopt) {
+            *size = *v;
+        } else {
+            return usageOf(Action::ExportDrawing);
+        }
+    }
+    if (file.empty()) return usageOf(Action::ExportDrawing);
+    auto* output = pictureOutput();
+    if (!output) return ui::Flow::Continue;
+    if (auto error = output->writePicture(view_.plan(), file, options))
+        console_.message("Fehler", *error);
+    else
+        out_ << "Zeichnung geschrieben: " << file << '\n';
+    return ui::Flow::Continue;
+}
+
+ui::Flow MorvelConsole::printToPdf(const ui::Words& words) {
+    if (words.size() != 1) return usageOf(Action::Print);
+    auto* output = pictureOutput();
+    if (!output) return ui::Flow::Continue;
+    if (auto error = output->printToPdf(view_.plan(), words[0], view_.printOptions()))
+        console_.message("Fehler", *error);
+    else
+        out_ << "Gedruckt: " << words[0] << '\n';
+    return ui::Flow::Continue;
+}
+
+ui::Flow MorvelConsole::open(const ui::Words& words) {
+    if (words.size() != 1) return usageOf(Action::Open);
+    switch (editor_.openPosition(words[0])) {
+    case OpenResult::Opened:
+        showPosition();
+        break;
+    case OpenResult::NotAPosition:
+        console_.message("Öffnen", "Kein Verzeichnis mit einer Position!");
+        break;
+    case OpenResult::Kept:
+        break;
+    }
+    return ui::Flow::Continue;
+}
+
+void MorvelConsole::showPosition() {
+    const Model& m = editor_.model();
+    out_ << editor_.title() << ": " << m.nodeCount << " Knoten, " << m.elementCount
+         << " Elemente\n";
+}
+
 ui::Flow MorvelConsole::save() {
     if (editor_.save()) out_ << editor_.title() << " gespeichert.\n";
     return ui::Flow::Continue;
@@ -361,8 +400,8 @@ ui::Flow MorvelConsole::wrongMode(std::string_view command) {
 }
 
 int runConsole(const std::string& commandLine, const std::string& workDirectory,
-               ui::LineInput& input, std::ostream& out) {
-    return MorvelConsole(input, out).run(commandLine, workDirectory);
+               ui::LineInput& input, std::ostream& out, scene::PictureOutput* output) {
+    return MorvelConsole(input, out, output).run(commandLine, workDirectory);
 }
 
 } // namespace morvel

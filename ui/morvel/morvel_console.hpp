@@ -3,9 +3,10 @@
 #pragma once
 
 #include "geometry/editor.hpp"
-#include "scene/world.hpp"
+#include "scene/picture_output.hpp"
 #include "ui/console/console_front_end.hpp"
 #include "ui/morvel/morvel_actions.hpp"
+#include "ui/morvel/morvel_view.hpp"
 
 #include <optional>
 #include <ostream>
@@ -17,7 +18,10 @@ namespace morvel {
 /// The editor as console commands; mouse actions are given in world coordinates (metres).
 class MorvelConsole : public ui::ConsoleFrontEnd {
   public:
-    MorvelConsole(ui::LineInput& input, std::ostream& out);
+    /// Pictures and prints go to `output`; without one (a build without windows) the drawing
+    /// commands say so.
+    MorvelConsole(ui::LineInput& input, std::ostream& out,
+                  scene::PictureOutput* output = nullptr);
 
     /// Runs the editor on the command line ".POS @datapath/" with the given working directory
     /// until "beenden" or the end of input; returns the process exit status.
@@ -41,6 +45,17 @@ class MorvelConsole : public ui::ConsoleFrontEnd {
     ui::Flow clickElement(const ui::Words& words);
     ui::Flow deleteInWindow(const ui::Words& words);
     ui::Flow fit();
+    ui::Flow zoom(const ui::Words& words);
+    ui::Flow zoomOut();
+    ui::Flow showWindow();
+    /// A display or print switch toggled, then "<label>: an|aus".
+    ui::Flow toggleSwitch(void (MorvelView::*toggle)(), bool (MorvelView::*state)() const,
+                          std::string_view label);
+    ui::Flow setFont(const ui::Words& words);
+    ui::Flow exportDrawing(const ui::Words& words);
+    ui::Flow printToPdf(const ui::Words& words);
+    /// The output of pictures; "Hinweis" and nullptr when the build has none.
+    scene::PictureOutput* pictureOutput();
 
     // The tables of "Manuell" (morvel_console_tables.cpp).
     ui::Flow openTable(TableKind kind);
@@ -68,6 +83,9 @@ class MorvelConsole : public ui::ConsoleFrontEnd {
     ui::Flow save();
     ui::Flow saveAs(const ui::Words& words);
     ui::Flow newPlate();
+    ui::Flow open(const ui::Words& words);
+    /// "Position P1: 97 Knoten, 75 Elemente".
+    void showPosition();
     ui::Flow showDocument();
     ui::Flow leave();
 
@@ -79,12 +97,13 @@ class MorvelConsole : public ui::ConsoleFrontEnd {
     ui::Flow wrongMode(std::string_view command);
 
     Editor editor_;
-    scene::World world_;
+    MorvelView view_;
+    scene::PictureOutput* output_;
     std::optional<TextTable> table_;
 };
 
 /// MorvelConsole::run on the given input and output.
 int runConsole(const std::string& commandLine, const std::string& workDirectory,
-               ui::LineInput& input, std::ostream& out);
+               ui::LineInput& input, std::ostream& out, scene::PictureOutput* output = nullptr);
 
 } // namespace morvel

@@ -2,6 +2,7 @@
 #include "ui/qt/action_binder.hpp"
 
 #include "ui/qt/qt_ui.hpp"
+#include "ui/qt/tool_icons.hpp"
 
 #include <QKeySequence>
 #include <QMainWindow>
@@ -15,7 +16,11 @@ QMenu* MenuBuilder::menu(std::string_view title) {
     const QString key = qs(title);
     auto it = menus_.find(key);
     if (it != menus_.end()) return it->second;
-    QMenu* m = window_.menuBar()->addMenu(key);
+    // "A/B" is the submenu B of the menu A.
+    const auto slash = title.rfind('/');
+    QMenu* m = slash == std::string_view::npos
+                   ? window_.menuBar()->addMenu(key)
+                   : menu(title.substr(0, slash))->addMenu(qs(title.substr(slash + 1)));
     menus_[key] = m;
     return m;
 }
@@ -34,10 +39,10 @@ QToolBar* MenuBuilder::toolBar(ui::ToolBar which) {
     return nullptr;
 }
 
-QAction* MenuBuilder::add(std::string_view menuTitle, std::string_view text,
-                          std::string_view shortcut, std::string_view tooltip,
-                          ui::ToolBar which, bool checkable) {
+QAction* MenuBuilder::action(std::string_view text, std::string_view shortcut,
+                             std::string_view tooltip, bool checkable, std::string_view icon) {
     auto* action = new QAction(qs(text), &window_); // owned by the window
+    if (!icon.empty()) action->setIcon(toolIcon(icon));
     if (!shortcut.empty())
         action->setShortcut(QKeySequence(qs(shortcut), QKeySequence::PortableText));
     if (!tooltip.empty()) {
@@ -45,17 +50,20 @@ QAction* MenuBuilder::add(std::string_view menuTitle, std::string_view text,
         action->setStatusTip(qs(tooltip));
     }
     action->setCheckable(checkable);
-    if (!menuTitle.empty()) {
-        if (menuTitle == text)
-            window_.menuBar()->addAction(action);
-        else
-            menu(menuTitle)->addAction(action);
-    } else {
-        // Without a menu the action still answers its shortcut.
-        window_.addAction(action);
-    }
-    if (QToolBar* bar = toolBar(which)) bar->addAction(action);
+    window_.addAction(action);
     return action;
+}
+
+void MenuBuilder::place(QAction* action, std::string_view menuTitle, std::string_view text) {
+    if (menuTitle.empty()) return;
+    if (menuTitle == text)
+        window_.menuBar()->addAction(action);
+    else
+        menu(menuTitle)->addAction(action);
+}
+
+void MenuBuilder::placeOnToolBar(QAction* action, ui::ToolBar which) {
+    if (QToolBar* bar = toolBar(which)) bar->addAction(action);
 }
 
 } // namespace qtui

@@ -21,10 +21,16 @@ namespace qtui {
 class MenuBuilder {
   public:
     explicit MenuBuilder(QMainWindow& window) : window_(window) {}
-    /// A QAction for one table entry, placed in its menu (a menu title without entries is a
-    /// command of the menu bar itself) and tool bar.
-    QAction* add(std::string_view menu, std::string_view text, std::string_view shortcut,
-                 std::string_view tooltip, ui::ToolBar toolBar, bool checkable);
+    /// A QAction of the window with its text, shortcut and tooltip; it answers its shortcut
+    /// even where it stands in no menu.
+    QAction* action(std::string_view text, std::string_view shortcut, std::string_view tooltip,
+                    bool checkable, std::string_view icon = {});
+    /// Puts the action into its menu; a menu whose title is the action's text is a command of
+    /// the menu bar itself. Nothing for an empty menu title.
+    void place(QAction* action, std::string_view menu, std::string_view text);
+    /// Puts the action on its tool bar.
+    void placeOnToolBar(QAction* action, ui::ToolBar which);
+    /// The menu of that title, made on first use; "A/B" names the submenu B of menu A.
     QMenu* menu(std::string_view title);
     QToolBar* toolBar(ui::ToolBar which);
 
@@ -35,23 +41,33 @@ class MenuBuilder {
     QToolBar* second_ = nullptr;
 };
 
-/// The QActions of a program's table: every entry with a menu text gets one, triggering
-/// `run(action)`.
+/// The QActions of a program's window: the actions of `menus`, in that order, in their menus
+/// (the menus appear in the order first named), then those of `toolBars` on their tool bars;
+/// each triggers `run(action)`. Without the two lists every table entry with a text is taken
+/// in table order.
 template <class Action> class ActionBinder {
   public:
     ActionBinder(QMainWindow& window, std::span<const ui::ActionSpec<Action>> table,
-                 std::function<void(Action)> run)
+                 std::function<void(Action)> run, std::span<const Action> menus = {},
+                 std::span<const Action> toolBars = {})
         : builder_(window) {
-        for (const auto& spec : table) {
-            if (spec.text.empty() && spec.menu.empty()) continue;
-            QAction* a = builder_.add(spec.menu, spec.text.empty() ? spec.menu : spec.text,
-                                      spec.shortcut, spec.tooltip, spec.toolBar, spec.checkable);
-            const Action action = spec.action;
-            QObject::connect(a, &QAction::triggered, a, [run, action] { run(action); });
-            actions_[action] = a;
+        if (menus.empty() && toolBars.empty()) {
+            for (const auto& spec : table)
+                if (!spec.text.empty() || !spec.menu.empty()) {
+                    QAction* a = make(spec, run);
+                    builder_.place(a, spec.menu, spec.text);
+                    builder_.placeOnToolBar(a, spec.toolBar);
+                }
+            return;
         }
+        for (Action action : menus)
+            if (const auto* spec = ui::findAction(table, action))
+                builder_.place(make(*spec, run), spec->menu, spec->text);
+        for (Action action : toolBars)
+            if (const auto* spec = ui::findAction(table, action))
+                builder_.placeOnToolBar(make(*spec, run), spec->toolBar);
     }
-    /// The QAction of an action; nullptr when it has no menu entry.
+    /// The QAction of an action; nullptr when the window has none.
     QAction* operator[](Action a) const {
         auto it = actions_.find(a);
         return it == actions_.end() ? nullptr : it->second;
@@ -59,6 +75,17 @@ template <class Action> class ActionBinder {
     MenuBuilder& builder() { return builder_; }
 
   private:
+    /// The one QAction of an entry, made the first time it is asked for.
+    QAction* make(const ui::ActionSpec<Action>& spec, const std::function<void(Action)>& run) {
+        if (auto it = actions_.find(spec.action); it != actions_.end()) return it->second;
+        QAction* a = builder_.action(spec.text.empty() ? spec.menu : spec.text, spec.shortcut,
+                                     spec.tooltip, spec.checkable, spec.icon);
+        const Action action = spec.action;
+        QObject::connect(a, &QAction::triggered, a, [run, action] { run(action); });
+        actions_[action] = a;
+        return a;
+    }
+
     MenuBuilder builder_;
     std::map<Action, QAction*> actions_;
 };

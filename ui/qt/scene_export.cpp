@@ -3,6 +3,8 @@
 
 #include "ui/qt/scene_renderer.hpp"
 
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
@@ -99,6 +101,41 @@ std::optional<std::string> writePicture(const scene::Scene& scene, const std::st
     }
     }
     return cannotWrite(path);
+}
+
+namespace {
+
+/// Fonts and images need an application object; a console program gets one on the offscreen
+/// platform the first time it draws, and keeps it to its end.
+void ensureApplication() {
+    if (QCoreApplication::instance()) return;
+    static int argc = 3;
+    static char name[] = "slab", option[] = "-platform", platform[] = "offscreen";
+    static char* argv[] = {name, option, platform, nullptr};
+    static QGuiApplication application(argc, argv);
+}
+
+} // namespace
+
+std::optional<std::string> QtPictureOutput::writePicture(const scene::Scene& scene,
+                                                         const std::string& path,
+                                                         const PictureOptions& options) {
+    ensureApplication();
+    return qtui::writePicture(scene, path, options);
+}
+
+std::optional<std::string> QtPictureOutput::printToPdf(const scene::Scene& scene,
+                                                       const std::string& path,
+                                                       const PictureOptions& options) {
+    ensureApplication();
+    if (pictureFormat(path) != PictureFormat::Pdf)
+        return "Gedruckt wird in eine Datei mit der Endung .pdf.";
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(path));
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    if (!printScene(scene, printer, options)) return cannotWrite(path);
+    return std::nullopt;
 }
 
 bool printScene(const scene::Scene& scene, QPrinter& printer, const PictureOptions& options) {

@@ -56,14 +56,16 @@ QPolygonF devicePolygon(const scene::WorldMapping& m, const std::vector<scene::P
     return polygon;
 }
 
-/// The top left corner of a text box of the given size so that the anchor lies at (0, 0).
+/// The top left corner of a text box of the given size so that the anchor lies at (0, 0); a
+/// text beside its anchor keeps a gap of a quarter of its height from it.
 QPointF anchorOffset(scene::Anchor anchor, double width, double height) {
+    const double gap = height / 4;
     double x = 0, y = 0;
     switch (anchor) {
     case scene::Anchor::TopLeft:
     case scene::Anchor::Left:
     case scene::Anchor::BottomLeft:
-        x = 0;
+        x = gap;
         break;
     case scene::Anchor::Top:
     case scene::Anchor::Center:
@@ -73,14 +75,14 @@ QPointF anchorOffset(scene::Anchor anchor, double width, double height) {
     case scene::Anchor::TopRight:
     case scene::Anchor::Right:
     case scene::Anchor::BottomRight:
-        x = -width;
+        x = -width - gap;
         break;
     }
     switch (anchor) {
     case scene::Anchor::TopLeft:
     case scene::Anchor::Top:
     case scene::Anchor::TopRight:
-        y = 0;
+        y = gap;
         break;
     case scene::Anchor::Left:
     case scene::Anchor::Center:
@@ -90,7 +92,7 @@ QPointF anchorOffset(scene::Anchor anchor, double width, double height) {
     case scene::Anchor::BottomLeft:
     case scene::Anchor::Bottom:
     case scene::Anchor::BottomRight:
-        y = -height;
+        y = -height - gap;
         break;
     }
     return {x, y};

@@ -12,6 +12,8 @@ namespace {
 
 /// A press and release closer than this [pixels] is a click, not a drag.
 constexpr double kClickSlack = 3.0;
+/// The margin around the world window [pixels].
+constexpr double kMargin = 28.0;
 
 } // namespace
 
@@ -36,8 +38,11 @@ void SceneView::setWorldWindow(const slab::WorldRect& window) {
 }
 
 scene::WorldMapping SceneView::mapping() const {
-    return scene::WorldMapping(window_, {0, 0, static_cast<double>(std::max(1, width())),
-                                         static_cast<double>(std::max(1, height()))});
+    // The world window fills the widget but for a margin, so that the lines and labels along
+    // the window's border stay in sight.
+    const double w = std::max(1, width()), h = std::max(1, height());
+    const double margin = std::min(kMargin, std::min(w, h) / 8);
+    return scene::WorldMapping(window_, {margin, margin, w - 2 * margin, h - 2 * margin});
 }
 
 scene::Point SceneView::toWorld(QPointF p) const {

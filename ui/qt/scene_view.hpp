@@ -19,7 +19,8 @@ class SceneView : public QWidget {
 
     void setScene(scene::Scene scene);
     const scene::Scene& sceneShown() const { return scene_; }
-    /// The world window mapped onto the whole widget, x and y scaled separately.
+    /// The world window mapped onto the widget within a small margin, x and y scaled
+    /// separately.
     void setWorldWindow(const slab::WorldRect& window);
     const slab::WorldRect& worldWindow() const { return window_; }
     /// While on, a left drag draws a rubber band and reports the rectangle on release.
