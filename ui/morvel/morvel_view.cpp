@@ -7,8 +7,9 @@ namespace morvel {
 
 namespace {
 
-/// A tolerance up to this [cm] is shown with one decimal, as a whole number it would read 0 or 1.
-constexpr double kFineTolerance = 0.99;
+/// A tolerance up to this [cm] is shown with one decimal, as a whole number it would read 0 or 1;
+/// the slack lets 0.0099 m, which is 0.9900000000000001 cm in binary, count as 0.99 cm.
+constexpr double kFineTolerance = 0.99 * (1 + 1e-12);
 
 } // namespace
 
