@@ -8,6 +8,10 @@
 #include <QPolygonF>
 
 #include <algorithm>
+#include <map>
+#include <optional>
+#include <utility>
+#include <vector>
 #include <cmath>
 #include <type_traits>
 
@@ -98,14 +102,31 @@ QPointF anchorOffset(scene::Anchor anchor, double width, double height) {
     return {x, y};
 }
 
+/// The rectangle of four points that bound an axis-parallel rectangle in order; nullopt for any
+/// other shape. Elements are such rectangles, and a rectangle fills far faster than a polygon.
+std::optional<QRectF> axisRectangle(const QPolygonF& p) {
+    if (p.size() != 4) return std::nullopt;
+    for (int k = 0; k < 4; ++k) {
+        const QPointF& a = p[k];
+        const QPointF& b = p[(k + 1) % 4];
+        if (a.x() != b.x() && a.y() != b.y()) return std::nullopt;
+    }
+    return QRectF(p[0], p[2]).normalized();
+}
+
 void paint(QPainter& painter, const scene::Polygon& item, const scene::WorldMapping& m,
            double perPoint) {
+    const QPolygonF polygon = devicePolygon(m, item.points);
+    if (auto rect = axisRectangle(polygon); rect && !item.outline) {
+        painter.fillRect(*rect, toQt(item.fill));
+        return;
+    }
     painter.setBrush(toQt(item.fill));
     if (item.outline)
         painter.setPen(toQt(*item.outline, perPoint));
     else
         painter.setPen(Qt::NoPen);
-    painter.drawPolygon(devicePolygon(m, item.points));
+    painter.drawPolygon(polygon);
 }
 
 void paint(QPainter& painter, const scene::Polyline& item, const scene::WorldMapping& m,
@@ -119,21 +140,49 @@ void paint(QPainter& painter, const scene::Polyline& item, const scene::WorldMap
         painter.drawPolyline(line);
 }
 
+/// The fonts of the text heights met so far, with their metrics: a drawing repeats a few heights
+/// thousands of times.
+class FontCache {
+  public:
+    explicit FontCache(QFont base) : base_(std::move(base)) {}
+    const std::pair<QFont, QFontMetricsF>& at(int pixels) {
+        auto it = fonts_.find(pixels);
+        if (it == fonts_.end()) {
+            QFont font = base_;
+            font.setPixelSize(pixels);
+            it = fonts_.emplace(pixels, std::pair<QFont, QFontMetricsF>(font, QFontMetricsF(font)))
+                     .first;
+        }
+        return it->second;
+    }
+
+  private:
+    QFont base_;
+    std::map<int, std::pair<QFont, QFontMetricsF>> fonts_;
+};
+
 void paint(QPainter& painter, const scene::Text& item, const scene::WorldMapping& m,
-           double perPoint) {
-    QFont font = painter.font();
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(item.height * perPoint))));
+           double perPoint, FontCache& fonts) {
+    const auto& [font, metrics] =
+        fonts.at(std::max(1, static_cast<int>(std::lround(item.height * perPoint))));
     painter.setFont(font);
     painter.setPen(toQt(item.color));
-    const QFontMetricsF metrics(font);
     const QString text = QString::fromUtf8(item.text.data(), static_cast<qsizetype>(item.text.size()));
-    const double width = metrics.horizontalAdvance(text);
-    const double height = metrics.height();
+    // A text that starts at its anchor needs no width, and measuring it costs a shaping.
+    const bool fromLeft = item.anchor == scene::Anchor::TopLeft ||
+                          item.anchor == scene::Anchor::Left ||
+                          item.anchor == scene::Anchor::BottomLeft;
+    const double width = fromLeft ? 0.0 : metrics.horizontalAdvance(text);
+    const QPointF topLeft = anchorOffset(item.anchor, width, metrics.height());
+    const QPointF at = device(m, item.at);
+    if (item.angle == 0) {
+        painter.drawText(at + QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), text);
+        return;
+    }
     painter.save();
-    painter.translate(device(m, item.at));
+    painter.translate(at);
     // Counter-clockwise on the slab is clockwise on a device whose y axis points down.
     painter.rotate(-item.angle);
-    const QPointF topLeft = anchorOffset(item.anchor, width, height);
     painter.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), text);
     painter.restore();
 }
@@ -173,11 +222,40 @@ void paint(QPainter& painter, const scene::Marker& item, const scene::WorldMappi
 
 void paintScene(QPainter& painter, const scene::Scene& scene, const scene::WorldMapping& mapping) {
     const double perPoint = unitsPerPoint(painter);
+    FontCache fonts(painter.font());
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    for (const auto& item : scene.items)
-        std::visit([&](const auto& i) { paint(painter, i, mapping, perPoint); }, item);
+    // Straight lines that follow each other with the same pen are drawn in one call: a mesh
+    // has thousands of them.
+    std::vector<QLineF> lines;
+    const scene::Pen* linePen = nullptr;
+    auto flushLines = [&] {
+        if (lines.empty()) return;
+        painter.setPen(toQt(*linePen, perPoint));
+        painter.drawLines(lines.data(), static_cast<int>(lines.size()));
+        lines.clear();
+    };
+    for (const auto& item : scene.items) {
+        if (const auto* line = std::get_if<scene::Polyline>(&item);
+            line && line->points.size() == 2 && !line->closed) {
+            if (linePen && !(*linePen == line->pen)) flushLines();
+            linePen = &line->pen;
+            lines.emplace_back(device(mapping, line->points[0]), device(mapping, line->points[1]));
+            continue;
+        }
+        flushLines();
+        if (const auto* text = std::get_if<scene::Text>(&item))
+            paint(painter, *text, mapping, perPoint, fonts);
+        else
+            std::visit(
+                [&](const auto& i) {
+                    if constexpr (!std::is_same_v<std::decay_t<decltype(i)>, scene::Text>)
+                        paint(painter, i, mapping, perPoint);
+                },
+                item);
+    }
+    flushLines();
     painter.restore();
 }
 

@@ -57,6 +57,7 @@ void SceneView::paintEvent(QPaintEvent*) {
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(QRectF(*dragStart_, dragNow_).normalized());
     }
+    emit painted();
 }
 
 void SceneView::mousePressEvent(QMouseEvent* event) {

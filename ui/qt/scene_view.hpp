@@ -34,6 +34,8 @@ class SceneView : public QWidget {
     void moved(scene::Point world);
     void clicked(scene::Point world, Qt::MouseButton button);
     void dragged(scene::Point from, scene::Point to);
+    /// A paint of the widget has ended.
+    void painted();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
