@@ -210,3 +210,28 @@ TEST(MorvelWindow, ConsolePicturesThroughQt) {
     EXPECT_EQ(pixel(3.5, 2.2), QColor(222, 210, 170));
     EXPECT_EQ(slab::readFileText(pdf).value_or("").substr(0, 5), "%PDF-");
 }
+
+// With SLAB_SCREENSHOTS set to a folder, the window and its dialogs are written there as PNGs
+// for a look by eye.
+TEST(MorvelWindow, ScreenshotsForALook) {
+    const char* folder = std::getenv("SLAB_SCREENSHOTS");
+    if (!folder) GTEST_SKIP() << "SLAB_SCREENSHOTS names no folder";
+    WindowOnPosition w;
+    w.window.resize(1280, 860);
+    w.generate(12, 8);
+    w.window.action(Action::ColouredPlate)->trigger();
+    w.window.action(Action::ElementNumbers)->trigger();
+    const std::string dir = std::string(folder) + "/";
+    w.window.grab().save(QString::fromStdString(dir + "morvel_window.png"));
+    morvel::GenerationDialog generation(&w.window, w.window.editor());
+    generation.adjustSize();
+    generation.grab().save(QString::fromStdString(dir + "morvel_generation.png"));
+    w.window.action(Action::Supports)->trigger();
+    w.window.supportDialog()->adjustSize();
+    w.window.supportDialog()->grab().save(QString::fromStdString(dir + "morvel_supports.png"));
+    w.window.run(Action::EndSupports);
+    std::unique_ptr<qtui::GridDialog> table(
+        morvel::makeTableDialog(&w.window, w.window.editor(), morvel::TableKind::Nodes));
+    table->show();
+    table->grab().save(QString::fromStdString(dir + "morvel_nodes.png"));
+}

@@ -35,6 +35,8 @@ int GridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant GridModel::data(const QModelIndex& index, int role) const {
+    // The cells hold numbers: right-aligned, so that the places line up.
+    if (role == Qt::TextAlignmentRole) return int(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
     const auto r = static_cast<std::size_t>(index.row());
     const auto c = static_cast<std::size_t>(index.column());
