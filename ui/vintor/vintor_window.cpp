@@ -145,7 +145,7 @@ VintorWindow::VintorWindow(const std::string& commandLine)
     buttons->addWidget(end_);
     layout->addLayout(buttons);
     setCentralWidget(central);
-    const auto* info = ui::findAction(actions(), Action::About);
+    const auto* info = ui::findAction(vintor::actions(), Action::About);
     QMenu* help = menuBar()->addMenu(qtui::qs(info->menu));
     help->addAction(qtui::qs(info->text), this, [this] { about(); });
     connect(start_, &QPushButton::clicked, this, [this] { startRun(); });
