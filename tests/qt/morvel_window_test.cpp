@@ -208,7 +208,23 @@ TEST(MorvelWindow, ConsolePicturesThroughQt) {
     };
     EXPECT_EQ(pixel(5, 2), QColor(Qt::white));
     EXPECT_EQ(pixel(3.5, 2.2), QColor(222, 210, 170));
-    EXPECT_EQ(slab::readFileText(pdf).value_or("").substr(0, 5), "%PDF-");
+    const std::string printed = slab::readFileText(pdf).value_or("");
+    EXPECT_EQ(printed.substr(0, 5), "%PDF-");
+    // One page; the wide drawing turns it to landscape only with the orientation switch on.
+    auto pages = [](const std::string& text) {
+        std::size_t n = 0;
+        for (std::size_t at = text.find("/Type /Page\n"); at != std::string::npos;
+             at = text.find("/Type /Page\n", at + 1))
+            ++n;
+        return n;
+    };
+    EXPECT_EQ(pages(printed), 1u);
+    EXPECT_NE(printed.find("/MediaBox [0 0 595.000000 842.000000]"), std::string::npos);
+    std::istringstream again("hochquer\ndrucken " + pdf + "\n");
+    ui::LineInput input2(again);
+    morvel::runConsole(".P1 @" + data.str(), work.str(), input2, out, &pictures);
+    EXPECT_NE(slab::readFileText(pdf).value_or("").find("/MediaBox [0 0 842.000000 595.000000]"),
+              std::string::npos);
 }
 
 // With SLAB_SCREENSHOTS set to a folder, the window and its dialogs are written there as PNGs

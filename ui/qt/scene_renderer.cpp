@@ -222,7 +222,10 @@ void paint(QPainter& painter, const scene::Marker& item, const scene::WorldMappi
 
 void paintScene(QPainter& painter, const scene::Scene& scene, const scene::WorldMapping& mapping) {
     const double perPoint = unitsPerPoint(painter);
-    FontCache fonts(painter.font());
+    // The drawings are lettered in Arial, or the sans font the system puts in its place.
+    QFont base(QStringLiteral("Arial"));
+    base.setStyleHint(QFont::SansSerif);
+    FontCache fonts(base);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
