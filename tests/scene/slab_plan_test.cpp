@@ -113,7 +113,8 @@ TEST(SlabPlan, LabelsTurnAlongObliqueLinesOnly) {
     m.lines = {line(0, 0, 4, 0), line(0, 0, 0, 4), line(0, 0, 3, 3), line(4, 0, 0, 3),
                // 0.5 % off the axis: still upright
                line(0, 0, 4, 0.02f)};
-    const auto texts = scene::slabPlan(m, {0, 0, 4, 4}, {}).all<scene::Text>();
+    const auto plan = scene::slabPlan(m, {0, 0, 4, 4}, {});
+    const auto texts = plan.all<scene::Text>();
     ASSERT_EQ(texts.size(), 5u);
     EXPECT_EQ(texts[0]->angle, 0);
     EXPECT_EQ(texts[0]->anchor, Anchor::Bottom);
