@@ -18,8 +18,9 @@ inline constexpr double kHatchSpacing = 0.01;
 /// The hatch segments of an area load. The spacing comes from the extent of the outline's
 /// section starts, or of the area itself when the slab has no outline. Each line y = x + c
 /// crosses an edge when its ends lie on different sides of it (an end on the line counts with
-/// the side below), so a line through a corner crosses once and a line touching a corner not
-/// at all; the crossings, sorted along the line, pair up into segments.
+/// the side below), so a line through a corner crosses once and a line touching a corner twice
+/// at one point or not at all; the crossings, sorted along the line, pair up into segments, and
+/// segments of no length are left out.
 std::vector<HatchSegment> hatchSegments(const AreaLoad& area, const SlabOutline& outline);
 
 } // namespace daskel

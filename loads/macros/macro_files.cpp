@@ -20,14 +20,20 @@ template <class R> void appendRecord(std::vector<std::uint8_t>& bytes, const R& 
     slab::encodeRecord(r, bytes.data() + at);
 }
 
+/// The value with a negative zero made positive, so that a normal along an axis is written as
+/// plain zero.
+float plain(float v) {
+    return v + 0.0f;
+}
+
 MacroCornerRecord cornerRecordOf(const AreaCorner& c) {
     MacroCornerRecord r;
     r.x = c.x;
     r.y = c.y;
     r.nextX = c.nextX;
     r.nextY = c.nextY;
-    r.nx = c.nx;
-    r.ny = c.ny;
+    r.nx = plain(c.nx);
+    r.ny = plain(c.ny);
     r.p1 = c.p1;
     r.p2 = c.p2;
     r.length = c.length;
@@ -46,8 +52,8 @@ MacroHeaderRecord headerRecordOf(const AreaLoad& area) {
     r.constant = static_cast<std::int16_t>(area.variation);
     r.p0 = area.p0;
     r.area = area.area;
-    r.a = area.dpdx;
-    r.b = area.dpdy;
+    r.a = plain(area.dpdx);
+    r.b = plain(area.dpdy);
     r.xs = area.xs;
     r.ys = area.ys;
     r.resultant = area.resultant;
