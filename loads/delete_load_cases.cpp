@@ -81,10 +81,9 @@ void LoadEditor::removeLoadCaseFiles(int n) const {
         removeOwn(files::kEdgeLoads);
         removeOwn(files::kEdgeComments);
     }
-    if (counts->nt > 0) {
-        removeOwn(files::kMacros);
-        removeOwn(files::kMacroHeaders);
-    }
+    // The macros of the domains under self weight are written without area loads as well.
+    removeOwn(files::kMacros);
+    removeOwn(files::kMacroHeaders);
     if (counts->np > 0) {
         removeOwn(files::kPointLoads);
         removeOwn(files::kPointComments);

@@ -37,6 +37,14 @@ std::optional<std::string> commentError(const std::string& comment, std::size_t 
         "Der Kommentar ist zu lang: höchstens %zu Zeichen (Umlaute zählen doppelt).", most);
 }
 
+/// The edge load takes the end points of its section.
+void placeOnSection(EdgeLoad& e, const OutlineSection& s) {
+    e.xa = static_cast<float>(s.xa);
+    e.ya = static_cast<float>(s.ya);
+    e.xb = static_cast<float>(s.xb);
+    e.yb = static_cast<float>(s.yb);
+}
+
 } // namespace
 
 std::optional<std::string> addAreaLoad(LoadCase& lc, const AreaLoadInput& in) {
@@ -133,7 +141,6 @@ std::optional<std::string> addEdgeLoad(LoadCase& lc, const EdgeLoadInput& in,
     if (auto why = edgeLoadPlaceError(in.boundary, in.section, outline)) return why;
     if (!allFit({in.a, in.b})) return std::string(kNotANumber);
     if (auto why = commentError(in.comment, kMaxEdgeComment)) return why;
-    const OutlineSection& s = *outline.section(in.boundary, in.section);
     EdgeLoad e;
     e.boundary = static_cast<std::int16_t>(in.boundary);
     e.section = static_cast<std::int16_t>(in.section);
@@ -141,10 +148,7 @@ std::optional<std::string> addEdgeLoad(LoadCase& lc, const EdgeLoadInput& in,
     e.b = static_cast<float>(in.b);
     e.kind = in.kind;
     e.comment = in.comment;
-    e.xa = static_cast<float>(s.xa);
-    e.ya = static_cast<float>(s.ya);
-    e.xb = static_cast<float>(s.xb);
-    e.yb = static_cast<float>(s.yb);
+    placeOnSection(e, *outline.section(in.boundary, in.section));
     lc.edgeLoads.push_back(std::move(e));
     return std::nullopt;
 }
@@ -190,11 +194,7 @@ std::vector<std::string> keepEdgeLoadsOnSlab(LoadCase& lc, const SlabOutline& ou
                               *why);
             continue;
         }
-        const OutlineSection& s = *outline.section(e.boundary, e.section);
-        e.xa = static_cast<float>(s.xa);
-        e.ya = static_cast<float>(s.ya);
-        e.xb = static_cast<float>(s.xb);
-        e.yb = static_cast<float>(s.yb);
+        placeOnSection(e, *outline.section(e.boundary, e.section));
         kept.push_back(std::move(e));
     }
     lc.edgeLoads = std::move(kept);

@@ -117,44 +117,37 @@ std::optional<Failure> areasFromFiles(const Source& s, const LoadCase& header, i
     return std::nullopt;
 }
 
-/// Line, point and edge loads from their files; a record of an unknown kind is damage.
-std::optional<Failure> othersFromFiles(const Source& s, const HeaderCounts& c, SourceLoads& loads) {
+/// One kind of load from its record file and its comment file: `count` records, each turned
+/// into a load by `convert` (nullopt for a record of an unknown kind, which is damage).
+template <class R, class Load, class Convert>
+std::optional<Failure> fromFiles(const Source& s, std::string_view base, std::string_view notes,
+                                 std::size_t maxComment, int count, Convert convert,
+                                 std::vector<Load>& loads) {
+    if (count <= 0) return std::nullopt;
     std::optional<Failure> failure;
-    auto attach = [](auto& list, const std::vector<std::string>& texts) {
-        for (std::size_t i = 0; i < list.size() && i < texts.size(); ++i)
-            list[i].comment = texts[i];
-    };
-    if (c.np > 0) {
-        auto read = records<PointLoadRecord>(s, files::kPointLoads, std::size_t(c.np), failure);
-        if (!read) return failure;
-        for (const auto& r : *read)
-            if (auto p = pointLoadOf(r))
-                loads.points.push_back(*p);
-            else
-                return damaged(s, files::kPointLoads);
-        attach(loads.points, comments(s, files::kPointComments, kMaxPointComment));
+    auto read = records<R>(s, base, static_cast<std::size_t>(count), failure);
+    if (!read) return failure;
+    for (const R& r : *read) {
+        std::optional<Load> load = convert(r);
+        if (!load) return damaged(s, base);
+        loads.push_back(std::move(*load));
     }
-    if (c.nr > 0) {
-        auto read = records<EdgeLoadRecord>(s, files::kEdgeLoads, std::size_t(c.nr), failure);
-        if (!read) return failure;
-        for (const auto& r : *read)
-            if (auto e = edgeLoadOf(r))
-                loads.edges.push_back(*e);
-            else
-                return damaged(s, files::kEdgeLoads);
-        attach(loads.edges, comments(s, files::kEdgeComments, kMaxEdgeComment));
-    }
-    if (c.nl > 0) {
-        auto read = records<LineLoadRecord>(s, files::kLineLoads, std::size_t(c.nl), failure);
-        if (!read) return failure;
-        for (const auto& r : *read)
-            if (auto l = lineLoadOf(r))
-                loads.lines.push_back(*l);
-            else
-                return damaged(s, files::kLineLoads);
-        attach(loads.lines, comments(s, files::kLineComments, kMaxLineComment));
-    }
+    const std::vector<std::string> texts = comments(s, notes, maxComment);
+    for (std::size_t i = 0; i < loads.size() && i < texts.size(); ++i)
+        loads[i].comment = texts[i];
     return std::nullopt;
+}
+
+/// Point, edge and line loads from their files.
+std::optional<Failure> othersFromFiles(const Source& s, const HeaderCounts& c, SourceLoads& loads) {
+    if (auto f = fromFiles<PointLoadRecord>(s, files::kPointLoads, files::kPointComments,
+                                            kMaxPointComment, c.np, pointLoadOf, loads.points))
+        return f;
+    if (auto f = fromFiles<EdgeLoadRecord>(s, files::kEdgeLoads, files::kEdgeComments,
+                                           kMaxEdgeComment, c.nr, edgeLoadOf, loads.edges))
+        return f;
+    return fromFiles<LineLoadRecord>(s, files::kLineLoads, files::kLineComments, kMaxLineComment,
+                                     c.nl, lineLoadOf, loads.lines);
 }
 
 /// The source's block in its load echo, read against the target's sections; nullopt when the
