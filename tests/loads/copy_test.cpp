@@ -7,7 +7,7 @@
 #include "loads/document.hpp"
 #include "loads/macros/macro_files.hpp"
 #include "solver/modelfiles/record_file.hpp"
-#include "tests/loads/grid_meshes.hpp"
+#include "tests/loads/grid_positions.hpp"
 #include "tests/support/test_support.hpp"
 #include "ui/console/scripted_ui.hpp"
 
@@ -20,22 +20,7 @@ using namespace daskel;
 
 namespace {
 
-/// A data path with positions of the given meshes and a working directory.
-struct DataPath {
-    testsupport::TempDir data;
-    testsupport::TempDir work;
-    std::string dir(const std::string& name) const { return data.str() + "SDIRFEM" + name + "/"; }
-    void position(const std::string& name, const gridtest::Grid& g) const {
-        std::filesystem::create_directories(dir(name));
-        EXPECT_TRUE(gridtest::writeGridModel(g, dir(name)));
-    }
-    std::unique_ptr<LoadEditor> editor(const std::string& name, ui::ScriptedUi& ui) const {
-        auto paths = startPaths("." + name + " @" + data.str(), work.str(), ui);
-        return std::make_unique<LoadEditor>(*paths, ui, [] { return std::int64_t(1765000000); });
-    }
-    /// The data path as the dialog takes it, without its trailing "/".
-    std::string path() const { return data.str().substr(0, data.str().size() - 1); }
-};
+using gridtest::DataPath;
 
 PointLoadInput point(double x, double y, double size) {
     PointLoadInput p;

@@ -192,11 +192,7 @@ TEST(D2Section, UniformAndTriangularLoads) {
 }
 
 TEST(D2Section, SeveralDomainsListedWithTheirWeights) {
-    gridtest::Grid g;
-    g.nx = 4;
-    g.ny = 2;
-    g.dx = 2;
-    g.thickness = [](int i, int) { return i < 2 ? 0.3 : 0.2; };
+    gridtest::Grid g = gridtest::twoThicknesses();
     const SlabOutline two = deriveOutline(gridtest::gridModel(g));
     LoadCase lc;
     lc.number = 2;

@@ -76,4 +76,14 @@ inline Grid slabWithOpening() {
     return g;
 }
 
+/// 8 m x 2 m in cells of 2 m x 1 m: the left 4 m 0.3 m thick, the rest 0.2 m (two domains).
+inline Grid twoThicknesses() {
+    Grid g;
+    g.nx = 4;
+    g.ny = 2;
+    g.dx = 2;
+    g.thickness = [](int i, int) { return i < 2 ? 0.3 : 0.2; };
+    return g;
+}
+
 } // namespace gridtest

@@ -214,11 +214,7 @@ TEST(LoadMacros, LineSubdivisionsAndPointCounts) {
 
 TEST(LoadMacros, SelfWeightPerDomainAndDomainMacros) {
     // 8 m x 2 m in cells of 2 m x 1 m; the left 4 m are 0.3 m thick, the rest 0.2 m
-    gridtest::Grid g;
-    g.nx = 4;
-    g.ny = 2;
-    g.dx = 2;
-    g.thickness = [](int i, int) { return i < 2 ? 0.3 : 0.2; };
+    gridtest::Grid g = gridtest::twoThicknesses();
     const SlabOutline two = deriveOutline(gridtest::gridModel(g));
     LoadCase lc;
     lc.selfWeight = lc.uniform = true;

@@ -98,11 +98,7 @@ TEST(MacroFiles, AreaHeadersAndCornersReadBack) {
 }
 
 TEST(MacroFiles, DomainsWithTheirSelfWeight) {
-    gridtest::Grid g;
-    g.nx = 4;
-    g.ny = 2;
-    g.dx = 2;
-    g.thickness = [](int i, int) { return i < 2 ? 0.3 : 0.2; };
+    gridtest::Grid g = gridtest::twoThicknesses();
     const SlabOutline o = deriveOutline(gridtest::gridModel(g));
     const auto bytes = encodeDomains(o.domains, 25, 1.5);
     ASSERT_EQ(bytes.size(), 2 * DomainRecord::kSize);

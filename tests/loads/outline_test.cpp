@@ -233,3 +233,26 @@ TEST(Polygon, InsideOrOnTheEdges) {
     EXPECT_FALSE(strictlyInside(square, {2, 1}));
     EXPECT_FALSE(insideOrOn({}, {0, 0}));
 }
+
+TEST(SlabOutline, ReferencePointsOfTheOuterBoundaryAndOfAnOpeningWithoutItsCentroid) {
+    // an L-shaped opening of five cells: its centroid (3.1, 3.1) lies outside it
+    gridtest::Grid g;
+    g.present = [](int i, int j) {
+        const bool foot = j == 2 && i >= 2 && i <= 4, leg = i == 2 && j >= 3 && j <= 4;
+        return !foot && !leg;
+    };
+    const SlabOutline o = deriveOutline(gridtest::gridModel(g));
+    ASSERT_EQ(o.curves.size(), 2u);
+    // the outer boundary's point is the centre of the element along its first section
+    EXPECT_EQ(o.curves[0].refX, 0.5);
+    EXPECT_EQ(o.curves[0].refY, 0.5);
+    const BoundaryCurve& hole = o.curves[1];
+    EXPECT_TRUE(near(hole.area, -5.0));
+    const Polygon poly = polygon(hole);
+    EXPECT_FALSE(strictlyInside(poly, centroid(poly)));
+    EXPECT_TRUE(strictlyInside(poly, {hole.refX, hole.refY}));
+    // a quarter of a cell into the opening from the middle of its first element edge, the top
+    // edge (3, 2) to (2, 2) of element 13 below it
+    EXPECT_TRUE(near(hole.refX, 2.5));
+    EXPECT_TRUE(near(hole.refY, 2.25));
+}

@@ -6,7 +6,7 @@
 #include "common/codepage.hpp"
 #include "common/file_io.hpp"
 #include "loads/document.hpp"
-#include "tests/loads/grid_meshes.hpp"
+#include "tests/loads/grid_positions.hpp"
 #include "tests/support/golden.hpp"
 #include "tests/support/test_support.hpp"
 #include "ui/console/scripted_ui.hpp"
@@ -22,31 +22,7 @@ using namespace daskel;
 
 namespace {
 
-/// A data path holding positions of the 10 m x 8 m slab with its 2 m x 1 m opening.
-struct DataPath {
-    testsupport::TempDir data;
-    testsupport::TempDir work;
-    std::string dir(const std::string& name) const { return data.str() + "SDIRFEM" + name + "/"; }
-    void position(const std::string& name) const {
-        std::filesystem::create_directories(dir(name));
-        EXPECT_TRUE(gridtest::writeGridModel(gridtest::slabWithOpening(), dir(name)));
-    }
-    std::unique_ptr<LoadEditor> editor(const std::string& name, ui::ScriptedUi& ui) const {
-        auto paths = startPaths("." + name + " @" + data.str(), work.str(), ui);
-        return std::make_unique<LoadEditor>(*paths, ui, [] { return std::int64_t(1765000000); });
-    }
-    std::string bytes(const std::string& name, const std::string& file) const {
-        auto b = slab::readFileBytes(dir(name) + file);
-        return b ? std::string(b->begin(), b->end()) : std::string("(fehlt)");
-    }
-    std::string console(const std::string& name, const std::string& script) const {
-        std::istringstream in(script);
-        std::ostringstream out;
-        ui::LineInput input(in);
-        EXPECT_EQ(runConsole("." + name + " @" + data.str(), work.str(), input, out), 0);
-        return out.str();
-    }
-};
+using gridtest::DataPath;
 
 const std::string kHead = "LASTFÄLLE\nLF 1\n";
 const std::string kRectangle = "1\n"
@@ -254,4 +230,34 @@ TEST(SaveLoadMacros, EdgeLoadsOnSectionsTheSlabDoesNotHaveAreRefused) {
               "Der Rand 2 hat keinen Abschnitt 5, nur die Abschnitte 1 bis 4 (Befehl raender).");
     EXPECT_EQ(e->loadCase().nr(), 1);
     EXPECT_FALSE(e->modified());
+}
+
+TEST(SaveLoadMacros, DomainMacrosUnderSelfWeightWrittenAndDeleted) {
+    DataPath d;
+    d.position("P1", gridtest::twoThicknesses());
+    ui::ScriptedUi ui;
+    auto e = d.editor("P1", ui);
+    e->selfWeight(25, 1.5);
+    ASSERT_TRUE(e->save(1, "Eigengewicht"));
+    // one macro for the one boundary, the domain of its first section: 9 kN/m² on 16 m²
+    const std::string sbd = d.bytes("P1", "SBD01.P1");
+    ASSERT_EQ(sbd.size(), 84u);
+    auto f = [&](std::size_t at) {
+        return slab::getLE<float>(reinterpret_cast<const std::uint8_t*>(sbd.data()) + at);
+    };
+    EXPECT_EQ(f(12), 9.0f);
+    EXPECT_EQ(f(16), 16.0f);
+    EXPECT_EQ(f(36), 144.0f);
+    EXPECT_EQ(d.bytes("P1", "MACRO01.P1").size(), 4 * 44u);
+    EXPECT_EQ(d.bytes("P1", "DOMAINS.P1").size(), 2 * 56u);
+    // the domains carry the self weight: no uniform value, each element its own γ·d + g
+    EXPECT_EQ(e->loadCase().uniformValue, 0);
+    EXPECT_EQ(e->loads().elementLoads[1].v[slab::ElementLoadRecord::kAreaLoad], 9.0f);
+    EXPECT_EQ(e->loads().elementLoads[3].v[slab::ElementLoadRecord::kAreaLoad], 6.5f);
+    EXPECT_NE(d.bytes("P1", "D2.TXT").find(" Bereich  1  d = 0.30 m  g =  9.00 kN/m2"),
+              std::string::npos);
+    // deleted without area loads, its macros go with it
+    ASSERT_TRUE(e->deleteLoadCases({1}));
+    EXPECT_FALSE(slab::fileExists(d.dir("P1") + "SBD01.P1"));
+    EXPECT_FALSE(slab::fileExists(d.dir("P1") + "MACRO01.P1"));
 }
