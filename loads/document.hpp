@@ -86,12 +86,17 @@ class LoadEditor {
     /// quantity gives the direction.
     bool influenceOnSection(SectionQuantity q, bool complete, int from, int to, double s);
 
-    /// Area, line, point and edge loads and temperature entered by hand; false (nothing
-    /// changed) after the message that says why.
+    // Loads entered by hand: each returns false (nothing changed) after the message that says
+    // why.
+    /// Adds a partial area load.
     bool addAreaLoad(const AreaLoadInput& in);
+    /// Adds a line load.
     bool addLineLoad(const LineLoadInput& in);
+    /// Adds a point load.
     bool addPointLoad(const PointLoadInput& in);
+    /// Adds an edge load on a section of the slab's outline.
     bool addEdgeLoad(const EdgeLoadInput& in);
+    /// Sets the temperature load.
     bool setTemperature(const TemperatureInput& in);
     /// Switches the temperature load off.
     void clearTemperature();
