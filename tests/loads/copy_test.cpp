@@ -339,3 +339,44 @@ TEST(CopyLoadCase, EdgeLoadsOnBoundariesTheSlabDoesNotHaveStayBehind) {
               std::string::npos)
         << ui.messages.back().text;
 }
+
+TEST(CopyLoadCase, OlderAreaFilesSkipTheDomainMacrosOfTheSourcesSelfWeight) {
+    // the source has two domains and self weight, so its SBD and MACRO begin with the macro of
+    // its one boundary; the open load case has no self weight, which must not matter
+    DataPath d;
+    d.position("P1");
+    d.position("P4", gridtest::twoThicknesses());
+    const std::string src = d.dir("P4");
+    LoadCase header;
+    header.number = 1;
+    header.selfWeight = true;
+    header.gamma = 25;
+    header.areaLoads.resize(1);
+    ASSERT_TRUE(slab::writeFileAtomic(src + "PL01.P4", encodeHeader(header)));
+    AreaLoad domain, area;
+    domain.p0 = 9;
+    area.p0 = 4;
+    for (auto [x, y] : {std::pair{0.f, 0.f}, {8.f, 0.f}, {8.f, 2.f}, {0.f, 2.f}}) {
+        AreaCorner c;
+        c.x = x;
+        c.y = y;
+        domain.corners.push_back(c);
+    }
+    for (auto [x, y] : {std::pair{1.f, 0.f}, {3.f, 0.f}, {3.f, 1.f}}) {
+        AreaCorner c;
+        c.x = x;
+        c.y = y;
+        c.p1 = 4;
+        area.corners.push_back(c);
+    }
+    ASSERT_TRUE(slab::writeFileAtomic(src + "SBD01.P4", encodeMacroHeaders({domain, area})));
+    ASSERT_TRUE(slab::writeFileAtomic(src + "MACRO01.P4", encodeMacroCorners({domain, area})));
+    ui::ScriptedUi ui;
+    auto e = d.editor("P1", ui);
+    ASSERT_FALSE(e->loadCase().selfWeight);
+    ASSERT_TRUE(e->copyLoadCase({"P4", 1, d.path(), true}));
+    ASSERT_EQ(e->loadCase().nt(), 1);
+    EXPECT_EQ(e->loadCase().areaLoads[0].p0, 4);
+    ASSERT_EQ(e->loadCase().areaLoads[0].corners.size(), 3u);
+    EXPECT_EQ(e->loadCase().areaLoads[0].corners[0].x, 1);
+}
