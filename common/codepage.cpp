@@ -44,4 +44,8 @@ std::string utf8ToCp850(std::string_view utf8) { return convert(utf8, "UTF-8", "
 
 std::string cp850ToUtf8(std::string_view cp850) { return convert(cp850, "CP850", "UTF-8"); }
 
+std::string windows1252ToUtf8(std::string_view text) {
+    return convert(text, "WINDOWS-1252", "UTF-8");
+}
+
 } // namespace slab

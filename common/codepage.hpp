@@ -1,4 +1,5 @@
-// Conversion between UTF-8 and code page 850, the code page of the load echo files.
+// Conversion between UTF-8 and code page 850, the code page of the load echo files, and from
+// Windows-1252, the code page of the text fields of binary records.
 #pragma once
 
 #include <optional>
@@ -12,5 +13,9 @@ std::string utf8ToCp850(std::string_view utf8);
 
 /// Code page 850 to UTF-8; every byte has a UTF-8 form.
 std::string cp850ToUtf8(std::string_view cp850);
+
+/// Windows-1252 (the text fields of binary records) to UTF-8; bytes without a character
+/// become "?".
+std::string windows1252ToUtf8(std::string_view text);
 
 } // namespace slab

@@ -1,8 +1,9 @@
-// Deleting load cases: their blocks of the load echo, their place in the save order and the
-// list, their header and the files of their area, point, edge and line loads. Their two load
-// files stay.
+// Deleting load cases: their sections of the load document, their blocks of the load echo,
+// their place in the save orders and the list, their header and the files of their area, point,
+// edge and line loads. Their two load files stay.
 #include "common/file_io.hpp"
 #include "common/format.hpp"
+#include "loads/d2/d2_file.hpp"
 #include "loads/document.hpp"
 #include "loads/document_texts.hpp"
 #include "loads/file_names.hpp"
@@ -40,6 +41,8 @@ bool LoadEditor::deleteLoadCases(const std::vector<int>& named) {
     for (int n : numbers)
         keep[diary_.entryOf(n) - 1] = false;
 
+    if (!removeLoadDocumentSections(paths_.positionDirectory, numbers, ui_))
+        return false; // the document is unchanged, so nothing else is deleted either
     std::vector<std::int16_t> listed(diary_.numbers.begin(), diary_.numbers.end());
     if (!removeEchoBlocks(paths_.positionDirectory, paths_.suffix, listed, keep, ui_))
         return false; // the load echo is unchanged, so nothing else is deleted either
@@ -47,8 +50,9 @@ bool LoadEditor::deleteLoadCases(const std::vector<int>& named) {
     std::vector<int> kept;
     for (std::size_t v = 0; v < keep.size(); ++v)
         if (keep[v]) kept.push_back(diary_.numbers[v]);
-    if (!kept.empty() && slab::fileExists(positionFile(files::kSaveOrder)))
-        slab::writeFileAtomic(positionFile(files::kSaveOrder), encodeSaveOrder(kept));
+    for (std::string_view order : {files::kDocumentOrder, files::kSaveOrder})
+        if (!kept.empty() && slab::fileExists(positionFile(order)))
+            slab::writeFileAtomic(positionFile(order), encodeSaveOrder(kept));
 
     for (int n : numbers) {
         removeLoadCaseFiles(n);
@@ -77,10 +81,9 @@ void LoadEditor::removeLoadCaseFiles(int n) const {
         removeOwn(files::kEdgeLoads);
         removeOwn(files::kEdgeComments);
     }
-    if (counts->nt > 0) {
-        removeOwn(files::kMacros);
-        removeOwn(files::kMacroHeaders);
-    }
+    // The macros of the domains under self weight are written without area loads as well.
+    removeOwn(files::kMacros);
+    removeOwn(files::kMacroHeaders);
     if (counts->np > 0) {
         removeOwn(files::kPointLoads);
         removeOwn(files::kPointComments);

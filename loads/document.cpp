@@ -60,6 +60,8 @@ void LoadEditor::readLoadCase(int n) {
         problems = read.problems;
     }
     lc_.number = static_cast<std::int16_t>(n);
+    for (std::string& why : keepEdgeLoadsOnSlab(lc_, outline_, n))
+        problems.push_back(std::move(why));
     // The echo holds γ and g; the uniform value is that of element 1, as the dialog sets it.
     if (lc_.selfWeight && lc_.uniform && model_.elementCount > 0)
         lc_.uniformValue = static_cast<float>(lc_.gamma * model_.elements[1].thickness + lc_.g);

@@ -2,11 +2,15 @@
 // node loads, and the life cycle of load cases (new, open, save, delete, import).
 #pragma once
 
+#include "loads/copy/load_case_copy.hpp"
 #include "loads/echo/echo_file.hpp"
 #include "loads/element_loads.hpp"
 #include "loads/influence_loads.hpp"
 #include "loads/load_case.hpp"
 #include "loads/load_case_files.hpp"
+#include "loads/load_entry.hpp"
+#include "loads/macros/load_macros.hpp"
+#include "loads/outline/slab_outline.hpp"
 #include "loads/slab_model.hpp"
 #include "ports/ports.hpp"
 
@@ -82,12 +86,39 @@ class LoadEditor {
     /// quantity gives the direction.
     bool influenceOnSection(SectionQuantity q, bool complete, int from, int to, double s);
 
+    // Loads entered by hand: each returns false (nothing changed) after the message that says
+    // why.
+    /// Adds a partial area load.
+    bool addAreaLoad(const AreaLoadInput& in);
+    /// Adds a line load.
+    bool addLineLoad(const LineLoadInput& in);
+    /// Adds a point load.
+    bool addPointLoad(const PointLoadInput& in);
+    /// Adds an edge load on a section of the slab's outline.
+    bool addEdgeLoad(const EdgeLoadInput& in);
+    /// Sets the temperature load.
+    bool setTemperature(const TemperatureInput& in);
+    /// Switches the temperature load off.
+    void clearTemperature();
+    /// Removes load n of a table; false after a message when there is no such load.
+    bool removeLoad(LoadList list, int n);
+
+    /// The dialog "Übernahme eines LF" as it opens.
+    CopyRequest copyPresets() const;
+    /// Copies a load case into the open one; false (nothing changed) after the message.
+    bool copyLoadCase(const CopyRequest& request);
+
+    /// The load document D2.TXT (or D2); nullopt after the message that it is missing.
+    std::optional<std::string> loadDocument();
+
     /// Asks "Sollen die Eingaben gespeichert werden?" when there are unsaved changes; false when
     /// the user wants to save first (the console then asks for the save dialog).
     bool wantsToSaveBeforeLeaving();
 
     const Paths& paths() const { return paths_; }
     const SlabModel& model() const { return model_; }
+    /// The slab's boundaries and domains, derived from the model at start-up.
+    const SlabOutline& outline() const { return outline_; }
     const LoadCase& loadCase() const { return lc_; }
     const LoadTables& loads() const { return loads_; }
     const Diary& diary() const { return diary_; }
@@ -106,6 +137,14 @@ class LoadEditor {
     bool replaceByInfluence(const InfluenceLoads& loads);
     void reportProblems(const std::vector<std::string>& problems, const char* title);
     bool saveSequence(int n);
+    /// Writes MACRO, SBD and DOMAINS of load case n; failures are added to `failed`.
+    void writeMacroFiles(int n, const PreparedMacros& prepared, std::vector<std::string>& failed);
+    /// Writes the SBLNS file of each area load of load case n.
+    void writeHatchFiles(int n, std::vector<std::string>& failed);
+    /// Drops the edge loads the slab has no section for, with a message.
+    void refuseEdgeLoadsOffTheSlab(int n);
+    /// Takes a changed load case when `why` is empty, else shows why; the answer for the caller.
+    bool accept(const std::optional<std::string>& why);
     /// Removes the header of load case n and the files its counts name.
     void removeLoadCaseFiles(int n) const;
     /// Takes an imported block as the open load case and saves it; false when not saved.
@@ -117,7 +156,8 @@ class LoadEditor {
     ports::Ui& ui_;
     std::function<std::int64_t()> clock_;
     SlabModel model_;
-    EchoGeometry geometry_; ///< the rectangular meshes have one domain and no outline curves
+    SlabOutline outline_;
+    EchoGeometry geometry_; ///< the outline's sections and domain count, for the load echo
     LoadCase lc_;
     LoadTables loads_;
     Diary diary_;

@@ -11,6 +11,8 @@ namespace daskel::files {
 // In the position directory.
 inline constexpr std::string_view kHeader = "PL"; ///< + load case text + suffix
 inline constexpr std::string_view kSaveOrder = "D2LOG";
+/// The order of the sections in the load document.
+inline constexpr std::string_view kDocumentOrder = "D2LOGW";
 inline constexpr std::string_view kImportStamp = "TIMELW";
 inline constexpr std::string_view kImportSwitch = "TIMELAST";
 inline constexpr std::string_view kUniformLoad = "Gleichlast";

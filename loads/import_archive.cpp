@@ -123,6 +123,7 @@ bool LoadEditor::importAll() {
 bool LoadEditor::importBlock(const EchoBlock& block) {
     resetLoadCase();
     lc_ = block.loadCase;
+    refuseEdgeLoadsOffTheSlab(block.number);
     // Self weight and a uniform load reach the solver as element loads, as from the dialog.
     if (lc_.selfWeight) {
         LoadCase header = lc_;

@@ -32,6 +32,10 @@ struct AreaCorner {
     float nextX = 0, nextY = 0; ///< the next corner
     float p1 = 0, p2 = 0;       ///< load at this corner and at the next
     std::int16_t subdivisions = 1;
+    // Edge data computed on every save: the unit normal (dy/L, -dx/L) of the edge to the next
+    // corner and its length [m].
+    float nx = 0, ny = 0;
+    float length = 0;
 };
 
 /// The kind code of an area load. Codes other than these two are kept as read, so that an
@@ -44,22 +48,40 @@ enum class AreaLoadKind : std::int16_t {
 /// Whether an area load is constant or follows its load plane (the header's constant flag).
 enum class AreaLoadVariation : std::int16_t { Linear = 0, Constant = 1 };
 
-/// A partial area load ("Teilflächenlast").
+/// Most opening outlines one area load lists (the room of its macro header).
+inline constexpr int kMaxOpeningsInArea = 21;
+
+/// A partial area load ("Teilflächenlast") with the load plane p(x, y) = p0 + dpdx·x + dpdy·y.
+/// A new or imported area follows its corner values (linear); only a flag set by hand makes it
+/// constant.
 struct AreaLoad {
     AreaLoadKind kind = AreaLoadKind::Plain;
-    AreaLoadVariation variation = AreaLoadVariation::Constant;
+    AreaLoadVariation variation = AreaLoadVariation::Linear;
     float p0 = 0, dpdx = 0, dpdy = 0;
-    std::vector<AreaCorner> corners; ///< at most kMaxAreaCorners
+    std::vector<AreaCorner> corners; ///< at most kMaxAreaCorners, counter-clockwise
+    // Computed on every save from the corners and the slab's outline.
+    std::int16_t boundaryPoints = 0;    ///< the sum of the edges' subdivisions
+    float area = 0;                     ///< signed, less the openings of the slab inside it [m²]
+    float xs = 0, ys = 0;               ///< centroid of the polygon [m]
+    float resultant = 0;                ///< the load over the polygon less its openings [kN]
+    std::vector<std::int16_t> openings; ///< boundary curves of openings lying inside
 };
 
 enum class LineLoadKind : std::int16_t { Forces = 0, Moments = 1 };
 
-/// A line load ("Linienlast") from (xa, ya) to (xb, yb).
+/// Most subdivisions of a line load.
+inline constexpr int kMaxLineSubdivisions = 10;
+
+/// A line load ("Linienlast") from (xa, ya) to (xb, yb), its value linear from start to end.
 struct LineLoad {
     float xa = 0, ya = 0, xb = 0, yb = 0;
-    float start = 0, end = 0;
+    float start = 0, end = 0; ///< kN/m for forces, kNm/m for moments
     LineLoadKind kind = LineLoadKind::Forces;
     std::string comment;
+    // Computed on every save: the length [m] and the number n of subdivisions; the values at the
+    // points j = 1 to n + 1 follow from start, end and n (loads/macros/load_macros.hpp).
+    float length = 0;
+    std::int16_t subdivisions = 0;
 };
 
 enum class PointLoadKind : std::uint8_t {
@@ -128,6 +150,10 @@ struct LoadCase {
 
     bool edgeLoadFlag = false; ///< set at save when edge loads exist
 
+    // Counts of the load macros, computed on every save (PL offsets 0 and 26).
+    int macroPoints = 0;     ///< the points written last: the line points, else the area points
+    int openingsInAreas = 0; ///< openings of the slab found inside area loads
+
     std::vector<AreaLoad> areaLoads;   ///< entry k is area load k + 1
     std::vector<LineLoad> lineLoads;   ///< entry k is line load k + 1
     std::vector<PointLoad> pointLoads; ///< entry k is point load k + 1
@@ -137,6 +163,16 @@ struct LoadCase {
     int np() const { return static_cast<int>(pointLoads.size()); }
     int nl() const { return static_cast<int>(lineLoads.size()); }
     int nr() const { return static_cast<int>(edgeLoads.size()); }
+
+    /// The boundary points of all area loads: the subdivisions of their edges (1 per edge until
+    /// a save has prepared them).
+    int areaPoints() const {
+        int points = 0;
+        for (const AreaLoad& a : areaLoads)
+            for (const AreaCorner& c : a.corners)
+                points += c.subdivisions;
+        return points;
+    }
 };
 
 /// The header and all tables of a new load case: counts 0, values 0, flags cleared, no title,

@@ -2,6 +2,7 @@
 #include "loads/load_case_files.hpp"
 
 #include "common/binary_io.hpp"
+#include "common/codepage.hpp"
 #include "common/format.hpp"
 #include "loads/file_names.hpp"
 
@@ -16,7 +17,8 @@ constexpr std::size_t kHeaderSize = 376;
 constexpr std::size_t kTextField = 81;
 
 // Offsets of the PL header.
-constexpr std::size_t kPlNp = 4, kPlNt = 10, kPlNl = 14, kPlNumber = 16, kPlNr = 22;
+constexpr std::size_t kPlMacroPoints = 0, kPlNp = 4, kPlNt = 10, kPlAreaPoints = 12, kPlNl = 14,
+                      kPlNumber = 16, kPlNr = 22, kPlOpenings = 26;
 constexpr std::size_t kPlText = 48, kPlTitle = 210;
 constexpr std::size_t kPlValue = 292, kPlDeltaT = 300, kPlAlphaT = 308, kPlGamma = 316, kPlG = 324;
 constexpr std::size_t kPlUniform = 352, kPlTriangular = 354, kPlConstant = 355, kPlEdge = 356,
@@ -51,6 +53,23 @@ ShapeFlags shapeFlags(UniformShape shape) {
 constexpr std::size_t kStampSize = 36, kStampSizeField = 16, kStampTime = 24;
 constexpr std::size_t kMemoryGamma = 48, kMemoryG = 52;
 
+/// True when the text is well-formed UTF-8.
+bool validUtf8(std::string_view s) {
+    for (std::size_t i = 0; i < s.size();) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        const std::size_t length = c < 0x80           ? 1
+                                   : (c >> 5) == 0x6  ? 2
+                                   : (c >> 4) == 0xE  ? 3
+                                   : (c >> 3) == 0x1E ? 4
+                                                      : 0;
+        if (length == 0 || i + length > s.size()) return false;
+        for (std::size_t k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
+        i += length;
+    }
+    return true;
+}
+
 void putText(std::vector<std::uint8_t>& bytes, std::size_t offset, std::size_t width,
              const std::string& text) {
     slab::putTextField(bytes.data() + offset, width, text);
@@ -63,10 +82,9 @@ std::vector<std::uint8_t> encodeHeader(const LoadCase& lc) {
     std::uint8_t* p = b.data();
     slab::putLE<std::int16_t>(p + kPlNp, static_cast<std::int16_t>(lc.np()));
     slab::putLE<std::int16_t>(p + kPlNt, static_cast<std::int16_t>(lc.nt()));
-    std::int16_t areaPoints = 0;
-    for (const AreaLoad& a : lc.areaLoads)
-        areaPoints = static_cast<std::int16_t>(areaPoints + a.corners.size());
-    slab::putLE<std::int16_t>(p + 12, areaPoints);
+    slab::putLE<std::int16_t>(p + kPlMacroPoints, static_cast<std::int16_t>(lc.macroPoints));
+    slab::putLE<std::int16_t>(p + kPlAreaPoints, static_cast<std::int16_t>(lc.areaPoints()));
+    slab::putLE<std::int16_t>(p + kPlOpenings, static_cast<std::int16_t>(lc.openingsInAreas));
     slab::putLE<std::int16_t>(p + kPlNl, static_cast<std::int16_t>(lc.nl()));
     slab::putLE<std::int16_t>(p + kPlNumber, lc.number);
     slab::putLE<std::int16_t>(p + kPlNr, static_cast<std::int16_t>(lc.nr()));
@@ -99,6 +117,30 @@ std::optional<HeaderCounts> decodeHeaderCounts(const std::vector<std::uint8_t>& 
     c.nr = slab::getLE<std::int16_t>(p + kPlNr);
     c.edgeLoadFlag = p[kPlEdge] != 0;
     return c;
+}
+
+std::optional<LoadCase> decodeHeader(const std::vector<std::uint8_t>& bytes) {
+    if (bytes.size() < kHeaderSize) return std::nullopt;
+    const std::uint8_t* p = bytes.data();
+    LoadCase lc;
+    lc.number = slab::getLE<std::int16_t>(p + kPlNumber);
+    // Our own headers hold UTF-8; those of older programs Windows-1252.
+    std::string title = slab::getTextField(p + kPlTitle, kTextField);
+    lc.title = validUtf8(title) ? title : slab::windows1252ToUtf8(title);
+    lc.uniformValue = slab::getLE<double>(p + kPlValue);
+    lc.deltaT = slab::getLE<double>(p + kPlDeltaT);
+    lc.alphaT = slab::getLE<double>(p + kPlAlphaT);
+    lc.gamma = slab::getLE<double>(p + kPlGamma);
+    lc.g = slab::getLE<double>(p + kPlG);
+    lc.uniform = p[kPlUniform] != 0;
+    lc.uniformShape = p[kPlTriangular] != 0 ? UniformShape::Triangular
+                      : p[kPlConstant] != 0 ? UniformShape::Constant
+                                            : UniformShape::Unmarked;
+    lc.edgeLoadFlag = p[kPlEdge] != 0;
+    lc.temperature = p[kPlTemperature] != 0;
+    lc.settlement = p[kPlSettlement] != 0;
+    lc.selfWeight = p[kPlSelfWeight] != 0;
+    return lc;
 }
 
 int Diary::entryOf(int n) const {

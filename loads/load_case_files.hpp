@@ -23,6 +23,9 @@ struct HeaderCounts {
 std::vector<std::uint8_t> encodeHeader(const LoadCase& lc);
 /// The counts of a PL image; nullopt when it is shorter than 376 bytes.
 std::optional<HeaderCounts> decodeHeaderCounts(const std::vector<std::uint8_t>& bytes);
+/// The header of a PL image as a load case without loads: number, title, self weight, uniform
+/// load, temperature and the flags; nullopt when it is shorter than 376 bytes.
+std::optional<LoadCase> decodeHeader(const std::vector<std::uint8_t>& bytes);
 
 /// The list of defined load cases in the order of their first save.
 struct Diary {

@@ -1,12 +1,17 @@
-// Saving a load case: the load case list, LAST, the header, the two load files, the document
-// counter, the time table, the load echo and the save order, in this order.
+// Saving a load case, in this order: the checks and load macros, the load case list, LAST, the
+// header, the two load files, MACRO, SBD and DOMAINS, the load document with its counter, the
+// time table, the hatch files, the load echo and the save order.
 #include "common/file_io.hpp"
 #include "common/file_names.hpp"
 #include "common/format.hpp"
 #include "common/text.hpp"
+#include "loads/d2/d2_file.hpp"
+#include "loads/d2/d2_sections.hpp"
 #include "loads/document.hpp"
 #include "loads/document_texts.hpp"
 #include "loads/file_names.hpp"
+#include "loads/macros/hatching.hpp"
+#include "loads/macros/macro_files.hpp"
 #include "solver/modelfiles/ttable.hpp"
 
 #include <algorithm>
@@ -87,8 +92,14 @@ bool LoadEditor::save(int n, const std::string& title) {
 bool LoadEditor::saveSequence(int n) {
     const std::string& directory = paths_.positionDirectory;
     lc_.number = static_cast<std::int16_t>(n);
-    lc_.edgeLoadFlag = lc_.nr() > 0;
     std::vector<std::string> failed;
+
+    // Checks and load macros; the checks' messages do not stop the save.
+    const PreparedMacros prepared = prepareLoadCase(lc_, outline_, n);
+    for (const Notice& notice : prepared.notices)
+        ui_.message(notice.title, notice.text);
+    removePositionFile(editorLoadCaseFile(files::kMacros, n, paths_.suffix));
+    removePositionFile(editorLoadCaseFile(files::kMacroHeaders, n, paths_.suffix));
 
     listInDiary(diary_, n);
     writeNoting(positionFile(diaryFileName(paths_.suffix)), encodeDiary(diary_), failed);
@@ -97,9 +108,14 @@ bool LoadEditor::saveSequence(int n) {
     writeNoting(positionFile(headerFileName(n, paths_.suffix)), encodeHeader(lc_), failed);
     for (const std::string& name : writeLoadFiles(directory, n, model_, loads_))
         failed.push_back(name);
+    writeMacroFiles(n, prepared, failed);
+    // The load document reports its own failure.
+    const bool documented =
+        storeLoadDocumentSection(directory, n, d2OpeningLine(), d2Section(lc_, outline_), ui_);
     countLoadDocument(directory, failed);
     if (!slab::appendTimeTableRecord(directory, {clock_(), slab::format("Eingabe LF %i", n)}))
         failed.push_back(std::string(slab::files::kTimeTable));
+    writeHatchFiles(n, failed);
     if (!writeEchoBlock(directory, paths_.suffix, lc_, geometry_, ui_))
         failed.push_back(echoFileName(paths_.suffix));
     appendToSaveOrder(directory, n, failed);
@@ -109,7 +125,28 @@ bool LoadEditor::saveSequence(int n) {
                                                  slab::joinNames(failed).c_str()));
         return false;
     }
-    return true;
+    return documented;
+}
+
+void LoadEditor::writeMacroFiles(int n, const PreparedMacros& prepared,
+                                 std::vector<std::string>& failed) {
+    if (prepared.writeDomains)
+        writeNoting(positionFile(domainsFileName(paths_.suffix)),
+                    encodeDomains(outline_.domains, lc_.gamma, lc_.g), failed);
+    if (prepared.macros.empty()) return;
+    writeNoting(positionFile(editorLoadCaseFile(files::kMacros, n, paths_.suffix)),
+                encodeMacroCorners(prepared.macros), failed);
+    writeNoting(positionFile(editorLoadCaseFile(files::kMacroHeaders, n, paths_.suffix)),
+                encodeMacroHeaders(prepared.macros), failed);
+}
+
+void LoadEditor::writeHatchFiles(int n, std::vector<std::string>& failed) {
+    for (std::size_t k = 0; k < lc_.areaLoads.size(); ++k) {
+        const std::vector<HatchSegment> segments = hatchSegments(lc_.areaLoads[k], outline_);
+        if (segments.empty()) continue;
+        writeNoting(positionFile(hatchFileName(static_cast<int>(k) + 1, n, paths_.suffix)),
+                    encodeHatch(segments), failed);
+    }
 }
 
 } // namespace daskel

@@ -97,6 +97,8 @@ LoadEditor::LoadEditor(Paths paths, ports::Ui& ui, std::function<std::int64_t()>
         problems.push_back("Ohne gültiges Modell können keine Element- und Knotenlasten "
                            "eingegeben werden.");
     reportProblems(problems, titles::kError);
+    outline_ = deriveOutline(model_);
+    geometry_ = outline_.echoGeometry();
 
     if (n == 0) {
         resetLoadCase();

@@ -49,8 +49,11 @@ void appendAreaLoads(std::string& out, const std::vector<AreaLoad>& areas, int c
         slab::appendFormat(out, "%i\n", k + 1);
         slab::appendFormat(out, "%8.3lf\n", double(a.p0));
         // The kind goes behind the corner count so that an area cut to the outline stays one
-        // through an archive round trip; plain areas keep the one-number line.
-        if (a.kind == AreaLoadKind::Plain)
+        // through an archive round trip, and behind it a 1 for an area marked constant; plain
+        // linear areas keep the one-number line.
+        if (a.variation == AreaLoadVariation::Constant)
+            slab::appendFormat(out, "%i %i 1\n", corners, int(echo::areaKindCode(a.kind)));
+        else if (a.kind == AreaLoadKind::Plain)
             slab::appendFormat(out, "%i\n", corners);
         else
             slab::appendFormat(out, "%i %i\n", corners, int(echo::areaKindCode(a.kind)));

@@ -48,6 +48,12 @@ void BlockReader::readAreaLoads(LoadCase& lc, int count, bool surplus) {
             ok = ok && kind.has_value();
             if (kind) area.kind = areaKindOf(*kind);
         }
+        // A third number 1 marks an area whose load is constant.
+        if (cornerLine.size() >= 3) {
+            auto constant = shortInteger(cornerLine[2]);
+            ok = ok && constant.has_value();
+            if (constant == 1) area.variation = AreaLoadVariation::Constant;
+        }
         const int taken = std::min(*corners, kMaxAreaCorners);
         for (int c = 0; c < *corners; ++c) {
             auto line = next(*s);

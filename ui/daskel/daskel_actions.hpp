@@ -45,12 +45,24 @@ enum class Action {
     InfluenceAtNode,    ///< "Im &Knoten": dialog "Einflussfunktion für einen Knotenpunkt"
     InfluenceInElement, ///< "Im &Element": dialog "Einflussfunktion für Punktwert"
     InfluenceSectionX, ///< "Schnitt in x-Richtung": dialog "Einflussfunktion für integrale Größen"
-    InfluenceSectionY, ///< "Schnitt in y-Richtung": the same dialog
-    InfluenceSection,  ///< the section dialog on the console, its direction by the quantity
-    Show,              ///< the open load case as it stands
-    NextLoadCase,      ///< the next entry of the load case list
-    PreviousLoadCase,  ///< the previous entry of the load case list
-    End,               ///< "&Beenden"
+    InfluenceSectionY,  ///< "Schnitt in y-Richtung": the same dialog
+    InfluenceSection,   ///< the section dialog on the console, its direction by the quantity
+    AreaLoad,           ///< a partial area load by its corners
+    LineLoad,           ///< a line load
+    PointLoad,          ///< a point load
+    BoundaryLoad,       ///< an edge load on a section of a boundary curve
+    Temperature,        ///< the temperature load
+    ListLoads,          ///< every load of the load case with its number
+    DeleteAreaLoad,     ///< removes a partial area load
+    DeleteLineLoad,     ///< removes a line load
+    DeletePointLoad,    ///< removes a point load
+    DeleteBoundaryLoad, ///< removes an edge load
+    Boundaries,         ///< the slab's boundaries and their sections
+    Document,           ///< the load document D2.TXT
+    Show,               ///< the open load case as it stands
+    NextLoadCase,       ///< the next entry of the load case list
+    PreviousLoadCase,   ///< the previous entry of the load case list
+    End,                ///< "&Beenden"
 };
 
 /// Every command of the load editor, in the order the console lists them.

@@ -75,12 +75,37 @@ ui::Flow DaskelConsole::dispatch(Action action, const ui::CommandCall& call) {
         return influenceInElement(call.words);
     case Action::InfluenceSection:
         return influenceOnSection(call.words);
+    case Action::AreaLoad:
+        return areaLoad(call.words);
+    case Action::LineLoad:
+        return lineLoad(call);
+    case Action::PointLoad:
+        return pointLoad(call);
+    case Action::BoundaryLoad:
+        return boundaryLoad(call);
+    case Action::Temperature:
+        return temperature(call.words);
+    case Action::ListLoads:
+        return listLoads();
+    case Action::DeleteAreaLoad:
+        return deleteLoad(LoadList::Area, action, call.words);
+    case Action::DeleteLineLoad:
+        return deleteLoad(LoadList::Line, action, call.words);
+    case Action::DeletePointLoad:
+        return deleteLoad(LoadList::Point, action, call.words);
+    case Action::DeleteBoundaryLoad:
+        return deleteLoad(LoadList::Edge, action, call.words);
+    case Action::Boundaries:
+        return boundaries();
+    case Action::Document:
+        return document();
+    case Action::Copy:
+        return copy(call.words);
     case Action::Show:
         return show();
     case Action::End:
         return end();
     // The window's own actions have no console word, so the loop never runs them.
-    case Action::Copy:
     case Action::PrintPreview:
     case Action::Print:
     case Action::PrintSetup:

@@ -62,6 +62,35 @@ class DaskelConsole : public ui::ConsoleFrontEnd {
     std::optional<scene::Point> clickPoint(const ui::Words& words, std::string_view call);
     ui::Flow nothingThere(const char* what, scene::Point at);
 
+    // Area, line, point and edge loads and temperature typed in, and removed
+    // (daskel_console_macros.cpp).
+    ui::Flow areaLoad(const ui::Words& words);
+    ui::Flow lineLoad(const ui::CommandCall& call);
+    ui::Flow pointLoad(const ui::CommandCall& call);
+    ui::Flow boundaryLoad(const ui::CommandCall& call);
+    ui::Flow temperature(const ui::Words& words);
+    ui::Flow deleteLoad(LoadList list, Action action, const ui::Words& words);
+    /// The words of a dialog command split into positional words, name=wert fields and the
+    /// comment that runs from "kommentar=" to the end of the line; nullopt after a message
+    /// naming a field that `known` does not hold.
+    struct DialogWords {
+        ui::Words positional;
+        Fields fields;
+        std::string comment;
+    };
+    std::optional<DialogWords> dialogWords(const ui::CommandCall& call,
+                                           std::initializer_list<std::string_view> known);
+    /// A number field: nullopt after a message when it is missing (and `required`) or not a
+    /// number; `fallback` when it is left out and not required.
+    std::optional<double> numberField(const Fields& fields, const std::string& key,
+                                      std::string_view call, bool required, double fallback = 0);
+
+    // Lists, the outline, the load document and the copy (daskel_console_listing.cpp).
+    ui::Flow listLoads();
+    ui::Flow boundaries();
+    ui::Flow document();
+    ui::Flow copy(const ui::Words& words);
+
     // Influence surfaces (daskel_console_influence.cpp).
     ui::Flow influenceAtNode(const ui::Words& words);
     ui::Flow influenceInElement(const ui::Words& words);
