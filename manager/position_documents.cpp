@@ -186,8 +186,11 @@ bool PositionDocuments::storeHeaderLines(const HeaderLines& lines) {
 }
 
 NumberingDialog PositionDocuments::openNumbering() const {
+    const std::string pagenr = manager_.positionDirectory() + std::string(kNumberingFile);
     NumberingDialog dialog{readNumbering(manager_.positionDirectory()),
                            readTextPrintSettings(manager_.workDirectory())};
+    // Only numbers a print stored are one ahead; without PAGENR the first page is page 1.
+    if (!slab::fileExists(pagenr)) return dialog;
     if (dialog.numbering.page > 0) --dialog.numbering.page;
     if (dialog.numbering.sheet > 0) --dialog.numbering.sheet;
     return dialog;
@@ -250,7 +253,8 @@ PrintOutcome PositionDocuments::send(PrintJob job, DocumentPrinter& printer,
 
 PrintOutcome PositionDocuments::print(const std::vector<std::size_t>& chosen,
                                       DocumentPrinter& printer,
-                                      const PrintDestination& destination) {
+                                      const PrintDestination& destination,
+                                      const std::optional<NumberingDialog>& numbering) {
     if (!needPosition()) return {};
     const auto picked = selection(chosen, entries());
     if (!picked) return {};
@@ -258,7 +262,18 @@ PrintOutcome PositionDocuments::print(const std::vector<std::size_t>& chosen,
     for (const auto& [number, path] : documentPaths(*picked, DocumentForm::PlainFirst))
         documents.push_back(readDocument(number, path));
     if (documents.empty()) return {};
-    return send(numberedJob(std::move(documents)), printer, destination, true);
+    const std::string pagenr = manager_.positionDirectory() + std::string(kNumberingFile);
+    const auto before = slab::readFileBytes(pagenr);
+    if (numbering && !storeNumbering(*numbering)) return {};
+    PrintOutcome outcome = send(numberedJob(std::move(documents)), printer, destination, true);
+    if (numbering && outcome.status != PrintStatus::Printed) {
+        // Nothing went out: the numbers stay those of the last print.
+        if (before)
+            slab::writeFileAtomic(pagenr, *before);
+        else
+            std::remove(slab::resolveCaseInsensitive(pagenr).c_str());
+    }
+    return outcome;
 }
 
 PrintOutcome PositionDocuments::printFiles(const std::vector<std::string>& paths,

@@ -54,7 +54,8 @@ class PositionDocuments {
     bool storeHeaderLines(const HeaderLines& lines);
 
     /// The numbering dialog as it opens: the stored page and sheet numbers each reduced by 1
-    /// when above 0 (a print stores one more than the next page carries).
+    /// when above 0 (a print stores one more than the next page carries); without PAGENR the
+    /// first page and sheet are 1.
     NumberingDialog openNumbering() const;
     /// OK of the numbering dialog: PAGENR with the numbers as entered, DRUCKER1.INI.
     bool storeNumbering(const NumberingDialog& dialog);
@@ -62,9 +63,12 @@ class PositionDocuments {
     /// "&Drucken" after the numbering dialog: the chosen documents (D<n> first, then D<n>.TXT)
     /// with the header lines, the page line and the rule on every page; PAGENR afterwards holds
     /// the numbers after the last page, each increased by 1 once more. A missing document ends
-    /// the documents to print before it.
+    /// the documents to print before it. The numbering dialog's values, when given, are stored
+    /// first and put back when nothing is printed, so that a cancelled print does not move the
+    /// next one's numbers.
     PrintOutcome print(const std::vector<std::size_t>& chosen, DocumentPrinter& printer,
-                       const PrintDestination& destination);
+                       const PrintDestination& destination,
+                       const std::optional<NumberingDialog>& numbering = std::nullopt);
     /// Prints files by their paths the same way (the archive file list's "&Drucken").
     PrintOutcome printFiles(const std::vector<std::string>& paths, DocumentPrinter& printer,
                             const PrintDestination& destination);

@@ -161,8 +161,9 @@ TEST_F(DocumentsFixture, ViewStartsTheTextViewerOrHandsThePathToTheOwnViewer) {
 TEST_F(DocumentsFixture, NumberingDialogShowsTheStoredNumbersLessOne) {
     auto m = s.started();
     tarvik::PositionDocuments docs(m);
-    // Without PAGENR: page 1 and sheet 1 shown as 0.
-    EXPECT_EQ(docs.openNumbering().numbering.page, 0);
+    // Without PAGENR nothing was printed yet: the first page is page 1, not 0.
+    EXPECT_EQ(docs.openNumbering().numbering.page, 1);
+    EXPECT_EQ(docs.openNumbering().numbering.sheet, 1);
     ASSERT_TRUE(
         slab::writeFileAtomic(dir + "PAGENR", bytes(testsupport::fixturePath("pagenr_4_4"))));
     const tarvik::NumberingDialog opened = docs.openNumbering();
@@ -249,6 +250,31 @@ TEST_F(DocumentsFixture, AFailedOrCancelledPrintLeavesThePageNumbers) {
     docs.print({2}, printer, {PrintTarget::ChoosePrinter, ""});
     EXPECT_EQ(s.ui.messages.size(), messages);
     EXPECT_FALSE(exists(dir + "PAGENR"));
+}
+
+TEST_F(DocumentsFixture, ACancelledPrintPutsBackTheNumbersOfTheDialog) {
+    ASSERT_TRUE(
+        slab::writeFileAtomic(dir + "PAGENR", bytes(testsupport::fixturePath("pagenr_4_4"))));
+    auto m = s.started();
+    tarvik::PositionDocuments docs(m);
+    FakePrinter printer;
+    printer.status = tarvik::PrintStatus::Cancelled;
+    // The dialog shows 3 and stores it; the print is cancelled in the print dialog.
+    docs.print({2}, printer, {PrintTarget::ChoosePrinter, ""}, docs.openNumbering());
+    EXPECT_TRUE(matchesFixture("pagenr_4_4", bytes(dir + "PAGENR")));
+    EXPECT_EQ(docs.openNumbering().numbering.page, 3);
+    // Without PAGENR before, none is left behind.
+    std::filesystem::remove(dir + "PAGENR");
+    docs.print({2}, printer, {PrintTarget::ChoosePrinter, ""}, docs.openNumbering());
+    EXPECT_FALSE(exists(dir + "PAGENR"));
+    // Printed, the dialog's numbers are the first page's.
+    printer.status = tarvik::PrintStatus::Printed;
+    tarvik::NumberingDialog dialog = docs.openNumbering();
+    dialog.numbering.page = 7;
+    const auto outcome = docs.print({2}, printer, {}, dialog);
+    EXPECT_EQ(printer.jobs.back().firstPage, 7);
+    EXPECT_EQ(outcome.nextPage, 8);
+    EXPECT_EQ(tarvik::readNumbering(dir).page, 9);
 }
 
 TEST_F(DocumentsFixture, PrintIntoAFileAppendsEachDocumentAndAnEmptyLine) {
