@@ -18,6 +18,7 @@ struct Transfer {
     int copied = 0;
     std::vector<std::string> failed; ///< target files that could not be written
     std::string recordText;          ///< the text of the TTABLE record
+    std::string position;            ///< the position a load went to
 };
 
 /// Stores the working files of the position directory (with the suffix) into the archive

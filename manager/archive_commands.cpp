@@ -51,6 +51,7 @@ std::optional<Transfer> Manager::loadArchive(std::string_view chosen, std::strin
     }
     writeLoadFolder(work_, pick.source->folder);
     Transfer transfer = loadFrom(*pick.source, target, name);
+    transfer.position = name;
     if (!transfer.failed.empty())
         box_.message("Hinweis",
                      slab::format("Nicht geladen: %s", slab::joinNames(transfer.failed).c_str()));

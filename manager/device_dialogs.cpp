@@ -3,6 +3,7 @@
 
 #include "common/file_io.hpp"
 #include "common/format.hpp"
+#include "common/text.hpp"
 
 namespace tarvik {
 
@@ -19,6 +20,13 @@ Stored write(const std::string& work, std::string_view name,
 constexpr std::size_t kMaxParameters = 80;
 
 } // namespace
+
+std::optional<std::string> Stored::message() const {
+    if (problem) return problem;
+    if (!failed.empty())
+        return slab::format("Nicht geschrieben: %s", slab::joinNames(failed).c_str());
+    return std::nullopt;
+}
 
 PrinterControl openPrinterControl(const std::string& work) {
     const ConversionProgram program = readConversionProgram(work);

@@ -17,6 +17,8 @@ struct Stored {
     std::optional<std::string> problem;
     std::vector<std::string> failed;
     bool ok() const { return !problem && failed.empty(); }
+    /// What to tell the user: the problem, or the files not written; nullopt when all is well.
+    std::optional<std::string> message() const;
 };
 
 /// "Druckeransteuerung": the mode, the conversion program's parameters and the two control

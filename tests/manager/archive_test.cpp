@@ -100,8 +100,9 @@ TEST_F(ArchiveFixture, LoadAsAnotherPositionThenOpenIt) {
     ASSERT_TRUE(m.storeArchive(folder.str()));
     const std::string f = folder.str();
     const std::string p2 = s.dir("P2");
-    const auto transfer = m.loadArchive(f + "ACADGEO.P1", "P2");
+    const auto transfer = m.loadArchive(f + "ACADGEO.P1", " P2 ");
     ASSERT_TRUE(transfer);
+    EXPECT_EQ(transfer->position, "P2");
     EXPECT_EQ(transfer->copied, 3);
     ASSERT_EQ(transfer->lines.size(), 7u);
     EXPECT_EQ(transfer->lines[0], f + "ACADGEO.P1  --->  " + p2 + "ACADGEO.P2");
@@ -144,6 +145,7 @@ TEST_F(ArchiveFixture, TheNameDefaultsToTheArchivesOwn) {
     ASSERT_TRUE(slab::writeFileAtomic(folder.str() + "acadgeo.Halle3", "g\n"));
     const auto transfer = m.loadArchive(folder.str() + "ACADGEO.Halle3", "");
     ASSERT_TRUE(transfer);
+    EXPECT_EQ(transfer->position, "Halle3");
     EXPECT_EQ(text(s.dir("Halle3") + "ACADGEO.Halle3"), "g\n");
 }
 

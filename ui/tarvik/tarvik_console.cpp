@@ -59,8 +59,7 @@ ports::LaunchResult FlushingLauncher::start(const std::string& program,
 }
 
 TarvikConsole::TarvikConsole(const std::string& workDirectory, ui::LineInput& input,
-                             std::ostream& out, ports::Launcher& launcher,
-                             ConsoleOutputs* outputs)
+                             std::ostream& out, ports::Launcher& launcher, ConsoleOutputs* outputs)
     : ConsoleFrontEnd(input, out), launcher_(launcher, out),
       manager_(workDirectory, console_, launcher_, consoleOptions()), documents_(manager_),
       outputs_(outputs ? *outputs : noOutputs_) {

@@ -24,8 +24,7 @@ ui::Flow TarvikConsole::archive(Action action, const ui::CommandCall& call) {
             out_ << "Laden\n";
             showTransfer(*transfer);
             // The transfer window closed with OK: the loaded position goes to the geometry step.
-            const ArchivePick pick = splitArchivePath(call.words[0], manager_.workDirectory());
-            manager_.openLoadedPosition(name.empty() ? pick.source->name : name);
+            manager_.openLoadedPosition(transfer->position);
             showState();
         }
     } else if (action == Action::ArchiveFiles) {
