@@ -9,6 +9,7 @@
 #include "common/text.hpp"
 #include "manager/document_list.hpp"
 #include "manager/paths.hpp"
+#include "manager/print_settings.hpp"
 #include "manager/settings_files.hpp"
 
 #include <algorithm>
@@ -110,11 +111,8 @@ Transfer loadFrom(const ArchiveSource& source, const std::string& targetDirector
 }
 
 std::string readLoadFolder(const std::string& workDirectory) {
-    const auto text = slab::readFileText(workDirectory + std::string(kLoadPathFile));
-    if (!text) return {};
-    const auto lines = textLines(*text);
-    if (lines.empty()) return {};
-    const std::string folder(slab::trim(lines.front()));
+    const std::string folder(slab::trim(settingsLine(workDirectory + std::string(kLoadPathFile))));
+    if (folder.empty()) return {};
     return isDirectory(folder) ? slab::withTrailingSlash(folder) : std::string();
 }
 

@@ -28,6 +28,12 @@ std::optional<std::string> Stored::message() const {
     return std::nullopt;
 }
 
+bool reportStored(const Stored& stored, ports::MessageBox& box) {
+    const auto text = stored.message();
+    if (text) box.message("Fehler", *text);
+    return !text;
+}
+
 PrinterControl openPrinterControl(const std::string& work) {
     const ConversionProgram program = readConversionProgram(work);
     const PrinterStrings strings = readPrinterStrings(work);

@@ -5,6 +5,7 @@
 
 #include "manager/plot_settings.hpp"
 #include "manager/printer_control.hpp"
+#include "ports/ports.hpp"
 
 #include <optional>
 #include <string>
@@ -20,6 +21,9 @@ struct Stored {
     /// What to tell the user: the problem, or the files not written; nullopt when all is well.
     std::optional<std::string> message() const;
 };
+
+/// Tells the user what went wrong under "Fehler"; true when all went well.
+bool reportStored(const Stored& stored, ports::MessageBox& box);
 
 /// "Druckeransteuerung": the mode, the conversion program's parameters and the two control
 /// strings as typed ("#27 + E").

@@ -6,6 +6,7 @@
 #include "common/format.hpp"
 #include "manager/document_list.hpp"
 #include "manager/print_settings.hpp"
+#include "manager/text_files.hpp"
 
 #include <ctime>
 #include <limits>
@@ -135,12 +136,7 @@ std::string formDate(std::int64_t secondsSince1970) {
 FormHeader openFormHeader(const std::string& work, const std::string& positionDirectory,
                           std::int64_t now) {
     FormHeader header;
-    if (auto text = slab::readFileText(work + std::string(kVersionFile))) {
-        const auto lines = textLines(*text);
-        if (!lines.empty())
-            header[FormField::Program] =
-                lines.front().substr(0, std::min(lines.front().size(), kMaxSettingsLine));
-    }
+    header[FormField::Program] = settingsLine(work + std::string(kVersionFile));
     if (auto bytes = slab::readFileBytes(work + std::string(kAuthorFile)))
         if (auto author = decodeSerialStrings(*bytes, 1); author && author->size() == 1)
             header[FormField::Author] = author->front();
@@ -178,7 +174,7 @@ FormHeaderWritten writeFormHeader(const std::string& work, const std::string& po
     FormHeaderWritten result;
     const std::string fkopf = positionDirectory + std::string(kFormHeaderFile);
     if (!slab::writeFileAtomic(fkopf, encodeFormHeader(header))) {
-        result.error = slab::format("Die Datei %s kann nicht angelegt werden.", fkopf.c_str());
+        result.error = cannotCreate(fkopf);
         return result;
     }
     if (!slab::writeFileAtomic(work + std::string(kFormPathFile), positionDirectory))

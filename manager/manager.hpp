@@ -21,6 +21,9 @@ namespace tarvik {
 
 /// The title of the manager's own message boxes.
 inline constexpr const char* kApplicationTitle = "Tarvik";
+/// What a command that needs a position says when none is open (under "Achtung").
+inline constexpr const char* kNoPosition =
+    "Es ist keine Position gewählt. Bitte zuerst eine Position anlegen oder öffnen.";
 
 /// The documents the work steps open.
 enum class Document {

@@ -8,6 +8,7 @@
 #include "common/text.hpp"
 #include "manager/document_list.hpp"
 #include "manager/programs.hpp"
+#include "manager/text_files.hpp"
 
 #include <algorithm>
 #include <cstdio>
@@ -42,8 +43,7 @@ bool removeDocument(const std::string& dir, int number) {
 
 bool PositionDocuments::needPosition() const {
     if (!manager_.positionName().empty()) return true;
-    manager_.messageBox().message("Achtung", "Es ist keine Position gewählt. Bitte zuerst eine "
-                                             "Position anlegen oder öffnen.");
+    manager_.messageBox().message("Achtung", kNoPosition);
     return false;
 }
 
@@ -252,8 +252,7 @@ PrintOutcome PositionDocuments::send(PrintJob job, DocumentPrinter& printer,
 }
 
 PrintOutcome PositionDocuments::print(const std::vector<std::size_t>& chosen,
-                                      DocumentPrinter& printer,
-                                      const PrintDestination& destination,
+                                      DocumentPrinter& printer, const PrintDestination& destination,
                                       const std::optional<NumberingDialog>& numbering) {
     if (!needPosition()) return {};
     const auto picked = selection(chosen, entries());
@@ -315,8 +314,7 @@ bool PositionDocuments::printIntoFile(std::string_view typed,
     std::filesystem::path target(name);
     if (target.is_relative()) target = std::filesystem::path(manager_.workDirectory()) / target;
     if (!slab::writeFileAtomic(target.string(), text)) {
-        box.message("Fehler",
-                    slab::format("Die Datei %s kann nicht angelegt werden.", target.c_str()));
+        box.message("Fehler", cannotCreate(target.string()));
         return false;
     }
     return true;

@@ -20,15 +20,6 @@ constexpr std::array<NumberingKind, 5> kKinds{
     NumberingKind::Page, NumberingKind::Sheet, NumberingKind::SheetAndPage,
     NumberingKind::SheetBlankPage, NumberingKind::PageBlankSheet};
 
-/// The first line of a settings file, up to 249 characters; "" when it is missing.
-std::string firstLine(const std::string& path) {
-    const auto text = slab::readFileText(path);
-    if (!text) return {};
-    const auto lines = textLines(*text);
-    if (lines.empty()) return {};
-    return lines.front().substr(0, std::min(lines.front().size(), kMaxSettingsLine));
-}
-
 std::int16_t clampedShort(int v) {
     return static_cast<std::int16_t>(std::clamp(v, SHRT_MIN, SHRT_MAX));
 }
@@ -38,6 +29,14 @@ bool hasLineEnd(std::string_view text) {
 }
 
 } // namespace
+
+std::string settingsLine(const std::string& path) {
+    const auto text = slab::readFileText(path);
+    if (!text) return {};
+    const auto lines = textLines(*text);
+    if (lines.empty()) return {};
+    return lines.front().substr(0, std::min(lines.front().size(), kMaxSettingsLine));
+}
 
 std::string_view numberingChoice(NumberingKind kind) {
     switch (kind) {
@@ -82,8 +81,8 @@ std::string numberingText(NumberingKind kind, int page, int sheet) {
 
 HeaderLines readHeaderLines(const std::string& work) {
     HeaderLines h;
-    h.line1 = firstLine(work + std::string(kHeaderLine1File));
-    h.line2 = firstLine(work + std::string(kHeaderLine2File));
+    h.line1 = settingsLine(work + std::string(kHeaderLine1File));
+    h.line2 = settingsLine(work + std::string(kHeaderLine2File));
     if (auto bytes = slab::readFileBytes(work + std::string(kHeaderCountFile));
         bytes && bytes->size() >= 2)
         h.count = slab::getLE<std::int16_t>(bytes->data());

@@ -53,6 +53,9 @@ struct Numbering {
     bool operator==(const Numbering&) const = default;
 };
 
+/// The first line of a settings file, up to 249 characters; "" when it is missing or empty.
+std::string settingsLine(const std::string& path);
+
 /// The dialog choice of a numbering kind, as the dialog and the console list them.
 std::string_view numberingChoice(NumberingKind kind);
 

@@ -83,8 +83,7 @@ bool Manager::runResults(const std::vector<std::string>& args) {
 
 bool Manager::needPosition() {
     if (!name_.empty()) return true;
-    box_.message("Achtung", "Es ist keine Position gewählt. Bitte zuerst eine Position anlegen "
-                            "oder öffnen.");
+    box_.message("Achtung", kNoPosition);
     return false;
 }
 

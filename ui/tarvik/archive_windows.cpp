@@ -67,8 +67,7 @@ void ArchiveFilesWindow::printCurrent() {
 
 void storePosition(Manager& manager, ports::Ui& ui, QWidget* parent) {
     if (manager.positionName().empty()) {
-        ui.message("Achtung", "Es ist keine Position gewählt. Bitte zuerst eine Position anlegen "
-                              "oder öffnen.");
+        ui.message("Achtung", kNoPosition);
         return;
     }
     const auto folder =

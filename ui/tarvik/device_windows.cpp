@@ -44,15 +44,6 @@ std::pair<QRadioButton*, QRadioButton*> twoChoices(QWidget* parent, const QStrin
     return {one, two};
 }
 
-/// OK's report of a store: true when all went well, else a message.
-bool reported(const Stored& stored, ports::MessageBox& box) {
-    if (const auto text = stored.message()) {
-        box.message("Fehler", *text);
-        return false;
-    }
-    return true;
-}
-
 std::optional<std::int16_t> shortOf(std::optional<int> n) {
     if (!n || *n < SHRT_MIN || *n > SHRT_MAX) return std::nullopt;
     return static_cast<std::int16_t>(*n);
@@ -263,7 +254,7 @@ void editPlotParameters(const std::string& work, ports::MessageBox& box, QWidget
     PlotParametersDialog dialog(
         readPlotParameters(work), box,
         [&](const PlotParameters& p) {
-            if (!reported(storePlotParameters(work, p), box)) return false;
+            if (!reportStored(storePlotParameters(work, p), box)) return false;
             if (scaleChanged) scaleChanged(overviewScaleOf(p));
             return true;
         },
@@ -277,14 +268,14 @@ void editScreenSize(const std::string& work, ports::MessageBox& box, QWidget* pa
         current = {screen->size().width(), screen->size().height()};
     ScreenSizeDialog dialog(
         readScreenSize(work), current, box,
-        [&](const ScreenSize& s) { return reported(storeScreenSize(work, s), box); }, parent);
+        [&](const ScreenSize& s) { return reportStored(storeScreenSize(work, s), box); }, parent);
     dialog.exec();
 }
 
 void editPrinterControl(const std::string& work, ports::MessageBox& box, QWidget* parent) {
     PrinterControlDialog dialog(
         openPrinterControl(work), box,
-        [&](const PrinterControl& c) { return reported(storePrinterControl(work, c), box); },
+        [&](const PrinterControl& c) { return reportStored(storePrinterControl(work, c), box); },
         parent);
     dialog.exec();
 }
@@ -292,7 +283,9 @@ void editPrinterControl(const std::string& work, ports::MessageBox& box, QWidget
 void editPlotterConnection(const std::string& work, ports::MessageBox& box, QWidget* parent) {
     PlotterDialog dialog(
         readPlotterConnection(work), box,
-        [&](const PlotterConnection& p) { return reported(storePlotterConnection(work, p), box); },
+        [&](const PlotterConnection& p) {
+            return reportStored(storePlotterConnection(work, p), box);
+        },
         parent);
     dialog.exec();
 }
@@ -301,7 +294,7 @@ void editPlotOutput(const std::string& work, ports::MessageBox& box, QWidget* pa
     PlotOutputDialog* self = nullptr;
     PlotOutputDialog dialog(
         readOutputMedium(work), box,
-        [&](OutputMedium m) { return reported(storeOutputMedium(work, m), box); },
+        [&](OutputMedium m) { return reportStored(storeOutputMedium(work, m), box); },
         [&] { editPrinterControl(work, box, self); },
         [&] { editPlotterConnection(work, box, self); }, parent);
     self = &dialog;

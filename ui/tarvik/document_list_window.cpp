@@ -76,6 +76,12 @@ std::vector<std::size_t> DocumentListWindow::chosen() const {
     return rows;
 }
 
+std::vector<std::size_t> DocumentListWindow::chosenOrSay() {
+    auto rows = chosen();
+    if (rows.empty()) ui_.message("Hinweis", "Es ist kein Dokument gewählt.");
+    return rows;
+}
+
 void DocumentListWindow::viewCurrent() {
     const int row = list_->currentRow();
     if (row < 1) return;
@@ -84,11 +90,8 @@ void DocumentListWindow::viewCurrent() {
 }
 
 void DocumentListWindow::printChosen() {
-    const auto rows = chosen();
-    if (rows.empty()) {
-        ui_.message("Hinweis", "Es ist kein Dokument gewählt.");
-        return;
-    }
+    const auto rows = chosenOrSay();
+    if (rows.empty()) return;
     // The dialog only checks; the print stores its numbers and puts them back if nothing went out.
     std::optional<NumberingDialog> entered;
     NumberingWindow dialog(
@@ -112,11 +115,8 @@ void DocumentListWindow::printChosen() {
 }
 
 void DocumentListWindow::formPrintChosen() {
-    const auto rows = chosen();
-    if (rows.empty()) {
-        ui_.message("Hinweis", "Es ist kein Dokument gewählt.");
-        return;
-    }
+    const auto rows = chosenOrSay();
+    if (rows.empty()) return;
     FormHeaderDialog dialog(
         documents_.openForm(), ui_, [this](const FormHeader& h) { return documents_.storeForm(h); },
         this);
@@ -126,11 +126,8 @@ void DocumentListWindow::formPrintChosen() {
 }
 
 void DocumentListWindow::printChosenIntoFile() {
-    const auto rows = chosen();
-    if (rows.empty()) {
-        ui_.message("Hinweis", "Es ist kein Dokument gewählt.");
-        return;
-    }
+    const auto rows = chosenOrSay();
+    if (rows.empty()) return;
     const auto name = ui_.askText("In eine Datei drucken", "Name der Datei", "");
     if (!name) return;
     documents_.printIntoFile(*name, rows);

@@ -44,6 +44,9 @@ class DocumentListWindow : public QDialog {
     void setDestination(PrintDestination destination) { destination_ = std::move(destination); }
 
   private:
+    /// The chosen entries; none after a message saying so.
+    std::vector<std::size_t> chosenOrSay();
+
     PositionDocuments& documents_;
     DocumentPrinter& printer_;
     ports::Ui& ui_;

@@ -13,6 +13,7 @@
 
 #include <optional>
 #include <ostream>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -102,6 +103,10 @@ class TarvikConsole : public ui::ConsoleFrontEnd {
     void plotterConnection(const std::string& rest);
     /// "bildschirm" with the fields typed.
     void screenSize(const std::string& rest);
+    /// The name=wert fields of a dialog command; nullopt after the usage when other text stands
+    /// before the first name.
+    std::optional<TypedFields> dialogFields(const std::string& rest,
+                                            std::span<const std::string_view> names, Action action);
     /// A field's value: typed, else asked for on a terminal, else current.
     std::string field(const TypedFields& fields, std::string_view name, std::string_view label,
                       const std::string& current);

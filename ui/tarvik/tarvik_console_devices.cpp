@@ -36,10 +36,7 @@ ui::Flow TarvikConsole::devices(Action action, const ui::CommandCall& call) {
             medium = OutputMedium::Plotter;
         else if (call.words.size() != 1 || call.words[0] != "drucker")
             return usage(ui::callOf(actions(), action));
-        const Stored stored = storeOutputMedium(manager_.workDirectory(), medium);
-        if (!stored.ok())
-            console_.message("Fehler", "Die Datei PMEDIUM1 kann nicht geschrieben werden.");
-        else
+        if (reportStored(storeOutputMedium(manager_.workDirectory(), medium), console_))
             out_ << "Plotausgabe: " << (medium == OutputMedium::Plotter ? "Plotter" : "Drucker")
                  << '\n';
     } else if (action == Action::PrinterControl) {
@@ -53,11 +50,9 @@ ui::Flow TarvikConsole::devices(Action action, const ui::CommandCall& call) {
 }
 
 void TarvikConsole::plotParameters(const std::string& rest) {
-    const TypedFields typed = parseTypedFields(rest, kPlotFields);
-    if (!typed.leading.empty()) {
-        usage(ui::callOf(actions(), Action::PlotParameters));
-        return;
-    }
+    const auto fields = dialogFields(rest, kPlotFields, Action::PlotParameters);
+    if (!fields) return;
+    const TypedFields& typed = *fields;
     const std::string& work = manager_.workDirectory();
     PlotParameters p = readPlotParameters(work);
     // Whole numbers for the integers, decimal numbers (comma or point) for the sizes.
@@ -104,15 +99,7 @@ void TarvikConsole::plotParameters(const std::string& rest) {
     }
     p.direction = direction == "0" ? 2 : 1;
     p.dxfFiles = *both ? 1 : 0;
-    const Stored stored = storePlotParameters(work, p);
-    if (stored.problem) {
-        console_.message("Fehler", *stored.problem);
-        return;
-    }
-    if (!stored.ok()) {
-        console_.message("Fehler", "Die Datei PSCALA kann nicht geschrieben werden.");
-        return;
-    }
+    if (!reportStored(storePlotParameters(work, p), console_)) return;
     manager_.setDrawingScale(overviewScaleOf(p));
     out_ << "Parameter der Ploterzeugung: DIN A" << p.paperSize << ", Maßstab 1 : " << p.scale
          << ", Buchstaben " << decimal(p.letterWidth) << " x " << decimal(p.letterHeight)
@@ -126,11 +113,9 @@ void TarvikConsole::plotParameters(const std::string& rest) {
 }
 
 void TarvikConsole::printerControl(const std::string& rest) {
-    const TypedFields typed = parseTypedFields(rest, kControlFields);
-    if (!typed.leading.empty()) {
-        usage(ui::callOf(actions(), Action::PrinterControl));
-        return;
-    }
+    const auto fields = dialogFields(rest, kControlFields, Action::PrinterControl);
+    if (!fields) return;
+    const TypedFields& typed = *fields;
     const std::string& work = manager_.workDirectory();
     PrinterControl d = openPrinterControl(work);
     const std::string mode = field(typed, "modus", "Modus (programm oder hardware)",
@@ -144,16 +129,7 @@ void TarvikConsole::printerControl(const std::string& rest) {
     d.parameters = field(typed, "parameter", "Parameter", d.parameters);
     d.init = field(typed, "init", "Initialisierungsstring", d.init);
     d.reset = field(typed, "reset", "String zum Zurücksetzen", d.reset);
-    const Stored stored = storePrinterControl(work, d);
-    if (stored.problem) {
-        console_.message("Fehler", *stored.problem);
-        return;
-    }
-    if (!stored.ok()) {
-        console_.message("Fehler", slab::format("Nicht geschrieben: %s",
-                                                slab::joinNames(stored.failed).c_str()));
-        return;
-    }
+    if (!reportStored(storePrinterControl(work, d), console_)) return;
     const PrinterControl now = openPrinterControl(work);
     out_ << "Druckeransteuerung: " << (now.hardware ? "Hardwaremäßig" : "Durch Programm (Standard)")
          << ", Parameter " << now.parameters << ", Init " << now.init << ", Reset " << now.reset
@@ -161,11 +137,9 @@ void TarvikConsole::printerControl(const std::string& rest) {
 }
 
 void TarvikConsole::plotterConnection(const std::string& rest) {
-    const TypedFields typed = parseTypedFields(rest, kPlotterFields);
-    if (!typed.leading.empty()) {
-        usage(ui::callOf(actions(), Action::PlotterConnection));
-        return;
-    }
+    const auto fields = dialogFields(rest, kPlotterFields, Action::PlotterConnection);
+    if (!fields) return;
+    const TypedFields& typed = *fields;
     PlotterConnection p = readPlotterConnection(manager_.workDirectory());
     p.port = field(typed, "port", "Schnittstelle (LPT1, LPT2, COM1, COM2)", p.port);
     int* numbers[] = {&p.baud, &p.stopBits, &p.dataBits};
@@ -188,15 +162,7 @@ void TarvikConsole::plotterConnection(const std::string& rest) {
     p.parity = parity.empty()
                    ? ' '
                    : static_cast<char>(std::toupper(static_cast<unsigned char>(parity[0])));
-    const Stored stored = storePlotterConnection(manager_.workDirectory(), p);
-    if (stored.problem) {
-        console_.message("Fehler", *stored.problem);
-        return;
-    }
-    if (!stored.ok()) {
-        console_.message("Fehler", "Die Datei PLOTINFO kann nicht geschrieben werden.");
-        return;
-    }
+    if (!reportStored(storePlotterConnection(manager_.workDirectory(), p), console_)) return;
     out_ << "Verbindung zum Plotter: " << p.port;
     if (!p.parallel())
         out_ << ", " << p.baud << " Baud, " << p.stopBits << " Stopbits, " << p.dataBits
@@ -205,11 +171,9 @@ void TarvikConsole::plotterConnection(const std::string& rest) {
 }
 
 void TarvikConsole::screenSize(const std::string& rest) {
-    const TypedFields typed = parseTypedFields(rest, kScreenFields);
-    if (!typed.leading.empty()) {
-        usage(ui::callOf(actions(), Action::ScreenSize));
-        return;
-    }
+    const auto fields = dialogFields(rest, kScreenFields, Action::ScreenSize);
+    if (!fields) return;
+    const TypedFields& typed = *fields;
     ScreenSize size = readScreenSize(manager_.workDirectory());
     const auto width =
         slab::parseInteger(field(typed, "breite", "Breite", std::to_string(size.width)));
@@ -220,15 +184,7 @@ void TarvikConsole::screenSize(const std::string& rest) {
         return;
     }
     size = {*width, *height};
-    const Stored stored = storeScreenSize(manager_.workDirectory(), size);
-    if (stored.problem) {
-        console_.message("Fehler", *stored.problem);
-        return;
-    }
-    if (!stored.ok()) {
-        console_.message("Fehler", "Die Datei WDEV kann nicht geschrieben werden.");
-        return;
-    }
+    if (!reportStored(storeScreenSize(manager_.workDirectory(), size), console_)) return;
     out_ << "Bildschirmgröße für die Ergebnisgrafik: " << size.width << " x " << size.height
          << '\n';
 }

@@ -36,6 +36,15 @@ std::optional<int> wholeNumber(ports::MessageBox& box, std::string_view label,
 
 } // namespace
 
+std::optional<TypedFields> TarvikConsole::dialogFields(const std::string& rest,
+                                                       std::span<const std::string_view> names,
+                                                       Action action) {
+    TypedFields fields = parseTypedFields(rest, names);
+    if (fields.leading.empty()) return fields;
+    usage(callOf(action));
+    return std::nullopt;
+}
+
 std::string TarvikConsole::field(const TypedFields& fields, std::string_view name,
                                  std::string_view label, const std::string& current) {
     if (auto typed = fields.get(name)) return *typed;
@@ -74,8 +83,7 @@ ui::Flow TarvikConsole::documentList(Action action, const ui::CommandCall& call)
 
 void TarvikConsole::showDocuments() {
     if (manager_.positionName().empty()) {
-        console_.message("Achtung", "Es ist keine Position gewählt. Bitte zuerst eine Position "
-                                    "anlegen oder öffnen.");
+        console_.message("Achtung", kNoPosition);
         return;
     }
     const auto entries = documents_.entries();
@@ -162,8 +170,7 @@ void TarvikConsole::showFile(const std::string& path) {
 
 ui::Flow TarvikConsole::printDialogs(Action action, const ui::CommandCall& call) {
     if (manager_.positionName().empty() && action != Action::HeaderLines) {
-        console_.message("Achtung", "Es ist keine Position gewählt. Bitte zuerst eine Position "
-                                    "anlegen oder öffnen.");
+        console_.message("Achtung", kNoPosition);
         return ui::Flow::Continue;
     }
     if (action == Action::HeaderLines)
@@ -176,11 +183,9 @@ ui::Flow TarvikConsole::printDialogs(Action action, const ui::CommandCall& call)
 }
 
 void TarvikConsole::headerLines(const std::string& rest) {
-    const TypedFields typed = parseTypedFields(rest, kHeaderFields);
-    if (!typed.leading.empty()) {
-        usage(callOf(Action::HeaderLines));
-        return;
-    }
+    const auto fields = dialogFields(rest, kHeaderFields, Action::HeaderLines);
+    if (!fields) return;
+    const TypedFields& typed = *fields;
     HeaderLines lines = documents_.openHeaderLines();
     lines.line1 = field(typed, "zeile1", "1. Kopfzeile", lines.line1);
     lines.line2 = field(typed, "zeile2", "2. Kopfzeile", lines.line2);
@@ -195,11 +200,9 @@ void TarvikConsole::headerLines(const std::string& rest) {
 }
 
 void TarvikConsole::numbering(const std::string& rest) {
-    const TypedFields typed = parseTypedFields(rest, kNumberingFields);
-    if (!typed.leading.empty()) {
-        usage(callOf(Action::Numbering));
-        return;
-    }
+    const auto fields = dialogFields(rest, kNumberingFields, Action::Numbering);
+    if (!fields) return;
+    const TypedFields& typed = *fields;
     NumberingDialog d = documents_.openNumbering();
     const auto kind =
         wholeNumber(console_, "Numerierung (0 bis 4)",
@@ -245,11 +248,9 @@ void TarvikConsole::numbering(const std::string& rest) {
 }
 
 void TarvikConsole::formHeader(const std::string& rest) {
-    const TypedFields typed = parseTypedFields(rest, kFormFields);
-    if (!typed.leading.empty()) {
-        usage(callOf(Action::FormHeader));
-        return;
-    }
+    const auto typedFields = dialogFields(rest, kFormFields, Action::FormHeader);
+    if (!typedFields) return;
+    const TypedFields& typed = *typedFields;
     FormHeader header = documents_.openForm();
     const auto fields = formFields();
     for (std::size_t k = 0; k < fields.size(); ++k)
