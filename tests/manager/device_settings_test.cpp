@@ -103,6 +103,10 @@ TEST(OutputMedium, NewFileFirstThenTheOldOne) {
     EXPECT_TRUE(matchesFixture("pmedium1_printer", bytes(w + "PMEDIUM1")));
     // Only PMEDIUM1 is written.
     EXPECT_EQ(bytes(w + "PMEDIUM"), bytesOf(std::string("\1\0", 2)));
+    // A PMEDIUM1 holding neither 1 nor 2 is passed over for the older file.
+    ASSERT_TRUE(slab::writeFileAtomic(w + "PMEDIUM1", bytesOf(std::string("\3\0", 2))));
+    ASSERT_TRUE(slab::writeFileAtomic(w + "PMEDIUM", bytesOf(std::string("\0\0", 2))));
+    EXPECT_EQ(tarvik::readOutputMedium(w), tarvik::OutputMedium::Plotter);
 }
 
 TEST(PlotterConnection, DefaultsAndAParallelPort) {

@@ -329,6 +329,11 @@ TEST_F(DocumentsFixture, WithoutTheToolTheOwnPrinterPrintsTheFormHeader) {
     EXPECT_EQ(printer.jobs[0].text.size, 12);
     // The form print leaves the page numbering of the normal print alone.
     EXPECT_FALSE(exists(dir + "PAGENR"));
+    // Without a first page number the form's pages start at 1.
+    form[tarvik::FormField::FirstPage] = "";
+    ASSERT_TRUE(docs.storeForm(form));
+    docs.formPrint({2}, printer, {});
+    EXPECT_EQ(printer.jobs.back().firstPage, 1);
 }
 
 TEST_F(DocumentsFixture, HeaderLinesDialog) {

@@ -218,11 +218,17 @@ TEST(FormHeader, FirstPageMustBeAWholeNumber) {
     EXPECT_EQ(tarvik::formFirstPage(f), 5);
     f[FormField::FirstPage] = "";
     EXPECT_EQ(tarvik::formFirstPage(f), 0);
+    f[FormField::FirstPage] = "0";
+    EXPECT_EQ(tarvik::formFirstPage(f), 0);
+    f[FormField::FirstPage] = "-1";
+    EXPECT_EQ(tarvik::formFirstPage(f), std::nullopt);
     f[FormField::FirstPage] = "fünf";
     EXPECT_EQ(tarvik::formFirstPage(f), std::nullopt);
     EXPECT_EQ(tarvik::formHeaderProblem(f),
               "\"Nummer 1. Seite\" muss eine ganze Zahl von 0 bis 30000 sein.");
     f[FormField::FirstPage] = "1";
+    f[FormField::Structure] = std::string(250, 'x');
+    EXPECT_EQ(tarvik::formHeaderProblem(f), std::nullopt);
     f[FormField::Structure] = std::string(251, 'x');
     EXPECT_EQ(tarvik::formHeaderProblem(f), "Das Feld \"Bauwerk\" hat höchstens 250 Zeichen.");
 }

@@ -97,6 +97,36 @@ TEST(OverviewScene, DimensionTextsOfAnEightByFiveAndAHalfSlab) {
     EXPECT_LT(l->at.x, 0.0);
 }
 
+TEST(OverviewScene, ASlabAwayFromTheOriginIsDimensionedByItsOwnSize) {
+    const auto o =
+        scene::overviewScene(slab8x55(3, 2), {800, 600}, OverviewTarget::Screen, true, false);
+    EXPECT_NE(textOf(o.scene, "8.00"), nullptr);
+    EXPECT_NE(textOf(o.scene, "5.50"), nullptr);
+    EXPECT_TRUE(near(textOf(o.scene, "8.00")->at.x, 7.0));
+}
+
+TEST(OverviewScene, ArrowHeadsPointAlongTheirLines) {
+    const auto o =
+        scene::overviewScene(slab8x55(), {1000, 1000}, OverviewTarget::Screen, true, false);
+    const double perMetre = 900.0 / 8.0;
+    const double length = 8 * 0.75 / perMetre, half = 3 * 0.75 / perMetre;
+    const double xTip = 35 * 0.75 / perMetre;
+    bool xHead = false, rightHead = false;
+    for (const auto* p : o.scene.all<scene::Polygon>()) {
+        if (p->points.size() != 3 || p->fill != scene::kBlack) continue;
+        const auto& tip = p->points[0];
+        // The x axis' head: its base lies a head's length behind the tip, half a width aside.
+        if (near(tip.x, xTip) && tip.y == 0) {
+            xHead = near(p->points[1].x, xTip - length) && near(p->points[1].y, half) &&
+                    near(p->points[2].x, xTip - length) && near(p->points[2].y, -half);
+        }
+        // The width dimension's right head points to the right.
+        if (near(tip.x, 8.0) && tip.y < 0) rightHead = p->points[1].x < tip.x;
+    }
+    EXPECT_TRUE(xHead);
+    EXPECT_TRUE(rightHead);
+}
+
 TEST(OverviewScene, DimensionLines17PixelsOutsideTheSlab) {
     // 1000 x 1000 points: the width limits, 0.9 * 1000 / 8 points per metre.
     const auto o =
@@ -115,6 +145,17 @@ TEST(OverviewScene, DimensionLines17PixelsOutsideTheSlab) {
     }
     EXPECT_TRUE(widthLine);
     EXPECT_TRUE(lengthLine);
+    // End ticks across both ends of the width line, 5 pixels to either side.
+    const double tick = 5 * 0.75 / perMetre;
+    int ticks = 0;
+    for (const auto* line : o.scene.all<scene::Polyline>()) {
+        const auto& a = line->points.front();
+        const auto& b = line->points.back();
+        if ((near(a.x, 0) || near(a.x, 8)) && a.x == b.x && near(a.y, -offset - tick) &&
+            near(b.y, -offset + tick))
+            ++ticks;
+    }
+    EXPECT_EQ(ticks, 2);
     // Arrow heads: two per dimension line, one per axis.
     int heads = 0;
     for (const auto* p : o.scene.all<scene::Polygon>())
@@ -244,6 +285,9 @@ TEST(OverviewScene, InputFromTheModelArraysOfAPosition) {
     EXPECT_EQ(in.scaleFactor, 1.25);
     EXPECT_FALSE(in.groundSlab);
     m.bedding = slab::RecordTable<slab::BeddingRecord>(2);
+    // No bedding modulus under an element, and row 0 is not an element.
+    (*m.bedding)[0].v[0] = 20000.0f;
+    EXPECT_FALSE(scene::overviewInput(m, "P1", 1.0).groundSlab);
     (*m.bedding)[1].v[0] = 20000.0f;
     in = scene::overviewInput(m, "P1", 1.0);
     EXPECT_TRUE(in.groundSlab);
