@@ -8,6 +8,7 @@
 #include "common/position.hpp"
 #include "manager/free_space.hpp"
 #include "manager/paths.hpp"
+#include "manager/plot_settings.hpp"
 
 #include <algorithm>
 #include <ctime>
@@ -92,6 +93,11 @@ void Manager::clearModel() {
 }
 
 bool Manager::openPosition() {
+    if (!opened_) {
+        // The drawing's scale factor is read once; storing the plot parameters updates it.
+        opened_ = true;
+        drawingScale_ = overviewScaleOf(readPlotParameters(work_));
+    }
     if (name_.empty())
         clearModel();
     else

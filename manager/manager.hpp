@@ -3,6 +3,7 @@
 // steps that start the other programs.
 #pragma once
 
+#include "manager/archive.hpp"
 #include "manager/position_model.hpp"
 #include "manager/programs.hpp"
 #include "manager/settings_files.hpp"
@@ -20,6 +21,9 @@ namespace tarvik {
 
 /// The title of the manager's own message boxes.
 inline constexpr const char* kApplicationTitle = "Tarvik";
+/// What a command that needs a position says when none is open (under "Achtung").
+inline constexpr const char* kNoPosition =
+    "Es ist keine Position gewählt. Bitte zuerst eine Position anlegen oder öffnen.";
 
 /// The documents the work steps open.
 enum class Document {
@@ -91,6 +95,15 @@ class Manager {
     const PositionModel& model() const { return model_; }
     /// "%i MB FREI" of the data path's file system; nullopt when the system cannot tell.
     std::optional<std::string> freeSpace() const;
+    /// The scale factor of the overview drawing (PSCALA, read at the first opening and after
+    /// the plot parameters are stored); 1.0 without PSCALA.
+    double drawingScale() const { return drawingScale_; }
+    /// Takes a new scale factor of the overview drawing (the plot parameters were stored).
+    void setDrawingScale(double factor) { drawingScale_ = factor; }
+    /// The message boxes the manager reports through.
+    ports::MessageBox& messageBox() const { return box_; }
+    /// The clock of the records and dates: seconds since 1970-01-01 00:00 UTC.
+    std::int64_t now() const { return options_.clock(); }
 
     /// Reads EXT and DPFAD (DPFAD is written with the working directory when it is missing or
     /// damaged) and derives the paths.
@@ -146,6 +159,25 @@ class Manager {
     std::optional<std::string> restartFromProtocol(std::size_t line);
     /// "Explorer": the file explorer on the data path.
     void explorer();
+    /// Starts a program beside the work steps (waited for only when every child is) and
+    /// returns what became of the start; nothing is reported and nothing read again.
+    ports::LaunchResult startProgram(const std::string& program,
+                                     const std::vector<std::string>& arguments);
+
+    /// "Sichern der Position" into a folder: the transfer list; nullopt after a message when
+    /// there is no position or the folder cannot be used ("Kein Zugriff!").
+    std::optional<Transfer> storeArchive(std::string_view folder);
+    /// "Position von Diskette laden": copies the archive of the chosen ACADGEO file as position
+    /// name (the archive's own name when empty) into the data path and records it; nullopt
+    /// after a message when the file or the name cannot be used.
+    std::optional<Transfer> loadArchive(std::string_view chosen, std::string_view name);
+    /// The transfer window of a load closed with OK: the loaded position becomes current, joins
+    /// the recent list, and the geometry editor is started on it and waited for.
+    void openLoadedPosition(const std::string& name);
+    /// The folder of the last load, where the file dialog starts; "" when there is none.
+    std::string loadFolder() const;
+    /// "Acad- und Echo-Dateien": the paths of the position's archive and working files.
+    std::vector<std::string> archiveFileList() const;
 
   private:
     // positions
@@ -166,9 +198,15 @@ class Manager {
     // work steps
     /// The arguments ".%s @%s" or ".%s @%s @%i".
     std::vector<std::string> arguments(std::optional<int> number = std::nullopt) const;
-    /// Starts a program (a failed start is ignored); after a program waited for, the settings
-    /// and the position are read again.
-    void run(const std::string& program, const std::vector<std::string>& args, ports::Wait wait);
+    /// Starts a program; one that cannot be started is named in a message. After a program
+    /// waited for, the settings and the position are read again (also after a failed start).
+    ports::LaunchResult run(const std::string& program, const std::vector<std::string>& args,
+                            ports::Wait wait);
+    /// The result graphics, else the suite's own result viewer; a message names the programs
+    /// when neither can be started.
+    bool runResults(const std::vector<std::string>& args);
+    /// Reads the settings and the position again and tells the listener.
+    void reread();
     /// False after a message when no position is open.
     bool needPosition();
     /// False after a message under title when the position has no KNOTEN1 yet.
@@ -192,6 +230,8 @@ class Manager {
     std::vector<RecentEntry> recent_;
     bool listChanged_ = false;
     PositionModel model_;
+    bool opened_ = false; ///< a position was opened since the start
+    double drawingScale_ = 1.0;
 };
 
 } // namespace tarvik

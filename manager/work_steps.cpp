@@ -17,22 +17,73 @@ std::vector<std::string> Manager::arguments(std::optional<int> number) const {
     return args;
 }
 
-void Manager::run(const std::string& program, const std::vector<std::string>& args,
-                  ports::Wait wait) {
-    if (options_.waitForEveryChild) wait = ports::Wait::Yes;
-    // A program that cannot be started is passed over; what follows a wait happens anyway.
-    launcher_.start(program, args, wait);
-    if (wait == ports::Wait::No) return;
+namespace {
+
+/// The message of a start that failed; nullopt for one that started.
+std::optional<std::string> startProblem(ports::LaunchResult result, const std::string& program) {
+    switch (result) {
+    case ports::LaunchResult::Started:
+        return std::nullopt;
+    case ports::LaunchResult::NotFound:
+        return slab::format("Das Programm %s ist nicht installiert (weder neben tarvik noch im "
+                            "Suchpfad PATH).",
+                            program.c_str());
+    case ports::LaunchResult::Failed:
+        return slab::format("Das Programm %s konnte nicht gestartet werden.", program.c_str());
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+ports::LaunchResult Manager::startProgram(const std::string& program,
+                                          const std::vector<std::string>& args) {
+    return launcher_.start(program, args,
+                           options_.waitForEveryChild ? ports::Wait::Yes : ports::Wait::No);
+}
+
+void Manager::reread() {
     // The geometry editor may have saved under another name (EXT) and written the model.
     readSettings();
     openPosition();
     notify(PositionEvent::Reread);
 }
 
+ports::LaunchResult Manager::run(const std::string& program, const std::vector<std::string>& args,
+                                 ports::Wait wait) {
+    if (options_.waitForEveryChild) wait = ports::Wait::Yes;
+    const ports::LaunchResult result = launcher_.start(program, args, wait);
+    // A start the user asked for never fails unseen.
+    if (auto problem = startProblem(result, program)) box_.message("Hinweis", *problem);
+    if (wait == ports::Wait::Yes) reread();
+    return result;
+}
+
+bool Manager::runResults(const std::vector<std::string>& args) {
+    // The result graphics outside the suite when installed, else the suite's own viewer.
+    ports::LaunchResult result = startProgram(kResultsProgram, args);
+    if (result == ports::LaunchResult::NotFound) {
+        result = startProgram(kResultViewerProgram, args);
+        if (result == ports::LaunchResult::NotFound) {
+            box_.message("Hinweis",
+                         slab::format("Die Ergebnisse können nicht dargestellt werden: weder die "
+                                      "Ergebnisgrafik %s noch der Ergebnisbetrachter %s ist "
+                                      "installiert.",
+                                      kResultsProgram, kResultViewerProgram));
+            return false;
+        }
+        if (auto problem = startProblem(result, kResultViewerProgram))
+            box_.message("Hinweis", *problem);
+    } else if (auto problem = startProblem(result, kResultsProgram)) {
+        box_.message("Hinweis", *problem);
+    }
+    if (options_.waitForEveryChild) reread();
+    return result == ports::LaunchResult::Started;
+}
+
 bool Manager::needPosition() {
     if (!name_.empty()) return true;
-    box_.message("Achtung", "Es ist keine Position gewählt. Bitte zuerst eine Position anlegen "
-                            "oder öffnen.");
+    box_.message("Achtung", kNoPosition);
     return false;
 }
 
@@ -61,7 +112,7 @@ bool Manager::calculationStep() {
 
 bool Manager::resultsStep() {
     if (!needPosition() || !needModelFiles(kApplicationTitle)) return false;
-    run(kResultsProgram, arguments(), ports::Wait::No);
+    runResults(arguments());
     return true;
 }
 
@@ -80,7 +131,10 @@ std::optional<std::string> Manager::restartFromProtocol(std::size_t line) {
     }
     const auto restart = restartOf(lines[line - 1]);
     if (!restart) return std::nullopt;
-    run(restart->program, arguments(restart->number), ports::Wait::No);
+    if (restart->program == kResultsProgram)
+        runResults(arguments(restart->number));
+    else
+        run(restart->program, arguments(restart->number), ports::Wait::No);
     return restart->program;
 }
 

@@ -23,7 +23,7 @@ const ui::ActionSpec<Action>& entry(Action action) {
 }
 
 TEST(TarvikActions, TableIsWellFormed) {
-    testsupport::expectWellFormedTable(tarvik::actions(), 39);
+    testsupport::expectWellFormedTable(tarvik::actions(), 48);
 }
 
 TEST(TarvikActions, HelpIsDerivedFromTheTableAsBefore) {

@@ -1,11 +1,13 @@
-// Helpers of the manager tests: a launcher that records its starts, a working directory with a
-// data path, and a small position model written into a position directory.
+// Helpers of the manager tests: a launcher that records its starts, a printer that records its
+// jobs, a working directory with a data path, and a small position model written into a
+// position directory.
 #pragma once
 
 #include "common/binary_io.hpp"
 #include "common/file_io.hpp"
 #include "manager/manager.hpp"
 #include "manager/paths.hpp"
+#include "manager/printing.hpp"
 #include "ports/launcher.hpp"
 #include "solver/modelfiles/model_files.hpp"
 #include "tests/support/test_support.hpp"
@@ -14,6 +16,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -31,12 +34,40 @@ class FakeLauncher : public ports::Launcher {
     ports::LaunchResult start(const std::string& program, const std::vector<std::string>& arguments,
                               ports::Wait wait) override {
         starts.push_back({program, arguments, wait});
+        if (missing.count(program)) return ports::LaunchResult::NotFound;
         if (action) action(program, arguments);
         return result;
     }
     std::vector<Start> starts;
     std::function<void(const std::string&, const std::vector<std::string>&)> action;
     ports::LaunchResult result = ports::LaunchResult::Started;
+    /// Programs that are not installed: their starts give NotFound.
+    std::set<std::string> missing;
+};
+
+/// Lays out every job with a measure of one unit per line and pages of `linesPerPage` lines,
+/// and records the jobs and their pages instead of painting them.
+class FakePrinter : public tarvik::DocumentPrinter {
+  public:
+    struct UnitMeasure : tarvik::TextMeasure {
+        double height(std::string_view) const override { return 1.0; }
+    };
+    tarvik::PrintOutcome print(const tarvik::PrintJob& job,
+                               const tarvik::PrintDestination& destination) override {
+        jobs.push_back(job);
+        destinations.push_back(destination);
+        if (status != tarvik::PrintStatus::Printed) return {status, 0, 0, 0, error};
+        layout = tarvik::layoutPages(job.documents, job.head, job.firstPage, job.firstSheet,
+                                     {0.0, static_cast<double>(linesPerPage)}, UnitMeasure{});
+        return {tarvik::PrintStatus::Printed, static_cast<int>(layout.pages.size()),
+                layout.nextPage, layout.nextSheet, ""};
+    }
+    std::vector<tarvik::PrintJob> jobs;
+    std::vector<tarvik::PrintDestination> destinations;
+    tarvik::PageLayout layout;
+    int linesPerPage = 60;
+    tarvik::PrintStatus status = tarvik::PrintStatus::Printed;
+    std::string error;
 };
 
 inline std::vector<std::uint8_t> bytes(const std::string& path) {

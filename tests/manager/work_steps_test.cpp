@@ -92,14 +92,17 @@ TEST_F(WorkSteps, AfterTheGeometryEditorSettingsAndPositionAreReadAgain) {
     m.geometryStep();
     EXPECT_EQ(m.positionName(), "P6");
     EXPECT_FALSE(s.plan.shown());
-    // A start that fails is passed over silently; the reading again still happens.
+    // A start that fails names the program; the reading again still happens.
     s.launcher.result = ports::LaunchResult::NotFound;
     s.launcher.action = [&](const std::string&, const std::vector<std::string>&) {
         ASSERT_TRUE(slab::writeFileAtomic(s.work.str() + "EXT", tarvik::encodeField(".P1")));
     };
     m.geometryStep();
     EXPECT_EQ(m.positionName(), "P1");
-    EXPECT_TRUE(s.ui.messages.empty());
+    EXPECT_EQ(s.ui.texts(), (std::vector<std::string>{"Das Programm morvel ist nicht installiert "
+                                                      "(weder neben tarvik noch im Suchpfad "
+                                                      "PATH)."}));
+    EXPECT_EQ(s.ui.messages.back().title, "Hinweis");
 }
 
 TEST_F(WorkSteps, ConsoleModeWaitsForEveryChildAndReadsAgain) {

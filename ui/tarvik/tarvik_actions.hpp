@@ -29,6 +29,16 @@ enum class Action {
     ShowDocument,    ///< document 1 or 2 by number (the console's one command for both)
     ResultPointSets, ///< "Liste der Sätze der Spannungspunkte"
     Protocol,        ///< "Protokoll der Berechnung", and a double click on one of its lines
+    // the document list "Texte" and its dialogs
+    ViewDocument,    ///< a double click on an entry: the text viewer
+    DeleteDocuments, ///< "&Löschen"
+    PrintDocuments,  ///< "&Drucken" after the numbering dialog
+    PrintIntoFile,   ///< "In Datei Drucken"
+    FormPrint,       ///< "&Formulardruck" after the form header dialog
+    HeaderLines,     ///< "&Kopfzeilen"
+    Numbering,       ///< "Numerierung der Seiten im Ausdruck"
+    FormHeader,      ///< "Formulardruck": the form header
+    OverviewPicture, ///< the overview drawing written into a picture file
     // view
     TogglePlan, ///< "Grundriß einblenden" (also the space bar in the drawing)
     RightClick, ///< the right mouse button in the drawing

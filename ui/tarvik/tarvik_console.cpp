@@ -59,11 +59,14 @@ ports::LaunchResult FlushingLauncher::start(const std::string& program,
 }
 
 TarvikConsole::TarvikConsole(const std::string& workDirectory, ui::LineInput& input,
-                             std::ostream& out, ports::Launcher& launcher)
+                             std::ostream& out, ports::Launcher& launcher, ConsoleOutputs* outputs)
     : ConsoleFrontEnd(input, out), launcher_(launcher, out),
-      manager_(workDirectory, console_, launcher_, consoleOptions()) {
+      manager_(workDirectory, console_, launcher_, consoleOptions()), documents_(manager_),
+      outputs_(outputs ? *outputs : noOutputs_) {
     manager_.setPositionListener([this](PositionEvent event, const Manager& manager) {
         followPosition(plan_, event, manager);
+        // A dialog filled for one position's print is not another's.
+        if (event != PositionEvent::Reread) numberingFilled_ = formFilled_ = false;
     });
 }
 
@@ -108,21 +111,36 @@ ui::Flow TarvikConsole::dispatch(Action action, const ui::CommandCall& call) {
     case Action::RightClick:
     case Action::ShowState:
         return view(action);
+    case Action::DocumentList:
+    case Action::ViewDocument:
+    case Action::DeleteDocuments:
+    case Action::PrintDocuments:
+    case Action::PrintIntoFile:
+    case Action::FormPrint:
+        return documentList(action, call);
+    case Action::HeaderLines:
+    case Action::Numbering:
+    case Action::FormHeader:
+        return printDialogs(action, call);
+    case Action::StoreArchive:
+    case Action::LoadArchive:
+    case Action::ArchiveFiles:
+        return archive(action, call);
+    case Action::PlotParameters:
+    case Action::PlotOutput:
+    case Action::PrinterControl:
+    case Action::PlotterConnection:
+    case Action::ScreenSize:
+        return devices(action, call);
+    case Action::OverviewPicture:
+        if (call.rest.empty()) return usage(callOf(action));
+        return overviewPicture(call.rest);
     case Action::Quit:
         return ui::Flow::Stop;
     // The window's commands have no console word, so the loop never passes them here.
     case Action::Discretisation:
     case Action::LoadCaseList:
     case Action::ReadFiles:
-    case Action::DocumentList:
-    case Action::StoreArchive:
-    case Action::LoadArchive:
-    case Action::ArchiveFiles:
-    case Action::PlotParameters:
-    case Action::PlotOutput:
-    case Action::PrinterControl:
-    case Action::PlotterConnection:
-    case Action::ScreenSize:
     case Action::Print:
     case Action::PrintPreview:
     case Action::ToolBarShown:
@@ -319,8 +337,8 @@ void TarvikConsole::showInfo() {
 }
 
 int runConsole(const std::string& workDirectory, ui::LineInput& input, std::ostream& out,
-               ports::Launcher& launcher) {
-    return TarvikConsole(workDirectory, input, out, launcher).run();
+               ports::Launcher& launcher, ConsoleOutputs* outputs) {
+    return TarvikConsole(workDirectory, input, out, launcher, outputs).run();
 }
 
 } // namespace tarvik
