@@ -14,6 +14,8 @@ namespace {
 constexpr double kClickSlack = 3.0;
 /// The margin around the world window [pixels].
 constexpr double kMargin = 28.0;
+/// The margin around a scene built for the widget's size, for the texts along its border.
+constexpr double kSourceMargin = 14.0;
 
 } // namespace
 
@@ -28,6 +30,7 @@ SceneView::SceneView(QWidget* parent) : QWidget(parent) {
 
 void SceneView::setScene(scene::Scene scene) {
     scene_ = std::move(scene);
+    source_ = nullptr;
     update();
 }
 
@@ -37,7 +40,17 @@ void SceneView::setWorldWindow(const slab::WorldRect& window) {
     update();
 }
 
+void SceneView::setSceneSource(std::function<scene::Scene(double, double)> source) {
+    source_ = std::move(source);
+    builtFor_ = QSize();
+    update();
+}
+
 scene::WorldMapping SceneView::mapping() const {
+    if (source_)
+        return fittedMapping(scene_.bounds, {0, 0, static_cast<double>(std::max(1, width())),
+                                             static_cast<double>(std::max(1, height()))},
+                             kSourceMargin);
     // The world window fills the widget but for a margin, so that the lines and labels along
     // the window's border stay in sight.
     const double w = std::max(1, width()), h = std::max(1, height());
@@ -50,6 +63,10 @@ scene::Point SceneView::toWorld(QPointF p) const {
 }
 
 void SceneView::paintEvent(QPaintEvent*) {
+    if (source_ && builtFor_ != size()) {
+        scene_ = source_(width(), height());
+        builtFor_ = size();
+    }
     QPainter painter(this);
     paintScene(painter, scene_, mapping());
     if (dragStart_) {

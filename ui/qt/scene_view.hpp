@@ -7,6 +7,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 
 namespace qtui {
@@ -23,6 +24,14 @@ class SceneView : public QWidget {
     /// separately.
     void setWorldWindow(const slab::WorldRect& window);
     const slab::WorldRect& worldWindow() const { return window_; }
+    /// A scene that depends on the widget's size: built anew for every size before it is
+    /// painted, and shown whole, x and y at one scale (the world window is then unused).
+    void setSceneSource(std::function<scene::Scene(double width, double height)> source);
+    /// The data behind the scene source changed: it is built anew before the next paint.
+    void rebuild() {
+        builtFor_ = QSize();
+        update();
+    }
     /// While on, a left drag draws a rubber band and reports the rectangle on release.
     void setDragging(bool on) { dragging_ = on; }
     /// The current mapping of the world window onto the widget.
@@ -45,6 +54,8 @@ class SceneView : public QWidget {
 
   private:
     scene::Scene scene_;
+    std::function<scene::Scene(double, double)> source_;
+    QSize builtFor_;
     slab::WorldRect window_{0, 0, 10, 10};
     bool dragging_ = false;
     std::optional<QPointF> dragStart_;
