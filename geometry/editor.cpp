@@ -120,8 +120,8 @@ bool Editor::setSupportOnLine(std::size_t line) {
     return true;
 }
 
-bool Editor::wholeBoundary() {
-    if (mode_ != Mode::Support) return false;
+std::optional<int> Editor::wholeBoundary() {
+    if (mode_ != Mode::Support) return std::nullopt;
     return assignWholeBoundary(model_, support_, settings_.margin, ui_);
 }
 

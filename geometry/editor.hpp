@@ -50,7 +50,7 @@ class Editor {
     /// kind; false outside the support mode or for no such line.
     bool setSupportOnLine(std::size_t line);
     /// "Ganzer Rand".
-    bool wholeBoundary();
+    std::optional<int> wholeBoundary();
     /// "Ende" of the support dialog.
     void closeSupports();
     /// The two deletion commands: enter (after saving) or leave their mode.

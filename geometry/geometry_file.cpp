@@ -6,6 +6,7 @@
 #include "geometry/edge_lines.hpp"
 
 #include <algorithm>
+#include <cmath>
 #include <array>
 #include <cstdint>
 #include <type_traits>
@@ -126,11 +127,28 @@ std::optional<std::string> readNodes(const std::vector<const Card*>& cards, Mode
         if (auto e = convertCard(*cards[n - 1], keyword(Section::Nodes), kNodeFields, f)) return e;
         auto& node = out.nodes[n];
         node.number = static_cast<std::int32_t>(f.numbers[0]);
+        // Record k of KNOTEN1 describes node k: a card that repeats or skips a number would
+        // give the solver a table it cannot read.
+        if (node.number != static_cast<std::int32_t>(n))
+            return slab::format("Zeile %i (KNOTEN): der Knoten hat die Nummer %i, erwartet wird %zu.",
+                                cards[n - 1]->line, node.number, n);
         node.x = f.numbers[1];
         node.y = f.numbers[2];
     }
     out.nodeCount = static_cast<int>(cards.size());
     return std::nullopt;
+}
+
+/// The corners run counter-clockwise round an axis-parallel rectangle of positive size from its
+/// lower left corner, as the solver computes every element (within the node join distance).
+bool isCounterClockwiseRectangle(const Model& m, const slab::ElementRecord& el) {
+    const auto& a = m.nodes[static_cast<std::size_t>(el.node[0])];
+    const auto& b = m.nodes[static_cast<std::size_t>(el.node[1])];
+    const auto& c = m.nodes[static_cast<std::size_t>(el.node[2])];
+    const auto& d = m.nodes[static_cast<std::size_t>(el.node[3])];
+    auto same = [](double p, double q) { return std::fabs(p - q) < kNodeJoin; };
+    return b.x - a.x >= kNodeJoin && d.y - a.y >= kNodeJoin && same(a.y, b.y) &&
+           same(b.x, c.x) && same(c.y, d.y) && same(d.x, a.x);
 }
 
 /// "ELEMENTE": number, four corner nodes (each one of the nodes read), E, nu and thickness.
@@ -141,6 +159,10 @@ std::optional<std::string> readElements(const std::vector<const Card*>& cards, M
         if (auto e = convertCard(card, keyword(Section::Elements), kElementFields, f)) return e;
         auto& el = out.elements[k];
         el.number = static_cast<std::int32_t>(f.numbers[0]);
+        if (el.number != static_cast<std::int32_t>(k))
+            return slab::format(
+                "Zeile %i (ELEMENTE): das Element hat die Nummer %i, erwartet wird %zu.", card.line,
+                el.number, k);
         for (std::size_t c = 0; c < 4; ++c) {
             const int node = static_cast<int>(f.numbers[1 + c]);
             if (node < 1 || node > out.nodeCount)
@@ -151,6 +173,11 @@ std::optional<std::string> readElements(const std::vector<const Card*>& cards, M
         el.e = f.numbers[5];
         el.nu = f.numbers[6];
         el.thickness = f.numbers[7];
+        if (!isCounterClockwiseRectangle(out, el))
+            return slab::format("Zeile %i (ELEMENTE): die Eckknoten des Elements %zu bilden kein "
+                                "Rechteck, das von links unten gegen den Uhrzeigersinn umlaufen "
+                                "wird.",
+                                card.line, k);
     }
     out.elementCount = static_cast<int>(cards.size());
     return std::nullopt;

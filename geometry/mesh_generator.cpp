@@ -21,6 +21,10 @@ std::optional<std::string> gridError(const GridInput& in, int nx, int ny) {
     auto positive = [](double v) { return std::isfinite(v) && v > 0.0; };
     if (!positive(in.dx) || !positive(in.dy))
         return "Elementlänge und Elementhöhe müssen größer als 0 sein.";
+    // Grid points closer than the join distance are one node: the elements would collapse.
+    if (static_cast<float>(in.dx) <= kNodeJoin || static_cast<float>(in.dy) <= kNodeJoin)
+        return "Elementlänge und Elementhöhe müssen größer als 0,01 m sein; kleinere Elemente "
+               "fallen beim Generieren zu einem Punkt zusammen.";
     if (!positive(in.e)) return "Der Elastizitätsmodul muss größer als 0 sein.";
     if (!positive(in.thickness)) return "Die Dicke der Platte muss größer als 0 sein.";
     if (!std::isfinite(in.nu) || in.nu < 0.0 || in.nu >= 0.5)

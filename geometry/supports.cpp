@@ -131,10 +131,10 @@ struct TraceStep {
 /// keeps the exterior on the right and the trace outside.
 std::optional<TraceStep> nextOuterLine(const Model& m, const std::vector<std::size_t>& outer,
                                        const std::vector<bool>& used, const Point& at,
-                                       double heading, double tolerance) {
+                                       double heading, double tolerance, double wide) {
     std::optional<TraceStep> next;
     double bestTurn = INFINITY;
-    for (double join : {tolerance, kWideJoin}) {
+    for (double join : {tolerance, wide}) {
         for (std::size_t i : outer) {
             if (used[i]) continue;
             for (int end = 0; end < 2; ++end) {
@@ -155,6 +155,17 @@ std::optional<TraceStep> nextOuterLine(const Model& m, const std::vector<std::si
         if (next) break;
     }
     return next;
+}
+
+/// Half the length of the shortest edge line; infinite without lines.
+double halfShortestLine(const Model& m) {
+    double shortest = INFINITY;
+    for (const auto& l : m.lines) {
+        const double length = std::hypot(static_cast<double>(l.x2) - l.x1,
+                                         static_cast<double>(l.y2) - l.y1);
+        if (length > 0) shortest = std::min(shortest, length);
+    }
+    return shortest / 2;
 }
 
 } // namespace
@@ -192,13 +203,18 @@ std::optional<std::vector<std::size_t>> traceBoundary(const Model& m, double tol
         box.message("Hinweis", "Es gibt keinen Rand: zuerst die Platte generieren.");
         return std::nullopt;
     }
+    // A join distance beyond half the shortest line would join the two ends of one line and
+    // end the trace after a step or two: the tolerance is bounded by the mesh.
+    const double limit = halfShortestLine(m);
+    tolerance = std::min(tolerance, limit);
+    const double wide = std::min(kWideJoin, limit);
     const Point start = traceStart(m, outer);
     std::vector<bool> used(m.lines.size(), false);
     std::vector<std::size_t> traced;
     Point at = start;
     double heading = -std::numbers::pi / 2; // arriving as if from below: leave along the bottom
     for (;;) {
-        const auto next = nextOuterLine(m, outer, used, at, heading, tolerance);
+        const auto next = nextOuterLine(m, outer, used, at, heading, tolerance, wide);
         if (!next) {
             box.message("Fehler 2",
                         "Der Rand ist nicht geschlossen; es wurden keine Lager gesetzt.");
@@ -219,14 +235,18 @@ std::optional<std::vector<std::size_t>> traceBoundary(const Model& m, double tol
     return traced;
 }
 
-bool assignWholeBoundary(Model& m, const SupportChoice& choice, double tolerance,
-                         ports::MessageBox& box) {
+std::optional<int> assignWholeBoundary(Model& m, const SupportChoice& choice, double tolerance,
+                                       ports::MessageBox& box) {
     auto traced = traceBoundary(m, tolerance, box);
-    if (!traced) return false;
-    for (std::size_t i : *traced)
+    if (!traced) return std::nullopt;
+    std::vector<bool> supported(static_cast<std::size_t>(m.nodeCount) + 1, false);
+    for (std::size_t i : *traced) {
         assignSupport(m, i, choice);
+        for (int n : {m.lines[i].a, m.lines[i].b})
+            if (n >= 1 && n <= m.nodeCount) supported[static_cast<std::size_t>(n)] = true;
+    }
     applyCornerRule(m);
-    return true;
+    return static_cast<int>(std::count(supported.begin(), supported.end(), true));
 }
 
 void applyCornerRule(Model& m) {

@@ -30,10 +30,11 @@ void assignSupport(Model& m, std::size_t line, const SupportChoice& choice);
 std::optional<std::vector<std::size_t>> traceBoundary(const Model& m, double tolerance,
                                                       ports::MessageBox& box);
 
-/// "Ganzer Rand": the choice on every line of the outer outline, then the corner rule.
-/// Returns false (nothing changed) when the outline cannot be traced.
-bool assignWholeBoundary(Model& m, const SupportChoice& choice, double tolerance,
-                         ports::MessageBox& box);
+/// "Ganzer Rand": the choice on every line of the outer outline, then the corner rule. Returns
+/// the number of nodes that got the support; nullopt (nothing changed) when the outline cannot
+/// be traced. The tolerance is bounded by half the shortest line of the mesh.
+std::optional<int> assignWholeBoundary(Model& m, const SupportChoice& choice, double tolerance,
+                                       ports::MessageBox& box);
 
 /// At nodes used by exactly 1 or 3 elements, one held slope makes the other one held too.
 void applyCornerRule(Model& m);

@@ -132,6 +132,34 @@ TEST(GeometryFile, DamagedFilesAreRefusedWithMessages) {
     EXPECT_FALSE(refused(binary).empty());
 }
 
+// Record k of the model files describes node or element k, and the solver computes every element
+// as a rectangle whose corners run counter-clockwise from the lower left: a file that breaks
+// either is refused with the card that does, and no model file comes of it.
+TEST(GeometryFile, NumbersOutOfOrderAndCornersThatAreNoRectangleAreRefused) {
+    const std::string t = kTwoElements;
+    EXPECT_EQ(refused(std::string(t).replace(t.find("5  2.000  0.000"), 1, "4")),
+              "Zeile 8 (KNOTEN): der Knoten hat die Nummer 4, erwartet wird 5.");
+    EXPECT_EQ(refused(std::string(t).replace(t.find("6  2.000  1.000"), 1, "7")),
+              "Zeile 9 (KNOTEN): der Knoten hat die Nummer 7, erwartet wird 6.");
+    EXPECT_EQ(refused(std::string(t).replace(t.find("2  2  5  6  3"), 1, "1")),
+              "Zeile 12 (ELEMENTE): das Element hat die Nummer 1, erwartet wird 2.");
+    const char* noRectangle = "Zeile 12 (ELEMENTE): die Eckknoten des Elements 2 bilden kein "
+                              "Rechteck, das von links unten gegen den Uhrzeigersinn umlaufen "
+                              "wird.";
+    // Clockwise, started at another corner, two equal corners, and a corner moved off the grid.
+    EXPECT_EQ(refused(std::string(t).replace(t.find("2  2  5  6  3"), 13, "2  2  3  6  5")),
+              noRectangle);
+    EXPECT_EQ(refused(std::string(t).replace(t.find("2  2  5  6  3"), 13, "2  5  6  3  2")),
+              noRectangle);
+    EXPECT_EQ(refused(std::string(t).replace(t.find("2  2  5  6  3"), 13, "2  2  5  5  3")),
+              noRectangle);
+    EXPECT_EQ(refused(std::string(t).replace(t.find("6  2.000  1.000"), 15, "6  2.500  1.000")),
+              noRectangle);
+    // Within the join distance of 0.01 m a corner still counts as on the rectangle.
+    EXPECT_EQ(refused(std::string(t).replace(t.find("6  2.000  1.000"), 15, "6  2.005  1.000")),
+              "");
+}
+
 TEST(GeometryFile, LongCommentsAndCrLfAreAccepted) {
     std::string t = std::string(";") + std::string(300, '-') + "\n" + kTwoElements;
     std::string crlf;

@@ -58,7 +58,7 @@ struct SavedSlab {
         const bool opened = editor.deleteElement(5) == 5;
         editor.toggleDeleteSingle();
         editor.openSupports({EdgeSupport::Hinged, 0, 0});
-        const bool boundary = editor.wholeBoundary();
+        const bool boundary = editor.wholeBoundary().has_value();
         editor.openSupports({EdgeSupport::BothSprings, 1000, 200});
         const auto bottom = scene::segmentUnder(scene::edgeLinesOf(editor.model()), {1.5, 0.0},
                                                 editor.settings().snap.radius);

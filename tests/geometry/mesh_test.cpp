@@ -58,11 +58,14 @@ TEST(Generation, NumberingRowByRowAndJoinedPoints) {
     // Element (i, j) is (j - 1) nx + i; element 12 is column 2 of row 2.
     EXPECT_EQ(a.xy(a.m.elements[12].node[0]), (std::array<double, 2>{1, 1}));
     EXPECT_EQ(a.m.lines.size(), 220u);
-    // Generated points closer than 0.01 m in x and y are one node.
+    // Generated points closer than 0.01 m in x and y would be one node: such a grid is refused
+    // (it used to give elements with equal corners); just above it every point is its own.
     Mesh b;
-    ASSERT_TRUE(b.generate(1, 1, 0.005, 1.0));
-    EXPECT_EQ(b.m.nodeCount, 2);
-    EXPECT_NEAR(b.margin, 0.0005, 1e-9);
+    ASSERT_FALSE(b.generate(1, 1, 0.005, 1.0));
+    EXPECT_EQ(b.m.nodeCount, 0);
+    ASSERT_TRUE(b.generate(1, 1, 0.0101, 1.0));
+    EXPECT_EQ(b.m.nodeCount, 4);
+    EXPECT_NEAR(b.margin, 0.00101, 1e-9);
 }
 
 TEST(Generation, LimitsRefusedWithoutTouchingTheMesh) {
@@ -85,6 +88,14 @@ TEST(Generation, LimitsRefusedWithoutTouchingTheMesh) {
     EXPECT_FALSE(
         generateMesh(a.m, {3, 3, 1, 1, 3e7, 0.6, 0.2}, a.margin, a.extents, a.dir.str(), a.ui));
     EXPECT_EQ(a.ui.messages.back().text, "Die Querdehnzahl muss zwischen 0 und 0,5 liegen.");
+    // Grid points closer than 0.01 m would be joined into one node.
+    EXPECT_FALSE(a.generate(3, 3, 0.005, 1.0));
+    EXPECT_EQ(a.ui.messages.back().text,
+              "Elementlänge und Elementhöhe müssen größer als 0,01 m sein; kleinere Elemente "
+              "fallen beim Generieren zu einem Punkt zusammen.");
+    Mesh fine;
+    EXPECT_TRUE(fine.generate(3, 3, 0.011, 1.0));
+    EXPECT_EQ(fine.m.nodeCount, 16);
     EXPECT_FALSE(a.generate(3, 3, 2e38, 1.0));
     EXPECT_EQ(a.ui.messages.back().text, "Elementlänge und Elementhöhe sind zu groß.");
     EXPECT_EQ(a.m.elementCount, 398);

@@ -97,7 +97,8 @@ TEST(Supports, EdgePickTakesTheHighestLineFirst) {
 
 TEST(Supports, WholeBoundaryHingedWithCornerRule) {
     Mesh a(3, 3);
-    ASSERT_TRUE(assignWholeBoundary(a.m, kind(EdgeSupport::Hinged), a.margin, a.ui));
+    // The twelve boundary nodes of a 3 x 3 mesh get the support.
+    ASSERT_EQ(assignWholeBoundary(a.m, kind(EdgeSupport::Hinged), a.margin, a.ui), 12);
     int corners = 0, sides = 0, inner = 0;
     for (int n = 1; n <= a.m.nodeCount; ++n) {
         const auto& node = a.m.nodes[static_cast<std::size_t>(n)];
@@ -121,6 +122,19 @@ TEST(Supports, WholeBoundaryHingedWithCornerRule) {
     EXPECT_EQ(inner, 4);
     for (const auto& l : a.m.lines)
         EXPECT_EQ(l.code, l.inner ? EdgeSupport::None : EdgeSupport::Hinged);
+}
+
+// A join distance larger than the elements would join both ends of one line and end the trace
+// after a step; it is bounded by half the shortest line, so the whole outline is traced.
+TEST(Supports, AToleranceBeyondTheElementsIsBoundedByTheMesh) {
+    Mesh a(4, 2, 0.5);
+    auto traced = traceBoundary(a.m, 5.0, a.ui);
+    ASSERT_TRUE(traced);
+    EXPECT_EQ(traced->size(), 12u);
+    EXPECT_EQ(assignWholeBoundary(a.m, kind(EdgeSupport::Clamped), 5.0, a.ui), 12);
+    for (const auto& l : a.m.lines)
+        EXPECT_EQ(l.code, l.inner ? EdgeSupport::None : EdgeSupport::Clamped);
+    EXPECT_TRUE(a.ui.messages.empty());
 }
 
 TEST(Supports, WholeBoundaryLeavesOpeningsAndFollowsReentrantCorners) {

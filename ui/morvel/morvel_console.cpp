@@ -208,8 +208,9 @@ ui::Flow MorvelConsole::clickEdge(const ui::Words& words) {
 
 ui::Flow MorvelConsole::wholeBoundary() {
     if (editor_.mode() != Mode::Support) return wrongMode("Lager setzen (lager)");
-    if (editor_.wholeBoundary())
-        out_ << "Ganzer Rand: " << supportName(editor_.supportChoice().kind) << '\n';
+    if (const auto nodes = editor_.wholeBoundary())
+        out_ << "Ganzer Rand: " << supportName(editor_.supportChoice().kind) << ", " << *nodes
+             << " Knoten\n";
     return ui::Flow::Continue;
 }
 
