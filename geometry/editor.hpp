@@ -117,6 +117,8 @@ class Editor {
     void startNewPosition();
     void remember();
     void setExtents(const slab::WorldRect& r);
+    /// Saves the position under its name, remembers the edge lines and records the step.
+    bool writePosition();
     /// Writes the model files as the tables do; the names of the files not written.
     std::vector<std::string> writeModelFiles();
 

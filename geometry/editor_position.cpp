@@ -5,13 +5,24 @@
 #include "common/format.hpp"
 #include "common/position.hpp"
 #include "common/text.hpp"
+#include "solver/modelfiles/ttable.hpp"
+
+#include <ctime>
 
 namespace morvel {
 
 bool Editor::save() {
     if (position_.isNew()) return saveAs();
+    return writePosition();
+}
+
+bool Editor::writePosition() {
     if (!savePosition(model_, settings_, position_, extents_, clock_(), ui_)) return false;
     remember();
+    // The protocol of the position offers the geometry step again from this line.
+    slab::appendTimeTableRecord(position_.directory(),
+                                {static_cast<std::int64_t>(std::time(nullptr)),
+                                 "Eingabe Abmessungen"});
     return true;
 }
 
@@ -36,10 +47,15 @@ bool Editor::saveAs(std::optional<std::string> name) {
             slab::format("Der Positionsname ist zu lang (höchstens %zu Zeichen).", kExtSize - 2));
         return false;
     }
+    // A save that fails leaves the editor on the position it was on.
+    const Position before = position_;
     position_.name = *name;
     ui_.status(title());
-    if (!savePosition(model_, settings_, position_, extents_, clock_(), ui_)) return false;
-    remember();
+    if (!writePosition()) {
+        position_ = before;
+        ui_.status(title());
+        return false;
+    }
     return true;
 }
 

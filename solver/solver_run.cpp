@@ -3,12 +3,14 @@
 
 #include "common/format.hpp"
 #include "solver/model_reader.hpp"
+#include "solver/modelfiles/ttable.hpp"
 #include "solver/ph_load_case.hpp"
 #include "solver/report.hpp"
 #include "solver/result_files.hpp"
 #include "solver/stress_resultants.hpp"
 
 #include <chrono>
+#include <ctime>
 
 namespace slab {
 
@@ -99,6 +101,10 @@ bool runCalculation(CalculationForm& form, SolverModel& model, ports::Ui& ui, co
          writeResultFiles(model, form.positionDirectory, form.loadCase))
         setStatus(form, ui, fileNotWritten(name));
     setStatus(form, ui, "Berechnung wurde erfolgreich beendet.");
+    // The protocol of the position offers the result graphics of this load case from here.
+    appendTimeTableRecord(form.positionDirectory,
+                          {static_cast<std::int64_t>(std::time(nullptr)),
+                           format("Berechnung LF %i", form.loadCase)});
     ui.beep();
     form.timing = timingText(clock() - start);
     return true;

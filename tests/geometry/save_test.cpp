@@ -9,6 +9,7 @@
 #include "ui/console/scripted_ui.hpp"
 
 #include "scene/picking.hpp"
+#include "solver/modelfiles/ttable.hpp"
 #include "scene/slab_meshes.hpp"
 
 #include <gtest/gtest.h>
@@ -403,4 +404,24 @@ TEST(Extents, FitTellsTheViewAndKeepsTheFormerExtentsWithoutNodes) {
     EXPECT_EQ(slab::getLE<float>(window.data() + 8), 4.0f);
     window = encodeWindow(Model{}, {7, 7, 8, 8});
     EXPECT_EQ(slab::getLE<float>(window.data() + 12), 8.0f);
+}
+
+// Every save records the geometry step in the position's time table; a save under a new name
+// that fails leaves the editor on the position it was on.
+TEST(Save, RecordsTheStepAndAFailedSaveAsKeepsTheName) {
+    Session s;
+    ASSERT_TRUE(s.start());
+    ASSERT_TRUE(s.editor.generate({2, 1, 1.0, 1.0, 3e7, 0.16, 0.2}));
+    ASSERT_TRUE(s.editor.save());
+    const auto records = slab::readTimeTable(s.dir());
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].text, "Eingabe Abmessungen");
+    EXPECT_GT(records[0].time, 1700000000);
+
+    s.ui.answerNext(ports::Answer::Yes);
+    ASSERT_TRUE(s.editor.newPlate());
+    EXPECT_EQ(s.editor.title(), "Position NEU");
+    EXPECT_FALSE(s.editor.saveAs("P9")); // no mesh yet
+    EXPECT_EQ(s.editor.title(), "Position NEU");
+    EXPECT_FALSE(slab::fileExists(s.dir("P9") + "TTABLE"));
 }

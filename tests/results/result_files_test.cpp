@@ -1,5 +1,6 @@
 // A whole run of a small position: the run's statuses, and every result file's records.
 #include "results_fixtures.hpp"
+#include "solver/modelfiles/ttable.hpp"
 #include "solver/result_files.hpp"
 #include "solver/solver_run.hpp"
 #include "tests/support/test_support.hpp"
@@ -72,8 +73,13 @@ TEST_F(SmallRun, WritesTheReportAndTwelveFilesWithTheirSizes) {
         "parameter",       "knoten1",         "elemente1",       "feder1",        "bettung1",
         "elemente2lf2",    "knoten2lf2",      "outputfem.txt",   "knoten3lf2",    "elemente3lf2",
         "info",            "innenkanten1",    "innenkanten2lf2", "innenkanten4lf2",
-        "aussenkanten1",   "aussenkanten2lf2", "aussenkanten4lf2", "knoten4lf2",   "elemente4lf2"};
+        "aussenkanten1",   "aussenkanten2lf2", "aussenkanten4lf2", "knoten4lf2",   "elemente4lf2",
+        // the run's line of the protocol
+        "ttable"};
     EXPECT_EQ(names, expected);
+    const auto records = slab::readTimeTable(dir.str());
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].text, "Berechnung LF 2");
     const std::pair<const char*, std::size_t> sizes[] = {
         {"Knoten3LF2", 9 * 112},     {"Knoten2LF2", 9 * 120},      {"Elemente3LF2", 4 * 312},
         {"Info", 120056},            {"Innenkanten1", 4 * 44},     {"Innenkanten2LF2", 4 * 96},
