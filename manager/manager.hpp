@@ -15,6 +15,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tarvik {
@@ -157,6 +158,9 @@ class Manager {
     /// again and returned; nullopt when the line starts nothing (a message when there is no
     /// such line).
     std::optional<std::string> restartFromProtocol(std::size_t line);
+    /// The program of the suite (one that reads a script's lines) that a start found not
+    /// installed since the last call, once; nullopt otherwise.
+    std::optional<std::string> takeMissingProgram() { return std::exchange(missingProgram_, {}); }
     /// "Explorer": the file explorer on the data path.
     void explorer();
     /// Starts a program beside the work steps (waited for only when every child is) and
@@ -225,6 +229,9 @@ class Manager {
     ports::Launcher& launcher_;
     ManagerOptions options_;
     PositionListener listener_;
+    std::optional<std::string> missingProgram_;
+    /// Remembers a program of the suite that was not found, for takeMissingProgram.
+    void noteMissing(const std::string& program);
     std::string name_;
     std::string dataPath_;
     std::vector<RecentEntry> recent_;

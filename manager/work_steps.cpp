@@ -20,14 +20,14 @@ std::vector<std::string> Manager::arguments(std::optional<int> number) const {
 namespace {
 
 /// The message of a start that failed; nullopt for one that started.
-std::optional<std::string> startProblem(ports::LaunchResult result, const std::string& program) {
+std::optional<std::string> startProblem(ports::LaunchResult result, const std::string& program,
+                                        const ports::Launcher& launcher) {
     switch (result) {
     case ports::LaunchResult::Started:
         return std::nullopt;
     case ports::LaunchResult::NotFound:
-        return slab::format("Das Programm %s ist nicht installiert (weder neben tarvik noch im "
-                            "Suchpfad PATH).",
-                            program.c_str());
+        return slab::format("Das Programm %s ist nicht installiert (gesucht %s).",
+                            program.c_str(), launcher.searchedPlaces().c_str());
     case ports::LaunchResult::Failed:
         return slab::format("Das Programm %s konnte nicht gestartet werden.", program.c_str());
     }
@@ -42,6 +42,12 @@ ports::LaunchResult Manager::startProgram(const std::string& program,
                            options_.waitForEveryChild ? ports::Wait::Yes : ports::Wait::No);
 }
 
+void Manager::noteMissing(const std::string& program) {
+    // Only the suite's own programs read the lines of a script after their start.
+    for (const char* reader : {kGeometryProgram, kLoadProgram, kSolverProgram, kResultViewerProgram})
+        if (program == reader) missingProgram_ = program;
+}
+
 void Manager::reread() {
     // The geometry editor may have saved under another name (EXT) and written the model.
     readSettings();
@@ -53,8 +59,9 @@ ports::LaunchResult Manager::run(const std::string& program, const std::vector<s
                                  ports::Wait wait) {
     if (options_.waitForEveryChild) wait = ports::Wait::Yes;
     const ports::LaunchResult result = launcher_.start(program, args, wait);
+    if (result == ports::LaunchResult::NotFound) noteMissing(program);
     // A start the user asked for never fails unseen.
-    if (auto problem = startProblem(result, program)) box_.message("Hinweis", *problem);
+    if (auto problem = startProblem(result, program, launcher_)) box_.message("Hinweis", *problem);
     if (wait == ports::Wait::Yes) reread();
     return result;
 }
@@ -65,6 +72,7 @@ bool Manager::runResults(const std::vector<std::string>& args) {
     if (result == ports::LaunchResult::NotFound) {
         result = startProgram(kResultViewerProgram, args);
         if (result == ports::LaunchResult::NotFound) {
+            noteMissing(kResultViewerProgram);
             box_.message("Hinweis",
                          slab::format("Die Ergebnisse können nicht dargestellt werden: weder die "
                                       "Ergebnisgrafik %s noch der Ergebnisbetrachter %s ist "
@@ -72,9 +80,9 @@ bool Manager::runResults(const std::vector<std::string>& args) {
                                       kResultsProgram, kResultViewerProgram));
             return false;
         }
-        if (auto problem = startProblem(result, kResultViewerProgram))
+        if (auto problem = startProblem(result, kResultViewerProgram, launcher_))
             box_.message("Hinweis", *problem);
-    } else if (auto problem = startProblem(result, kResultsProgram)) {
+    } else if (auto problem = startProblem(result, kResultsProgram, launcher_)) {
         box_.message("Hinweis", *problem);
     }
     if (options_.waitForEveryChild) reread();

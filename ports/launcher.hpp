@@ -18,6 +18,8 @@ class Launcher {
     virtual ~Launcher() = default;
     virtual LaunchResult start(const std::string& program,
                                const std::vector<std::string>& arguments, Wait wait) = 0;
+    /// Where a program of that name is looked for, as a message names it.
+    virtual std::string searchedPlaces() const { return "im Suchpfad PATH"; }
 };
 
 } // namespace ports

@@ -50,6 +50,13 @@ std::string SpawnLauncher::locate(const std::string& program) {
     return program;
 }
 
+std::string SpawnLauncher::searchedPlaces() const {
+    std::error_code ec;
+    const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec) return Launcher::searchedPlaces();
+    return "neben dem Programm in " + self.parent_path().string() + " und im Suchpfad PATH";
+}
+
 void SpawnLauncher::reapFinished() {
     std::erase_if(running_, [](pid_t pid) {
         int status = 0;

@@ -24,6 +24,8 @@ class SpawnLauncher : public Launcher {
     /// The file that is started for program: the executable of that name beside this
     /// program's own executable, else the name itself for the search on PATH.
     static std::string locate(const std::string& program);
+    /// "neben dem Programm in DIR und im Suchpfad PATH".
+    std::string searchedPlaces() const override;
 
   private:
     void reapFinished();

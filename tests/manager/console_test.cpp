@@ -173,12 +173,41 @@ TEST(SpawnLauncher, StartsInTheWorkingDirectoryWithoutAShell) {
     EXPECT_EQ(launcher.start("true", {}, Wait::No), ports::LaunchResult::Started);
     EXPECT_EQ(ports::SpawnLauncher::locate("kein-solches-programm-im-pfad"),
               "kein-solches-programm-im-pfad");
+    // A message names the folder of this program and PATH.
+    const std::string places = launcher.searchedPlaces();
+    EXPECT_EQ(places.rfind("neben dem Programm in /", 0), 0u) << places;
+    EXPECT_NE(places.find(" und im Suchpfad PATH"), std::string::npos) << places;
     // The test program lies beside the suite's programs, so they are found there first.
     if (const char* bin = std::getenv("SLAB_BIN"); bin && exists(std::string(bin) + "/vintor")) {
         const std::string found = ports::SpawnLauncher::locate("vintor");
         EXPECT_EQ(std::filesystem::canonical(found),
                   std::filesystem::canonical(std::string(bin) + "/vintor"));
     }
+}
+
+// A script goes on with the lines meant for the program started; when that program is missing,
+// the script ends with a message instead of being read as tarvik's commands.
+TEST(TarvikConsole, AScriptStopsWhenAProgramOfTheSuiteIsMissing) {
+    testsupport::TempDir work;
+    FakeLauncher launcher;
+    launcher.missing = {"morvel"};
+    const Session r = run(work.str(),
+                          "datenpfad " + work.str() + "daten\n"
+                          "neu P1\n"
+                          "geometrie nx=2 ny=2\n"
+                          "beenden\n"
+                          "info\n",
+                          launcher);
+    EXPECT_EQ(r.status, 1);
+    const auto missing = r.out.find(
+        "Hinweis: Das Programm morvel ist nicht installiert (gesucht im Suchpfad PATH).\n");
+    const auto stopped = r.out.find(
+        "Fehler: Das Skript wird beendet: seine nächsten Zeilen sind für morvel bestimmt.\n");
+    ASSERT_NE(missing, std::string::npos) << r.out;
+    ASSERT_NE(stopped, std::string::npos) << r.out;
+    EXPECT_LT(missing, stopped);
+    EXPECT_EQ(r.out.find("Unbekannter Befehl"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find("Arbeitsverzeichnis:"), std::string::npos) << r.out; // "info" not run
 }
 
 TEST(TarvikProgram, PipedScriptDrivesMorvelAndVintor) {

@@ -66,8 +66,7 @@ TEST_F(OutsidePrograms, ProtocolRestartsOfTheResultsTakeTheOwnViewerWithTheLoadC
     // The result-point editor has no stand-in: the message names it.
     EXPECT_EQ(m.restartFromProtocol(3), "ruvane");
     EXPECT_EQ(s.ui.texts(), (std::vector<std::string>{"Das Programm ruvane ist nicht installiert "
-                                                      "(weder neben tarvik noch im Suchpfad "
-                                                      "PATH)."}));
+                                                      "(gesucht im Suchpfad PATH)."}));
 }
 
 TEST_F(OutsidePrograms, AStartThatFailsIsNamed) {

@@ -100,8 +100,7 @@ TEST_F(WorkSteps, AfterTheGeometryEditorSettingsAndPositionAreReadAgain) {
     m.geometryStep();
     EXPECT_EQ(m.positionName(), "P1");
     EXPECT_EQ(s.ui.texts(), (std::vector<std::string>{"Das Programm morvel ist nicht installiert "
-                                                      "(weder neben tarvik noch im Suchpfad "
-                                                      "PATH)."}));
+                                                      "(gesucht im Suchpfad PATH)."}));
     EXPECT_EQ(s.ui.messages.back().title, "Hinweis");
 }
 

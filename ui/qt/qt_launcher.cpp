@@ -14,6 +14,10 @@ namespace qtui {
 QtLauncher::QtLauncher(std::string workDirectory, QWidget* window)
     : workDirectory_(std::move(workDirectory)), window_(window) {}
 
+std::string QtLauncher::searchedPlaces() const {
+    return ports::SpawnLauncher(workDirectory_).searchedPlaces();
+}
+
 ports::LaunchResult QtLauncher::start(const std::string& program,
                                       const std::vector<std::string>& arguments,
                                       ports::Wait wait) {

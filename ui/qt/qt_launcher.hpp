@@ -20,6 +20,7 @@ class QtLauncher : public ports::Launcher {
     /// in neither place); no shell is involved.
     ports::LaunchResult start(const std::string& program, const std::vector<std::string>& arguments,
                               ports::Wait wait) override;
+    std::string searchedPlaces() const override;
 
   private:
     std::string workDirectory_;

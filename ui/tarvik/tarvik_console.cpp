@@ -74,11 +74,25 @@ int TarvikConsole::run() {
     manager_.start();
     out_ << "Tarvik: Positionen und Arbeitsschritte (hilfe zeigt die Befehle)\n";
     showState();
+    int status = 0;
     ui::runCommandLoop(
-        actions(), [this](Action a, const ui::CommandCall& call) { return dispatch(a, call); },
+        actions(),
+        [this, &status](Action a, const ui::CommandCall& call) {
+            const ui::Flow flow = dispatch(a, call);
+            // The lines after a start were meant for the program started; without it tarvik
+            // would read them as its own commands, so a script ends here.
+            if (auto missing = manager_.takeMissingProgram(); missing && !input_.interactive()) {
+                console_.message("Fehler", slab::format("Das Skript wird beendet: seine nächsten "
+                                                        "Zeilen sind für %s bestimmt.",
+                                                        missing->c_str()));
+                status = 1;
+                return ui::Flow::Stop;
+            }
+            return flow;
+        },
         input_, out_);
     out_.flush();
-    return 0;
+    return status;
 }
 
 ui::Flow TarvikConsole::dispatch(Action action, const ui::CommandCall& call) {
