@@ -96,7 +96,10 @@ bool Manager::needPosition() {
 }
 
 bool Manager::needModelFiles(const char* title) {
-    if (slab::fileExists(positionDirectory() + std::string(slab::files::kNodes))) return true;
+    // A model without nodes (a copy whose geometry step was left unsaved) is no geometry either.
+    if (slab::fileExists(positionDirectory() + std::string(slab::files::kNodes)) &&
+        model_.nodeCount > 0)
+        return true;
     box_.message(title, "Erst die Abmessungen der Platte eingeben.");
     return false;
 }

@@ -185,6 +185,28 @@ TEST(SpawnLauncher, StartsInTheWorkingDirectoryWithoutAShell) {
     }
 }
 
+// Two positions of one name on different data paths: the number in the list chooses either; a
+// name listed twice asks for the number, an unknown one points to "oeffnen".
+TEST(TarvikConsole, RecentPositionsByNameOrNumber) {
+    testsupport::TempDir work, a, b;
+    for (const auto* data : {&a, &b}) std::filesystem::create_directories(data->str() + "SDIRFEMP1");
+    ASSERT_TRUE(slab::writeFileAtomic(work.str() + "LISTEP",
+                                      "P1\n" + a.str().substr(0, a.str().size() - 1) + "\nP1\n" +
+                                          b.str().substr(0, b.str().size() - 1) + "\n"));
+    FakeLauncher launcher;
+    const Session r = run(work.str(), "position 2\nposition 1\nposition P1\nposition P7\n",
+                          launcher);
+    const auto second = r.out.find("Position: P1   Datenpfad: " + b.str());
+    const auto first = r.out.find("Position: P1   Datenpfad: " + a.str(), second);
+    ASSERT_NE(second, std::string::npos) << r.out;
+    ASSERT_NE(first, std::string::npos) << r.out;
+    EXPECT_TRUE(contains(r.out, "Hinweis: Die Position P1 steht mehrmals in der Liste; bitte ihre "
+                                "Nummer angeben (liste).\n"));
+    EXPECT_TRUE(contains(r.out, "Hinweis: Die Position P7 steht nicht in der Liste der letzten "
+                                "Positionen (oeffnen VERZEICHNIS öffnet sie).\n"));
+    EXPECT_TRUE(launcher.starts.empty());
+}
+
 // A script goes on with the lines meant for the program started; when that program is missing,
 // the script ends with a message instead of being read as tarvik's commands.
 TEST(TarvikConsole, AScriptStopsWhenAProgramOfTheSuiteIsMissing) {

@@ -41,6 +41,24 @@ TEST_F(WorkSteps, StepsWithoutTheModelAreRefused) {
     EXPECT_EQ(s.launcher.starts, (std::vector<Start>{{"vintor", {".P1", at}, ports::Wait::No}}));
 }
 
+// A copy whose geometry step was left unsaved has model files without nodes: that is no geometry
+// either, and the load editor would ask its questions of an empty slab.
+TEST_F(WorkSteps, AModelWithoutNodesIsNoGeometry) {
+    // PARAMETER with no nodes and no elements, and the empty tables.
+    ASSERT_TRUE(slab::writeFileAtomic(s.dir("P1") + "PARAMETER", std::vector<std::uint8_t>(8, 0)));
+    ASSERT_TRUE(slab::writeFileAtomic(s.dir("P1") + "KNOTEN1", std::string()));
+    ASSERT_TRUE(slab::writeFileAtomic(s.dir("P1") + "ELEMENTE1", std::string()));
+    auto m = s.started();
+    EXPECT_FALSE(m.loadStep());
+    EXPECT_FALSE(m.resultsStep());
+    ASSERT_EQ(s.ui.messages.size(), 2u);
+    EXPECT_EQ(s.ui.messages[0].text, "Erst die Abmessungen der Platte eingeben.");
+    EXPECT_TRUE(s.launcher.starts.empty());
+    model();
+    m.openPosition();
+    EXPECT_TRUE(m.loadStep());
+}
+
 TEST_F(WorkSteps, ArgumentListsAndWaits) {
     model();
     auto m = s.started();

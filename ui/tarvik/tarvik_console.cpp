@@ -233,15 +233,29 @@ ui::Flow TarvikConsole::recentList(Action action, const ui::Words& words) {
 
 void TarvikConsole::chooseRecent(const ui::Words& words) {
     const auto& list = manager_.recent();
+    std::vector<std::size_t> named;
     for (std::size_t k = 0; k < list.size(); ++k)
-        if (list[k].name == words[0]) {
-            manager_.chooseRecent(k + 1);
-            showState();
-            return;
-        }
-    console_.message("Hinweis", slab::format("Die Position %s steht nicht in der Liste der "
-                                             "letzten Positionen (neu NAME legt sie an).",
-                                             words[0].c_str()));
+        if (list[k].name == words[0]) named.push_back(k + 1);
+    // A name listed once is chosen; otherwise the entry's number in "liste" chooses, so that
+    // one of two positions of one name on different data paths can be reached.
+    std::optional<std::size_t> entry;
+    if (named.size() == 1) {
+        entry = named.front();
+    } else if (auto n = slab::parseInteger(words[0])) {
+        entry = *n < 0 ? 0 : static_cast<std::size_t>(*n);
+    } else if (named.size() > 1) {
+        console_.message("Hinweis", slab::format("Die Position %s steht mehrmals in der Liste; "
+                                                 "bitte ihre Nummer angeben (liste).",
+                                                 words[0].c_str()));
+        return;
+    } else {
+        console_.message("Hinweis",
+                         slab::format("Die Position %s steht nicht in der Liste der letzten "
+                                      "Positionen (oeffnen VERZEICHNIS öffnet sie).",
+                                      words[0].c_str()));
+        return;
+    }
+    if (manager_.chooseRecent(*entry)) showState();
 }
 
 void TarvikConsole::showRecent() {
