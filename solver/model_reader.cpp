@@ -30,6 +30,15 @@ bool readTable(const std::string& path, const std::string& shownName, RecordTabl
                            shownName.c_str(), r.rows, count));
         return false;
     }
+    // An infinity or NaN would run through the whole computation and come out as a result.
+    for (int k = 1; k <= count; ++k)
+        if (auto offset = firstNonFiniteField(table[static_cast<std::size_t>(k)])) {
+            box.message(kSolverTitle,
+                        format("Die Datei %s ist beschädigt: Datensatz %i enthält bei Byte %zu "
+                               "keine endliche Zahl. Bitte die Eingabe wiederholen.",
+                               shownName.c_str(), k, *offset));
+            return false;
+        }
     return true;
 }
 

@@ -5,10 +5,12 @@
 #include "common/file_io.hpp"
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace slab {
@@ -48,6 +50,25 @@ template <class R> std::vector<std::uint8_t> encodeRows(const RecordTable<R>& ta
 }
 
 /// What reading a record file found.
+/// The offset of the first floating-point field of the record that holds an infinity or NaN;
+/// nullopt when every one is finite.
+template <class R> std::optional<std::size_t> firstNonFiniteField(const R& r) {
+    std::optional<std::size_t> found;
+    R::fields(r, [&](std::size_t offset, const auto& field) {
+        using T = std::decay_t<decltype(field)>;
+        if (found) return;
+        if constexpr (std::is_floating_point_v<T>) {
+            if (!std::isfinite(field)) found = offset;
+        } else if constexpr (requires { field.size(); }) {
+            using E = typename T::value_type;
+            if constexpr (std::is_floating_point_v<E>)
+                for (std::size_t i = 0; i < field.size() && !found; ++i)
+                    if (!std::isfinite(field[i])) found = offset + i * sizeof(E);
+        }
+    });
+    return found;
+}
+
 struct RowsRead {
     bool opened = false;   ///< the file exists and could be read
     std::size_t rows = 0;  ///< rows filled from it

@@ -4,10 +4,12 @@
 #include "tests/support/test_support.hpp"
 #include "ui/console/scripted_ui.hpp"
 
+#include "common/binary_io.hpp"
 #include "common/file_io.hpp"
 #include "common/format.hpp"
 
 #include <filesystem>
+#include <limits>
 #include <memory>
 
 using namespace slab;
@@ -182,4 +184,40 @@ TEST(ModelReader, LoadCaseZeroUsesTheDigitZero) {
     ui::ScriptedUi ui;
     EXPECT_TRUE(readModel(p.dir, 0, *m, ui));
     EXPECT_TRUE(fs::exists(p.dir + "ELEMENTE2LF0"));
+}
+
+// An infinity or NaN in any number of a model or load file is refused before anything is
+// computed, with the file, the record and the byte named.
+TEST(ModelReader, NonFiniteNumbersAreRefusedWithFileAndRecord) {
+    struct Case {
+        const char* file;
+        const char* shown;
+        std::size_t recordSize;
+        int record;
+        std::size_t offset;
+        bool single; ///< a 32-bit float; else a 64-bit double
+    };
+    const Case cases[] = {{"KNOTEN1", "Knoten1", 40, 7, 12, false},
+                          {"ELEMENTE1", "Elemente1", 2372, 3, 32, false},
+                          {"FEDER1", "FEDER1", 40, 2, 0, true},
+                          {"BETTUNG1", "BETTUNG1", 1160, 5, 0, true},
+                          {"ELEMENTE2LF1", "Elemente2LF1", 92, 48, 4, true},
+                          {"KNOTEN2LF1", "Knoten2LF1", 120, 63, 48, false}};
+    for (const auto& c : cases) {
+        for (double bad : {std::numeric_limits<double>::infinity(), std::nan("")}) {
+            Position p;
+            auto bytes = readFileBytes(p.dir + c.file).value();
+            std::uint8_t* at = bytes.data() + (c.record - 1) * c.recordSize + c.offset;
+            if (c.single)
+                putLE(at, static_cast<float>(bad));
+            else
+                putLE(at, bad);
+            ASSERT_TRUE(writeFileAtomic(p.dir + c.file, bytes));
+            EXPECT_EQ(readMessages(p.dir, 1),
+                      Texts{format("Die Datei %s ist beschädigt: Datensatz %i enthält bei Byte %zu "
+                                   "keine endliche Zahl. Bitte die Eingabe wiederholen.",
+                                   c.shown, c.record, c.offset)})
+                << c.file;
+        }
+    }
 }
