@@ -146,7 +146,9 @@ TEST(SolverRun, EveryFailureAbortsAndTouchesNoFile) {
              p.model->elements[3].e = std::numeric_limits<double>::quiet_NaN();
              writeModelFiles(*p.model, p.dir, 1);
          },
-         "Stiffness matrix is not positiv definit!"},
+         // caught on reading, before the stiffness is formed
+         "Die Datei Elemente1 ist beschädigt: Datensatz 3 enthält bei Byte 24 keine endliche "
+         "Zahl. Bitte die Eingabe wiederholen."},
     };
     for (const auto& c : cases) {
         Position p;
