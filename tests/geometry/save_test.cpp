@@ -14,6 +14,14 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <sys/wait.h>
+
+#include <sys/resource.h>
+
+#include <csignal>
+
 #include <filesystem>
 #include <sstream>
 #include <thread>
@@ -424,4 +432,37 @@ TEST(Save, RecordsTheStepAndAFailedSaveAsKeepsTheName) {
     EXPECT_FALSE(s.editor.saveAs("P9")); // no mesh yet
     EXPECT_EQ(s.editor.title(), "Position NEU");
     EXPECT_FALSE(slab::fileExists(s.dir("P9") + "TTABLE"));
+}
+
+// A disk that takes no more bytes while a larger mesh is saved: the file that does not fit keeps
+// its old bytes, no temporary file stays behind, and the editor names the files it could not
+// write (the solver then refuses the model whose files disagree).
+TEST(Save, AFullDiskKeepsTheSavedModelAndSaysSo) {
+    Session s;
+    ASSERT_TRUE(s.start());
+    ASSERT_TRUE(s.editor.generate({2, 2, 1.0, 1.0, 3e7, 0.16, 0.2}));
+    ASSERT_TRUE(s.editor.save());
+    const auto elemente = s.bytes("ELEMENTE1");
+    ASSERT_TRUE(s.editor.generate({20, 20, 1.0, 1.0, 3e7, 0.16, 0.2}));
+    // In a child, as the limit holds for the whole process; the limit lets the small files
+    // through and stops ELEMENTE1 of 400 elements half way.
+    const pid_t pid = fork();
+    if (pid == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit r{20000, 20000};
+        setrlimit(RLIMIT_FSIZE, &r);
+        const bool saved = s.editor.save();
+        const auto texts = s.ui.texts();
+        const bool named = !texts.empty() && texts.back().rfind("Nicht geschrieben: ", 0) == 0 &&
+                           texts.back().find("ELEMENTE1") != std::string::npos;
+        _exit(!saved && named ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(s.bytes("ELEMENTE1"), elemente);
+    for (const auto& e : std::filesystem::directory_iterator(s.dir()))
+        EXPECT_EQ(e.path().filename().string().find(".tmp"), std::string::npos) << e.path();
+    EXPECT_EQ(s.bytes("KNOTEN1").size() % 40, 0u);
 }

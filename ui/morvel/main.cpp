@@ -12,6 +12,7 @@
 #include <QApplication>
 #endif
 
+#include <csignal>
 #include <filesystem>
 #include <iostream>
 #include <unistd.h>
@@ -40,6 +41,9 @@ int runWindow(int argc, char** argv, const std::string& commandLine, const std::
 } // namespace
 
 int main(int argc, char** argv) {
+    // A file that outgrows the space allowed fails its write, which the program reports and
+    // survives, instead of ending the process.
+    std::signal(SIGXFSZ, SIG_IGN);
     std::error_code ec;
     const std::string work = slab::withTrailingSlash(std::filesystem::current_path(ec).string());
     const std::string commandLine = slab::joinArguments(argc, argv);

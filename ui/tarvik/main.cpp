@@ -12,12 +12,16 @@
 #include <QApplication>
 #endif
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <unistd.h>
 
 int main(int argc, char** argv) {
+    // A file that outgrows the space allowed fails its write, which the program reports and
+    // survives, instead of ending the process.
+    std::signal(SIGXFSZ, SIG_IGN);
     std::error_code ec;
     const std::string work = slab::withTrailingSlash(std::filesystem::current_path(ec).string());
 #ifdef SLAB_GUI

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #endif
 
+#include <csignal>
 #include <iostream>
 #include <unistd.h>
 
@@ -37,6 +38,9 @@ constexpr bool kWindowBuilt = false;
 } // namespace
 
 int main(int argc, char** argv) {
+    // A file that outgrows the space allowed fails its write, which the program reports and
+    // survives, instead of ending the process.
+    std::signal(SIGXFSZ, SIG_IGN);
     const std::string commandLine = slab::joinArguments(argc, argv);
 #ifdef SLAB_HAS_GUI
     if (ui::chooseFrontEnd(ui::currentSituation(kWindowBuilt)) == ui::FrontEnd::Window)
