@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -48,6 +49,18 @@ void putTextField(std::uint8_t* p, std::size_t width, std::string_view text);
 
 /// The text of a NUL-terminated field of `width` bytes at p; all of it when it holds no NUL.
 std::string getTextField(const std::uint8_t* p, std::size_t width);
+
+/// Writes UTF-8 text as Windows-1252, one byte per character, into a field of `width` bytes:
+/// at most width - 1 characters. Returns false when the text did not fit whole (it is cut after
+/// the last character that fits) or holds a character without a Windows-1252 form ("?").
+bool putAnsiTextField(std::uint8_t* p, std::size_t width, std::string_view utf8);
+
+/// The Windows-1252 text of a field as UTF-8.
+std::string getAnsiTextField(const std::uint8_t* p, std::size_t width);
+
+/// Why a text cannot be kept whole in a field of `characters` characters of Windows-1252, in
+/// German; nullopt when it can.
+std::optional<std::string> ansiFieldProblem(std::string_view utf8, std::size_t characters);
 
 /// Field visitor that decodes a record from bytes; see the record field tables.
 struct FieldReader {

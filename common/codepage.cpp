@@ -48,4 +48,20 @@ std::string windows1252ToUtf8(std::string_view text) {
     return convert(text, "WINDOWS-1252", "UTF-8");
 }
 
+std::optional<std::string> utf8ToWindows1252(std::string_view utf8) {
+    iconv_t cd = iconv_open("WINDOWS-1252", "UTF-8");
+    if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+    // Each character takes one byte, never more than its UTF-8 form.
+    std::string out(utf8.size(), '\0');
+    char* src = const_cast<char*>(utf8.data());
+    std::size_t srcLeft = utf8.size();
+    char* dst = out.data();
+    std::size_t dstLeft = out.size();
+    const std::size_t r = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
+    iconv_close(cd);
+    if (r == static_cast<std::size_t>(-1) || srcLeft != 0) return std::nullopt;
+    out.resize(out.size() - dstLeft);
+    return out;
+}
+
 } // namespace slab

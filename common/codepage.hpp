@@ -18,4 +18,8 @@ std::string cp850ToUtf8(std::string_view cp850);
 /// become "?".
 std::string windows1252ToUtf8(std::string_view text);
 
+/// UTF-8 to Windows-1252, one byte per character; nullopt when a character has no Windows-1252
+/// form or the text is no UTF-8.
+std::optional<std::string> utf8ToWindows1252(std::string_view utf8);
+
 } // namespace slab

@@ -13,7 +13,7 @@ std::vector<std::uint8_t> encodeTimeTableRecord(const TimeTableRecord& r) {
     std::vector<std::uint8_t> bytes(TimeTableRecord::kSize, 0);
     putLE<std::int32_t>(bytes.data(), static_cast<std::int32_t>(r.time));
     putLE<std::int32_t>(bytes.data() + 4, static_cast<std::int32_t>(r.time >> 32));
-    putTextField(bytes.data() + TimeTableRecord::kTextOffset, TimeTableRecord::kTextBytes, r.text);
+    putAnsiTextField(bytes.data() + TimeTableRecord::kTextOffset, TimeTableRecord::kTextBytes, r.text);
     return bytes;
 }
 
@@ -26,7 +26,7 @@ std::vector<TimeTableRecord> decodeTimeTable(const std::vector<std::uint8_t>& by
         std::uint32_t low = getLE<std::uint32_t>(p);
         std::int32_t high = getLE<std::int32_t>(p + 4);
         r.time = static_cast<std::int64_t>(high) * 4294967296LL + low;
-        r.text = getTextField(p + TimeTableRecord::kTextOffset, TimeTableRecord::kTextBytes);
+        r.text = getAnsiTextField(p + TimeTableRecord::kTextOffset, TimeTableRecord::kTextBytes);
         records.push_back(std::move(r));
     }
     return records;

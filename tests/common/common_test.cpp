@@ -160,3 +160,32 @@ TEST(Codepage, GermanLettersRoundTripThroughCp850) {
     EXPECT_EQ(cp850ToUtf8(cp), utf8);
     EXPECT_EQ(utf8ToCp850("€"), "?"); // no CP850 form
 }
+
+// Text fields of binary records hold Windows-1252, one byte per character: a title of 80
+// characters with umlauts fills an 81-byte field whole; what does not fit is said.
+TEST(BinaryIo, AnsiTextFieldsCountCharactersNotBytes) {
+    std::string title;
+    for (int i = 0; i < 20; ++i) title += "Äöüß";
+    ASSERT_EQ(title.size(), 160u); // 80 characters, 160 bytes in UTF-8
+    std::array<std::uint8_t, 81> field{};
+    EXPECT_TRUE(putAnsiTextField(field.data(), field.size(), title));
+    EXPECT_EQ(field[0], 0xC4);
+    EXPECT_EQ(field[79], 0xDF);
+    EXPECT_EQ(field[80], 0);
+    EXPECT_EQ(getAnsiTextField(field.data(), field.size()), title);
+    EXPECT_FALSE(ansiFieldProblem(title, 80));
+    // One character more is cut after the 80th, and the caller is told.
+    EXPECT_FALSE(putAnsiTextField(field.data(), field.size(), title + "x"));
+    EXPECT_EQ(getAnsiTextField(field.data(), field.size()), title);
+    EXPECT_EQ(ansiFieldProblem(title + "x", 80), "Der Text hat 81 Zeichen; höchstens 80 passen.");
+    // The euro sign has a Windows-1252 byte; a Greek letter has none and becomes "?".
+    EXPECT_TRUE(putAnsiTextField(field.data(), field.size(), "5 €"));
+    EXPECT_EQ(field[2], 0x80);
+    EXPECT_FALSE(putAnsiTextField(field.data(), field.size(), "Ω-Last"));
+    EXPECT_EQ(getAnsiTextField(field.data(), field.size()), "?-Last");
+    EXPECT_EQ(ansiFieldProblem("Ω-Last", 80),
+              "Der Text enthält ein Zeichen, das nicht gespeichert werden kann (nur Zeichen des "
+              "westeuropäischen Zeichensatzes).");
+    EXPECT_EQ(utf8ToWindows1252("Überlagerung"), "\xDC" "berlagerung");
+    EXPECT_FALSE(utf8ToWindows1252("Ω"));
+}
