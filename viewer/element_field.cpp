@@ -98,6 +98,17 @@ double DeflectionPatch::at(double x, double y) const {
     return w;
 }
 
+std::array<double, 2> DeflectionPatch::slopes(double x, double y) const {
+    const auto hx = shape::hermite(x, lx_), hy = shape::hermite(y, ly_);
+    std::array<double, 2> s{};
+    for (int i = 0; i < 4; ++i)
+        for (int j = 0; j < 4; ++j) {
+            s[0] += a_[i][j] * hx[i][1] * hy[j][0];
+            s[1] += a_[i][j] * hx[i][0] * hy[j][1];
+        }
+    return s;
+}
+
 std::vector<double> DeflectionPatch::grid(const std::vector<double>& xs,
                                           const std::vector<double>& ys) const {
     std::vector<std::array<double, 4>> hx(xs.size());
@@ -248,8 +259,36 @@ double patchValue(const ResultantPatch& patch, Local p) {
     return value;
 }
 
+double pickRadius(const ResultSet& r) {
+    double shortest = 0;
+    for (int e = 1; e <= r.elementCount(); ++e) {
+        const double side = std::min(r.element(e).lx, r.element(e).ly);
+        if (e == 1 || side < shortest) shortest = side;
+    }
+    return shortest / 2;
+}
+
+std::optional<int> reactionNodeNear(const ResultSet& r, XY p) {
+    const double radius = pickRadius(r);
+    std::optional<int> best;
+    double bestDistance = 0;
+    for (int j = 1; j <= r.nodeCount(); ++j) {
+        if (!r.hasReaction(j)) continue;
+        const double d = std::hypot(r.node(j).at.x - p.x, r.node(j).at.y - p.y);
+        if (d <= radius && (!best || d < bestDistance)) {
+            best = j;
+            bestDistance = d;
+        }
+    }
+    return best;
+}
+
 std::optional<double> valueAt(const ResultSet& r, Quantity q, XY p) {
-    if (!isField(q)) return std::nullopt;
+    if (q == Quantity::Reactions) {
+        const auto j = reactionNodeNear(r, p);
+        if (!j) return std::nullopt;
+        return r.reactions[static_cast<std::size_t>(*j)][0];
+    }
     const auto e = elementAt(r, p);
     if (!e) return std::nullopt;
     const XY& c1 = r.corner(*e, 0);

@@ -46,6 +46,8 @@ class DeflectionPatch {
     DeflectionPatch(const ResultSet& r, int e);
     /// w at local (x, y) [m].
     double at(double x, double y) const;
+    /// w,x and w,y at local (x, y).
+    std::array<double, 2> slopes(double x, double y) const;
     /// w at every (xs[i], ys[j]), row j after row j - 1: values[j * xs.size() + i].
     std::vector<double> grid(const std::vector<double>& xs, const std::vector<double>& ys) const;
     double lx() const { return lx_; }
@@ -79,9 +81,15 @@ ResultantPatch resultantPatch(const ResultSet& r, Quantity q, int e);
 /// The patch's value at a local point (linear in the triangle that holds it).
 double patchValue(const ResultantPatch& patch, Local p);
 
-/// The value of a field quantity at a point of the slab; nullopt outside the slab and for the
-/// reactions, which have values only at their nodes.
+/// The value of a quantity at a point of the slab; nullopt outside the slab. The reactions
+/// have values only at their nodes: F of the node with a reaction within pickRadius.
 std::optional<double> valueAt(const ResultSet& r, Quantity q, XY p);
+
+/// Half the shortest element side [m]: a point this close to a node picks it.
+double pickRadius(const ResultSet& r);
+
+/// The node with a reaction nearest to the point within pickRadius; nullopt when none is.
+std::optional<int> reactionNodeNear(const ResultSet& r, XY p);
 
 /// The value the result files hold at node j: w, or the nodal average of a stress resultant
 /// (m1 and m2 the larger and smaller of the principal moments written).

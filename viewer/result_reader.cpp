@@ -139,7 +139,6 @@ bool Reader::readModel(ResultSet& r) {
                                                                  e * slab::ElementRecord::kSize);
         Element& el = r.elements[e + 1];
         el.node = rec.node;
-        el.edgeSupport = rec.edgeSupport;
         if (!bedding.empty())
             el.bedding = slab::getLE<float>(bedding.data() + e * slab::BeddingRecord::kSize);
     }

@@ -48,8 +48,7 @@ struct Element {
     std::array<int, 4> node{}; ///< corners counter-clockwise from the lower left
     /// Lengths in x and y as the element formulas take them: rounded to single precision.
     double lx = 0, ly = 0;
-    double bedding = 0;                        ///< bedding modulus of BETTUNG1 [kN/m³], 0 = none
-    std::array<std::uint8_t, 4> edgeSupport{}; ///< support codes of edges 1 to 4 (ELEMENTE1)
+    double bedding = 0; ///< bedding modulus of BETTUNG1 [kN/m³], 0 = none
 };
 
 /// Tables numbered from 1 like the files; entry 0 of each is unused.
