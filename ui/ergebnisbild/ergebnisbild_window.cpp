@@ -56,6 +56,13 @@ ErgebnisbildWindow::ErgebnisbildWindow(const std::string& commandLine, ports::Ui
         bar->addWidget(new QLabel(QStringLiteral(" Lastfall: "), this));
         bar->addWidget(loadCases_);
     }
+    // The quantities get a row of their own under the commands.
+    if (QToolBar* quantities = binder_->builder().toolBar(ui::ToolBar::Second)) {
+        removeToolBar(quantities);
+        addToolBarBreak();
+        addToolBar(quantities);
+        quantities->show();
+    }
 
     auto* central = new QWidget(this);
     auto* columns = new QHBoxLayout(central);
@@ -92,6 +99,8 @@ ErgebnisbildWindow::ErgebnisbildWindow(const std::string& commandLine, ports::Ui
             [this](int index) { chooseLoadCase(index); });
     redraw();
     fit();
+    statusBar()->showMessage(
+        QStringLiteral("Rechteck aufziehen oder Mausrad: vergrößern; Strg+F: ganze Platte."));
 }
 
 ErgebnisbildWindow::~ErgebnisbildWindow() = default;
@@ -242,6 +251,8 @@ void ErgebnisbildWindow::redraw() {
     plan_->setScene(std::move(d.plan));
     legend_->setScene(std::move(d.legend));
     applyView();
+    // The status line follows the quantity now shown.
+    if (cursor_) showValueAt(*cursor_);
 }
 
 void ErgebnisbildWindow::fit() {
@@ -288,10 +299,13 @@ void ErgebnisbildWindow::showValueAt(scene::Point p) {
     const viewer::ResultSet* r = session_.results();
     if (!r) return;
     if (view_ == scene::ResultView::Perspective) {
+        // The picture's points are no places of the slab.
+        cursor_.reset();
         statusBar()->showMessage(
             QStringLiteral("Werte zeigt der Grundriss (Ansicht, Verformte Platte aus)."));
         return;
     }
+    cursor_ = p;
     const viewer::Quantity q = session_.quantity();
     std::string text = "x = " + decimal(p.x, "%.3f") + " m   y = " + decimal(p.y, "%.3f") + " m   ";
     if (q == viewer::Quantity::Reactions) {

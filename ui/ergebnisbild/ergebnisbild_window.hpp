@@ -4,19 +4,20 @@
 #pragma once
 
 // The scene headers come before Qt's, whose keyword macros would take their member names.
+#include "ports/ports.hpp"
 #include "scene/result_pages.hpp"
 #include "scene/world.hpp"
-#include "ports/ports.hpp"
 #include "ui/ergebnisbild/ergebnisbild_actions.hpp"
 #include "ui/ergebnisbild/qt_picture_output.hpp"
-#include "viewer/session.hpp"
-#include "ui/qt/scene_view.hpp"
 #include "ui/qt/action_binder.hpp"
 #include "ui/qt/qt_ui.hpp"
+#include "ui/qt/scene_view.hpp"
+#include "viewer/session.hpp"
 
 #include <QMainWindow>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 class QComboBox;
@@ -83,6 +84,7 @@ class ErgebnisbildWindow : public QMainWindow {
     QLabel* title_ = nullptr;
     QComboBox* loadCases_ = nullptr;
     slab::WorldRect viewRect_{0, 0, 1, 1};
+    std::optional<scene::Point> cursor_; ///< where the mouse was last over the plan
     QtPictureOutput pictures_;
 };
 
