@@ -32,7 +32,7 @@ constexpr Color kPositive{20, 20, 20}, kNegative{213, 94, 0};
 constexpr Color kSlabGrey{236, 236, 236};
 
 /// Crosses shown at the most; on finer meshes every element of a coarser grid gets one.
-constexpr int kMaxCrosses = 400;
+constexpr int kMaxCrosses = 300;
 /// The longest cross arm reaches this share of the element's shorter side from the centre.
 constexpr double kArmShare = 0.42;
 /// Room around the slab for support symbols and labels, as a share of its larger side.
@@ -132,8 +132,9 @@ class SupportDrawer {
                 return Kind::Clamped;
             }
             s_.add(Polyline{{pa, pb}, Pen{kBlack, 1.8}});
-            s_.add(Marker{pa, MarkerShape::Triangle, 6, kBlack, false});
-            s_.add(Marker{pb, MarkerShape::Triangle, 6, kBlack, false});
+            for (int node : {a, b})
+                if (hingeMarked_.insert(node).second)
+                    s_.add(Marker{pt(r_.node(node).at), MarkerShape::Triangle, 6, kBlack, false});
             use(Symbol::Hinged);
             return Kind::Hinged;
         }
@@ -166,6 +167,7 @@ class SupportDrawer {
     Scene& s_;
     const ResultSet& r_;
     std::vector<Symbol>& used_;
+    std::set<int> hingeMarked_; ///< nodes that have their hinge symbol
 };
 
 // The elements that carry a cross: the first element whose centre falls in each cell of a grid
@@ -206,7 +208,7 @@ void addCrosses(Scene& s, const ResultSet& r, const slab::WorldRect& box) {
         }
     }
     for (Polyline halo : arms) {
-        halo.pen = Pen{kWhite, 2.3};
+        halo.pen = Pen{kWhite, 2.0};
         s.add(std::move(halo));
     }
     for (auto& arm : arms)

@@ -14,6 +14,8 @@ namespace ergebnisbild {
 inline constexpr int kPictureWidth = 1600, kPictureHeight = 1200;
 inline constexpr double kPicturePointsWidth = 1200, kPicturePointsHeight = 900;
 inline constexpr double kA4Long = 841.89, kA4Short = 595.28;
+/// QImage's PNG quality for the pictures: a fast zlib level, some ten per cent larger files.
+inline constexpr int kPngQuality = 80;
 
 /// The page size [points] of a picture file, by its extension.
 std::pair<double, double> pageSizeFor(const std::string& path);

@@ -22,6 +22,8 @@ struct PictureOptions {
     int height = 1200;
     bool landscapeWhenWide = true; ///< a PDF page turns to landscape for a wide drawing
     bool frame = true;             ///< a frame around the drawing
+    /// QImage's PNG quality: -1 the library's default; higher compresses less and faster.
+    int pngQuality = -1;
 };
 
 /// Writes the scene fitted to the picture; an error text (German) when the file cannot be
