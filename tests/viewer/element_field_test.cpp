@@ -69,6 +69,11 @@ TEST(Deflection, ReproducesABicubic) {
         const double exact = fx(p.x)[0] * fy(p.y)[0];
         EXPECT_TRUE(near(*viewer::valueAt(r, Quantity::W, p), exact, 1e-12)) << p.x << " " << p.y;
     }
+    // Its slopes, as the perspective shades the surface with them.
+    const auto slopes = viewer::DeflectionPatch(r, 5).slopes(0.3, 0.6);
+    const viewer::XY c5 = r.corner(5, 0);
+    EXPECT_TRUE(near(slopes[0], fx(c5.x + 0.3)[1] * fy(c5.y + 0.6)[0], 1e-12));
+    EXPECT_TRUE(near(slopes[1], fx(c5.x + 0.3)[0] * fy(c5.y + 0.6)[1], 1e-12));
     // The sampling grid of an element gives the same values.
     const viewer::DeflectionPatch patch(r, 5);
     const auto grid = patch.grid({0.0, 0.5, 1.25}, {0.25, 0.75});
@@ -165,6 +170,20 @@ TEST(Values, OutsideTheSlabAndInAnOpening) {
     auto full = viewerfixtures::gridSet(2, 2, 1.0, 1.0);
     EXPECT_EQ(viewer::elementAt(full, {1.0, 1.0}), 1);
     EXPECT_EQ(viewer::elementAt(full, {1.5, 1.0}), 2);
+}
+
+TEST(Values, AReactionIsPickedWithinHalfTheShortestSide) {
+    auto r = viewerfixtures::gridSet(2, 1, 1.0, 0.5);
+    r.nodes[2].code[0] = viewer::kHeldWithReaction;
+    r.nodes[5].spring[0] = 1000;
+    r.reactions[2][0] = -7.5;
+    r.reactions[5][0] = 2.5;
+    EXPECT_EQ(viewer::pickRadius(r), 0.25);
+    EXPECT_EQ(viewer::reactionNodeNear(r, {1.25, 0.0}), 2); // exactly the radius away
+    EXPECT_FALSE(viewer::reactionNodeNear(r, {1.2501, 0.0}));
+    EXPECT_FALSE(viewer::reactionNodeNear(r, {0.0, 0.0})); // node 1 has no reaction
+    EXPECT_EQ(viewer::reactionNodeNear(r, {1.0, 0.3}), 5);
+    EXPECT_EQ(*viewer::valueAt(r, Quantity::Reactions, {1.1, 0.1}), -7.5);
 }
 
 // Every node of a computed slab: the values there are those of the result files.

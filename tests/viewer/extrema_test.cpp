@@ -153,4 +153,39 @@ TEST(Extrema, ReactionsAtTheirNodes) {
     EXPECT_FALSE(viewer::extremaOf(viewerfixtures::gridSet(2, 2, 1, 1), Quantity::Reactions));
 }
 
+// A paraboloid lies in the element's space: its peak, away from every sample of the search,
+// is found at its place and with its value.
+TEST(Extrema, ThePeakOfAParaboloidInsideAnElement) {
+    auto r = viewerfixtures::gridSet(1, 1, 2.0, 1.5);
+    const double a = 1.23456, b = 0.34567, c = 0.01;
+    for (int j = 1; j <= r.nodeCount(); ++j) {
+        const auto [x, y] = r.node(j).at;
+        r.nodeResults[j][nc::kW] = c - 0.001 * ((x - a) * (x - a) + (y - b) * (y - b));
+        r.nodeResults[j][nc::kW + 1] = -0.002 * (x - a);
+        r.nodeResults[j][nc::kW + 2] = -0.002 * (y - b);
+    }
+    const auto w = viewer::extremaOf(r, Quantity::W);
+    ASSERT_TRUE(w);
+    EXPECT_TRUE(near(w->max.value, c, 1e-12));
+    EXPECT_TRUE(near(w->max.at.x, a, 0, 1e-5));
+    EXPECT_TRUE(near(w->max.at.y, b, 0, 1e-5));
+    // The lowest point is the corner farthest from the peak, node 3 at (0, 1.5).
+    EXPECT_EQ(w->min.at, r.node(3).at);
+}
+
+// The last node and the last element count like the others.
+TEST(Extrema, AtTheLastNode) {
+    auto r = viewerfixtures::gridSet(2, 2, 1.0, 1.0);
+    for (int j = 1; j <= r.nodeCount(); ++j) {
+        r.nodeResults[j][nc::kW] = 0.001 * j;
+        r.nodeResults[j][nc::kMxx] = j;
+        r.nodes[j].code[0] = viewer::kHeldWithReaction;
+        r.reactions[j][0] = -j;
+    }
+    EXPECT_EQ(viewer::extremaOf(r, Quantity::W)->max.at, r.node(9).at);
+    EXPECT_EQ(viewer::extremaOf(r, Quantity::Mxx)->max.value, 9.0);
+    EXPECT_EQ(viewer::extremaOf(r, Quantity::Reactions)->min.value, -9.0);
+    EXPECT_EQ(viewer::extremaOf(r, Quantity::Reactions)->min.at, r.node(9).at);
+}
+
 } // namespace
