@@ -5,7 +5,6 @@
 #include "common/format.hpp"
 #include "scene/colour_scale.hpp"
 #include "viewer/element_field.hpp"
-#include "viewer/field_mesh.hpp"
 #include "viewer/outline.hpp"
 
 #include <algorithm>
@@ -18,9 +17,6 @@ namespace {
 constexpr double kPi = 3.141592653589793;
 /// Patches of the whole surface at the most, and per element side.
 constexpr int kPatchBudget = 12000, kMaxPatchCells = 8;
-/// The light falls from the front left and above; a patch facing away from it keeps this share
-/// of its band colour, so that the bands stay recognisable.
-constexpr double kShadow = 0.72;
 
 struct Projection {
     double cx, cy;         ///< the slab's centre
@@ -41,18 +37,6 @@ struct Projection {
     }
 };
 
-// The band colour lit by the light: the surface z = lift w has the normal (-lift w,x, -lift w,y,
-// 1).
-Color shaded(Color c, std::array<double, 2> slope, double lift) {
-    const double nx = -lift * slope[0], ny = -lift * slope[1];
-    const double length = std::sqrt(nx * nx + ny * ny + 1);
-    constexpr double lx = -0.45, ly = -0.55, lz = 0.70; // towards the light, about unit length
-    const double facing = std::clamp((nx * lx + ny * ly + lz) / length / 0.9, 0.0, 1.0);
-    const double f = kShadow + (1 - kShadow) * facing;
-    auto scale = [&](std::uint8_t v) { return static_cast<std::uint8_t>(std::lround(v * f)); };
-    return {scale(c.r), scale(c.g), scale(c.b)};
-}
-
 struct Patch {
     std::vector<Point> points;
     Color fill;
@@ -60,7 +44,105 @@ struct Patch {
     int element;
 };
 
+int patchCells(int elementCount, int subdivisions) {
+    if (subdivisions > 0) return subdivisions;
+    const double perElement = double(kPatchBudget) / std::max(1, elementCount);
+    return std::clamp(static_cast<int>(std::sqrt(perElement)), 1, kMaxPatchCells);
+}
+
+// n x n patches per element, coloured by w on a scale without steps: bands on a curved surface
+// would look like terraces.
+std::vector<Patch> surfacePatches(const viewer::ResultSet& r, const Projection& project,
+                                  const viewer::Levels& levels, int n) {
+    std::vector<Patch> patches;
+    const double range = levels.max - levels.min;
+    for (int e = 1; e <= r.elementCount(); ++e) {
+        const viewer::DeflectionPatch patch(r, e);
+        const viewer::XY c1 = r.corner(e, 0);
+        for (int j = 0; j < n; ++j)
+            for (int i = 0; i < n; ++i) {
+                Patch p{{}, {}, 0, e};
+                const int xs[4] = {i, i + 1, i + 1, i}, ys[4] = {j, j, j + 1, j + 1};
+                for (int k = 0; k < 4; ++k) {
+                    const double x = patch.lx() * xs[k] / n, y = patch.ly() * ys[k] / n;
+                    p.points.push_back(project(c1.x + x, c1.y + y, patch.at(x, y)).first);
+                }
+                const double x = patch.lx() * (i + 0.5) / n, y = patch.ly() * (j + 0.5) / n;
+                const double w = patch.at(x, y);
+                p.depth = project(c1.x + x, c1.y + y, w).second;
+                const double t = range > 0 ? (w - levels.min) / range : 0.5;
+                p.fill = shaded(scaleColour(t), patch.slopes(x, y), project.lift);
+                patches.push_back(std::move(p));
+            }
+    }
+    return patches;
+}
+
+// The element's border along its Hermite sides, m points per side.
+Polyline elementBorder(const viewer::ResultSet& r, int e, const Projection& project, int m) {
+    const viewer::DeflectionPatch patch(r, e);
+    const viewer::XY c1 = r.corner(e, 0);
+    Polyline border{{}, Pen{{50, 50, 50}, 0}, true};
+    for (int side = 0; side < 4; ++side)
+        for (int t = 0; t < m; ++t) {
+            const double u = double(t) / m;
+            const double xs[4] = {u, 1, 1 - u, 0}, ys[4] = {0, u, 1, 1 - u};
+            const double x = patch.lx() * xs[side], y = patch.ly() * ys[side];
+            border.points.push_back(project(c1.x + x, c1.y + y, patch.at(x, y)).first);
+        }
+    return border;
+}
+
+// Farthest first; the patches of an element stay together so that its border, drawn after
+// them, is hidden by what lies in front.
+void paintSurface(Scene& s, std::vector<Patch> patches, const viewer::ResultSet& r,
+                  const Projection& project, int n) {
+    std::vector<double> elementDepth(static_cast<std::size_t>(r.elementCount()) + 1, 0);
+    for (const auto& p : patches)
+        elementDepth[p.element] += p.depth;
+    std::stable_sort(patches.begin(), patches.end(), [&](const Patch& a, const Patch& b) {
+        if (a.element != b.element) return elementDepth[a.element] > elementDepth[b.element];
+        return a.depth > b.depth;
+    });
+    for (std::size_t k = 0; k < patches.size(); ++k) {
+        // The outline in the fill's colour closes the hairline gaps between patches.
+        s.add(Polygon{patches[k].points, patches[k].fill, Pen{patches[k].fill, 0}});
+        if (k + 1 == patches.size() || patches[k + 1].element != patches[k].element)
+            s.add(elementBorder(r, patches[k].element, project, 2 * n));
+    }
+}
+
+slab::WorldRect boundsWithMargin(const Scene& s, double share) {
+    bool first = true;
+    slab::WorldRect b{0, 0, 1, 1};
+    auto take = [&](const Point& p) {
+        const float x = static_cast<float>(p.x), y = static_cast<float>(p.y);
+        b = first ? slab::WorldRect{x, y, x, y}
+                  : slab::WorldRect{std::min(b.x1, x), std::min(b.y1, y), std::max(b.x2, x),
+                                    std::max(b.y2, y)};
+        first = false;
+    };
+    for (const auto* p : s.all<Polygon>())
+        for (const auto& pt : p->points)
+            take(pt);
+    for (const auto* p : s.all<Polyline>())
+        for (const auto& pt : p->points)
+            take(pt);
+    const float margin = static_cast<float>(share) * std::max(b.x2 - b.x1, b.y2 - b.y1);
+    return {b.x1 - margin, b.y1 - margin, b.x2 + margin, b.y2 + margin};
+}
+
 } // namespace
+
+Color shaded(Color c, std::array<double, 2> slope, double lift) {
+    const double nx = -lift * slope[0], ny = -lift * slope[1];
+    const double length = std::sqrt(nx * nx + ny * ny + 1);
+    const double facing =
+        std::clamp((nx * kLight[0] + ny * kLight[1] + kLight[2]) / length, 0.0, 1.0);
+    const double f = kShadow + (1 - kShadow) * facing;
+    auto scale = [&](std::uint8_t v) { return static_cast<std::uint8_t>(std::lround(v * f)); };
+    return {scale(c.r), scale(c.g), scale(c.b)};
+}
 
 double exaggeration(double largestDeflection, double steepestSlope, double diagonal,
                     double elevation) {
@@ -68,7 +150,7 @@ double exaggeration(double largestDeflection, double steepestSlope, double diago
     if (steepestSlope > 0)
         raw = std::min(raw, kSlopeShare * std::tan(elevation * kPi / 180) / steepestSlope);
     if (!std::isfinite(raw) || raw <= 1) return 1;
-    // The largest round factor at or below the raw one.
+    // The largest round factor at or below the raw one (a hair's breadth of round-off allowed).
     const double power = std::pow(10.0, std::floor(std::log10(raw)));
     for (double f : {5.0, 2.0, 1.0})
         if (f * power <= raw * (1 + 1e-12)) return f * power;
@@ -98,89 +180,16 @@ ResultDrawing deformedView(const viewer::ResultSet& r, const std::string& captio
                              camera.distance * diagonal,
                              -factor};
 
-    const int n =
-        std::min(kMaxPatchCells,
-                 subdivisions > 0 ? subdivisions : viewer::deflectionSubdivision(r.elementCount()));
-    std::vector<Patch> patches;
-    for (int e = 1; e <= r.elementCount(); ++e) {
-        const viewer::DeflectionPatch patch(r, e);
-        const viewer::XY c1 = r.corner(e, 0);
-        for (int j = 0; j < n; ++j)
-            for (int i = 0; i < n; ++i) {
-                Patch p{{}, {}, 0, e};
-                const double xs[4] = {double(i), double(i + 1), double(i + 1), double(i)};
-                const double ys[4] = {double(j), double(j), double(j + 1), double(j + 1)};
-                for (int k = 0; k < 4; ++k) {
-                    const double x = patch.lx() * xs[k] / n, y = patch.ly() * ys[k] / n;
-                    p.points.push_back(project(c1.x + x, c1.y + y, patch.at(x, y)).first);
-                }
-                const double x = patch.lx() * (i + 0.5) / n, y = patch.ly() * (j + 0.5) / n;
-                p.depth = project(c1.x + x, c1.y + y, patch.at(x, y)).second;
-                // The scale runs on without steps here: bands on a curved surface would look
-                // like terraces.
-                const double range = levels.max - levels.min;
-                const double t = range > 0 ? (patch.at(x, y) - levels.min) / range : 0.5;
-                p.fill = shaded(scaleColour(t), patch.slopes(x, y), project.lift);
-                patches.push_back(std::move(p));
-            }
-    }
-    // Farthest first; the patches of an element stay together so that its border, drawn after
-    // them, is hidden by what lies in front.
-    std::vector<double> elementDepth(static_cast<std::size_t>(r.elementCount()) + 1, 0);
-    for (const auto& p : patches)
-        elementDepth[p.element] += p.depth;
-    std::stable_sort(patches.begin(), patches.end(), [&](const Patch& a, const Patch& b) {
-        if (a.element != b.element) return elementDepth[a.element] > elementDepth[b.element];
-        return a.depth > b.depth;
-    });
-    Scene& s = d.plan;
-    for (std::size_t k = 0; k < patches.size(); ++k) {
-        s.add(Polygon{patches[k].points, patches[k].fill, Pen{patches[k].fill, 0}});
-        const bool lastOfElement =
-            k + 1 == patches.size() || patches[k + 1].element != patches[k].element;
-        if (!lastOfElement) continue;
-        // The element's border along its Hermite sides.
-        const int e = patches[k].element;
-        const viewer::DeflectionPatch patch(r, e);
-        const viewer::XY c1 = r.corner(e, 0);
-        std::vector<Point> border;
-        const int m = 2 * n;
-        for (int side = 0; side < 4; ++side)
-            for (int t = 0; t < m; ++t) {
-                const double u = double(t) / m;
-                const double xs[4] = {u, 1, 1 - u, 0}, ys[4] = {0, u, 1, 1 - u};
-                const double x = patch.lx() * xs[side], y = patch.ly() * ys[side];
-                border.push_back(project(c1.x + x, c1.y + y, patch.at(x, y)).first);
-            }
-        s.add(Polyline{border, Pen{{50, 50, 50}, 0}, true});
-    }
+    const int n = patchCells(r.elementCount(), subdivisions);
+    paintSurface(d.plan, surfacePatches(r, project, levels, n), r, project, n);
     // The undeformed outline as the reference plane.
     for (const auto& loop : viewer::slabOutline(r)) {
         std::vector<Point> line;
         for (const auto& p : loop)
             line.push_back(project(p.x, p.y, 0).first);
-        s.add(Polyline{line, Pen{{120, 120, 120}, 0.6, LineStyle::Dashed}, true});
+        d.plan.add(Polyline{line, Pen{{120, 120, 120}, 0.6, LineStyle::Dashed}, true});
     }
-    // Bounds of everything drawn, with a little room.
-    bool first = true;
-    for (const auto& item : s.items)
-        std::visit(
-            [&](const auto& i) {
-                using T = std::decay_t<decltype(i)>;
-                if constexpr (std::is_same_v<T, Polygon> || std::is_same_v<T, Polyline>)
-                    for (const auto& p : i.points) {
-                        const float x = static_cast<float>(p.x), y = static_cast<float>(p.y);
-                        s.bounds = first ? slab::WorldRect{x, y, x, y}
-                                         : slab::WorldRect{
-                                               std::min(s.bounds.x1, x), std::min(s.bounds.y1, y),
-                                               std::max(s.bounds.x2, x), std::max(s.bounds.y2, y)};
-                        first = false;
-                    }
-            },
-            item);
-    const float margin = 0.04f * std::max(s.bounds.x2 - s.bounds.x1, s.bounds.y2 - s.bounds.y1);
-    s.bounds = {s.bounds.x1 - margin, s.bounds.y1 - margin, s.bounds.x2 + margin,
-                s.bounds.y2 + margin};
+    d.plan.bounds = boundsWithMargin(d.plan, 0.04);
 
     const std::string exaggerated = slab::format("%.0f-fach überhöht", factor);
     d.legend =

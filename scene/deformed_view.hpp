@@ -4,6 +4,8 @@
 
 #include "scene/result_drawing.hpp"
 
+#include <array>
+
 namespace scene {
 
 /// The camera of the view.
@@ -23,6 +25,16 @@ inline constexpr double kSlopeShare = 0.8;
 /// ten) within both limits above, at least 1.
 double exaggeration(double largestDeflection, double steepestSlope, double diagonal,
                     double elevation);
+
+/// The light falls from the front left and above: the unit vector towards it.
+inline constexpr std::array<double, 3> kLight = {-0.451, -0.551, 0.702};
+/// A patch facing away from the light keeps this share of its colour, so that the scale stays
+/// recognisable.
+inline constexpr double kShadow = 0.72;
+
+/// The colour of a patch of the surface z = lift w with the slopes w,x and w,y, lit by kLight:
+/// from kShadow of the colour (facing away) to all of it (facing the light).
+Color shaded(Color c, std::array<double, 2> slope, double lift);
 
 /// The picture: plan (the projected surface, in the projection's units), legend (the colour
 /// scale of w and the exaggeration) and title.

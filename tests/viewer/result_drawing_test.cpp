@@ -292,6 +292,56 @@ TEST(DeformedView, ExaggerationIsRoundAndWithinBothLimits) {
     EXPECT_EQ(scene::exaggeration(0.004, 0.0, 10, 35), 500.0);
     EXPECT_EQ(scene::exaggeration(0.0, 0.0, 10, 35), 1.0);
     EXPECT_EQ(scene::exaggeration(5.0, 0.1, 10, 35), 1.0); // never shrunk
+    // A raw factor that is round up to round-off keeps its value: 0.25 * 10 / 0.0125 = 200.
+    EXPECT_EQ(scene::exaggeration(0.0125, 0.0, 10, 35), 200.0);
+}
+
+// Seen from straight above, the surface of a slab without deflection is its plan: each patch a
+// quarter of its element, moved by the slab's centre, each border the element's outline.
+TEST(DeformedView, FromAboveItIsThePlan) {
+    const auto r = viewerfixtures::gridSet(2, 1, 2.0, 1.0, 1.0, 1.0); // centre (3, 1.5)
+    const auto d = scene::deformedView(r, "", {.azimuth = 0, .elevation = 90, .distance = 2}, 2);
+    const auto polygons = d.plan.all<scene::Polygon>();
+    ASSERT_EQ(polygons.size(), 8u);
+    double area = 0;
+    for (const auto* polygon : polygons) {
+        ASSERT_EQ(polygon->points.size(), 4u);
+        area += signedArea(polygon->points);
+        const auto& a = polygon->points[0];
+        const auto& c = polygon->points[2];
+        EXPECT_TRUE(near(c.x - a.x, 1.0, 1e-12)); // a quarter of the 2 m x 1 m element
+        EXPECT_TRUE(near(c.y - a.y, 0.5, 1e-12));
+    }
+    EXPECT_TRUE(near(area, 4.0, 1e-12));
+    // The lower left patch of element 1 starts at the slab's corner (1, 1) less the centre.
+    bool corner = false;
+    for (const auto* polygon : polygons)
+        corner |= near(polygon->points[0].x, -2.0, 0, 1e-12) &&
+                  near(polygon->points[0].y, -0.5, 0, 1e-12);
+    EXPECT_TRUE(corner);
+    for (const auto* line : d.plan.all<scene::Polyline>()) {
+        if (line->pen.style == scene::LineStyle::Dashed) continue; // the reference outline
+        double x1 = 1e9, x2 = -1e9;
+        for (const auto& pt : line->points) {
+            x1 = std::min(x1, pt.x);
+            x2 = std::max(x2, pt.x);
+        }
+        EXPECT_TRUE(near(x2 - x1, 2.0, 1e-12));
+    }
+}
+
+TEST(DeformedView, ShadedByTheLight) {
+    const scene::Color grey{200, 200, 200};
+    // A level patch faces the light at the height of its elevation.
+    const double level = scene::kShadow + (1 - scene::kShadow) * scene::kLight[2];
+    EXPECT_EQ(scene::shaded(grey, {0, 0}, -100).r, std::lround(200 * level));
+    // Tilted towards the light it is lighter, away from it darker, never below kShadow. With w
+    // drawn downwards (lift < 0) a patch whose w falls towards -x and -y faces the light there.
+    const auto towards = scene::shaded(grey, {-0.004, -0.004}, -100);
+    const auto away = scene::shaded(grey, {0.004, 0.004}, -100);
+    EXPECT_GT(towards.r, scene::shaded(grey, {0, 0}, -100).r);
+    EXPECT_LT(away.r, scene::shaded(grey, {0, 0}, -100).r);
+    EXPECT_GE(scene::shaded(grey, {-1, -1}, -100).r, std::lround(200 * scene::kShadow));
 }
 
 TEST_F(SlabWithOpening, TheDeformedSlabIsPaintedFromTheBack) {
