@@ -319,8 +319,10 @@ TEST(DeformedView, FromAboveItIsThePlan) {
         corner |= near(polygon->points[0].x, -2.0, 0, 1e-12) &&
                   near(polygon->points[0].y, -0.5, 0, 1e-12);
     EXPECT_TRUE(corner);
+    int borders = 0;
     for (const auto* line : d.plan.all<scene::Polyline>()) {
         if (line->pen.style == scene::LineStyle::Dashed) continue; // the reference outline
+        ++borders;
         double x1 = 1e9, x2 = -1e9;
         for (const auto& pt : line->points) {
             x1 = std::min(x1, pt.x);
@@ -328,6 +330,29 @@ TEST(DeformedView, FromAboveItIsThePlan) {
         }
         EXPECT_TRUE(near(x2 - x1, 2.0, 1e-12));
     }
+    EXPECT_EQ(borders, 2); // one for each element
+    // Turned by 90°, the slab's y runs to the left: its corner (1, 1) lies right and below.
+    const auto turned =
+        scene::deformedView(r, "", {.azimuth = 90, .elevation = 90, .distance = 2}, 1);
+    bool found = false;
+    for (const auto* polygon : turned.plan.all<scene::Polygon>())
+        for (const auto& pt : polygon->points)
+            found |= near(pt.x, 0.5, 0, 1e-12) && near(pt.y, -2.0, 0, 1e-12);
+    EXPECT_TRUE(found);
+}
+
+// The colour of a patch is the scale at its deflection between the extremes, shaded.
+TEST(DeformedView, PatchesColouredByTheirDeflection) {
+    auto r = viewerfixtures::gridSet(1, 1, 2.0, 1.0, 1.0, 1.0);
+    for (int j = 1; j <= r.nodeCount(); ++j) {
+        r.nodeResults[j][1] = 0.001 * r.node(j).at.x; // w = 0.001 x, from 0.001 to 0.003
+        r.nodeResults[j][2] = 0.001;
+    }
+    const auto d = scene::deformedView(r, "", {}, 1);
+    const auto polygons = d.plan.all<scene::Polygon>();
+    ASSERT_EQ(polygons.size(), 1u);
+    const double factor = scene::exaggeration(0.003, 0.001, std::hypot(2.0, 1.0), 35);
+    EXPECT_EQ(polygons[0]->fill, scene::shaded(scene::scaleColour(0.5), {0.001, 0}, -factor));
 }
 
 TEST(DeformedView, ShadedByTheLight) {
