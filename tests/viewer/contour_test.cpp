@@ -15,41 +15,18 @@ using viewer::XY;
 namespace nc = viewer::node_column;
 namespace ec = viewer::element_column;
 
-double signedArea(const std::vector<XY>& loop) {
-    double a = 0;
-    for (std::size_t i = 0; i < loop.size(); ++i) {
-        const XY& p = loop[i];
-        const XY& q = loop[(i + 1) % loop.size()];
-        a += p.x * q.y - q.x * p.y;
-    }
-    return a / 2;
-}
-
 double area(const viewer::BandRegion& band) {
     double a = 0;
     for (const auto& loop : band.loops)
-        a += signedArea(loop);
+        a += viewerfixtures::signedArea(loop);
     return a;
-}
-
-// Even-odd rule over all loops of the band, as the renderer fills them.
-bool inside(const viewer::BandRegion& band, XY p) {
-    bool in = false;
-    for (const auto& loop : band.loops)
-        for (std::size_t i = 0, j = loop.size() - 1; i < loop.size(); j = i++) {
-            const XY& a = loop[i];
-            const XY& b = loop[j];
-            if ((a.y > p.y) != (b.y > p.y) && p.x < (b.x - a.x) * (p.y - a.y) / (b.y - a.y) + a.x)
-                in = !in;
-        }
-    return in;
 }
 
 // The bands whose region holds the point.
 std::vector<int> bandsAt(const viewer::Contours& c, XY p) {
     std::vector<int> found;
     for (const auto& band : c.bands)
-        if (inside(band, p)) found.push_back(band.band);
+        if (viewerfixtures::insideEvenOdd(band.loops, p)) found.push_back(band.band);
     return found;
 }
 

@@ -14,26 +14,10 @@ namespace {
 using testsupport::near;
 using viewer::Quantity;
 
-double signedArea(const std::vector<scene::Point>& path) {
-    double a = 0;
-    for (std::size_t i = 0; i < path.size(); ++i) {
-        const auto& p = path[i];
-        const auto& q = path[(i + 1) % path.size()];
-        a += p.x * q.y - q.x * p.y;
-    }
-    return a / 2;
-}
+using viewerfixtures::signedArea;
 
-// The even-odd rule, as the renderer fills a polygon.
 bool inside(const std::vector<scene::Point>& path, scene::Point p) {
-    bool in = false;
-    for (std::size_t i = 0, j = path.size() - 1; i < path.size(); j = i++) {
-        const auto& a = path[i];
-        const auto& b = path[j];
-        if ((a.y > p.y) != (b.y > p.y) && p.x < (b.x - a.x) * (p.y - a.y) / (b.y - a.y) + a.x)
-            in = !in;
-    }
-    return in;
+    return viewerfixtures::insideEvenOdd(std::vector<std::vector<scene::Point>>{path}, p);
 }
 
 std::vector<std::string> texts(const scene::Scene& s) {
@@ -48,34 +32,11 @@ bool hasText(const scene::Scene& s, const std::string& t) {
     return std::find(all.begin(), all.end(), t) != all.end();
 }
 
-// The demo's kind of slab: 10 m x 8 m of 1 m elements, hinged all round, with an opening of
-// 3 m x 3 m from (5, 2), computed as load case 1.
+// The demo's kind of slab with its opening, computed as load case 1.
 class SlabWithOpening : public ::testing::Test {
   protected:
     void SetUp() override {
-        slab::ExampleSlab s;
-        s.nx = 10;
-        s.ny = 8;
-        s.width = 10;
-        s.height = 8;
-        viewerfixtures::compute(p.dir(), s, 1, [](slab::SolverModel& m) {
-            // The opening: its elements go, the nodes inside it are held so that nothing
-            // hangs free (the solver keeps the node table), and the element table is closed up.
-            std::vector<slab::ElementRecord> kept;
-            for (int e = 1; e <= m.elementCount; ++e) {
-                const int row = (e - 1) / 10, col = (e - 1) % 10;
-                if (col >= 5 && col < 8 && row >= 2 && row < 5) continue;
-                kept.push_back(m.elements[e]);
-            }
-            m.elementCount = static_cast<int>(kept.size());
-            for (int e = 1; e <= m.elementCount; ++e) {
-                m.elements[e] = kept[e - 1];
-                m.elements[e].number = e;
-            }
-            for (int x = 6; x <= 7; ++x)
-                for (int y = 3; y <= 4; ++y)
-                    m.nodes[y * 11 + x + 1].code = {1, 1, 1, 1};
-        });
+        viewerfixtures::compute(p.dir(), viewerfixtures::demoSlab(), 1, viewerfixtures::cutOpening);
         auto read = viewer::readResults(p.dir(), 1);
         ASSERT_TRUE(read.results) << read.error;
         r = std::move(*read.results);

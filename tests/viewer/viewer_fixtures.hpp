@@ -107,6 +107,59 @@ inline viewer::ResultSet gridSet(int nx, int ny, double lx, double ly, double x0
     return r;
 }
 
+/// The demo's kind of slab: 10 m x 8 m of 1 m elements, hinged all round.
+inline slab::ExampleSlab demoSlab() {
+    slab::ExampleSlab s;
+    s.nx = 10;
+    s.ny = 8;
+    s.width = 10;
+    s.height = 8;
+    return s;
+}
+
+/// Cuts the opening of 3 m x 3 m from (5, 2) into the demo slab's model: its elements go and
+/// the element table closes up; the four nodes inside it are held, so that nothing hangs free
+/// (the node table keeps them).
+inline void cutOpening(slab::SolverModel& m) {
+    std::vector<slab::ElementRecord> kept;
+    for (int e = 1; e <= m.elementCount; ++e) {
+        const int row = (e - 1) / 10, col = (e - 1) % 10;
+        if (!(col >= 5 && col < 8 && row >= 2 && row < 5)) kept.push_back(m.elements[e]);
+    }
+    m.elementCount = static_cast<int>(kept.size());
+    for (int e = 1; e <= m.elementCount; ++e) {
+        m.elements[e] = kept[static_cast<std::size_t>(e - 1)];
+        m.elements[e].number = e;
+    }
+    for (int x = 6; x <= 7; ++x)
+        for (int y = 3; y <= 4; ++y)
+            m.nodes[y * 11 + x + 1].code = {1, 1, 1, 1};
+}
+
+/// The signed area of a closed loop of points with members x and y (counter-clockwise > 0).
+template <class P> double signedArea(const std::vector<P>& loop) {
+    double a = 0;
+    for (std::size_t i = 0; i < loop.size(); ++i) {
+        const P& p = loop[i];
+        const P& q = loop[(i + 1) % loop.size()];
+        a += p.x * q.y - q.x * p.y;
+    }
+    return a / 2;
+}
+
+/// Whether the loops enclose the point by the even-odd rule, as the renderer fills them.
+template <class P> bool insideEvenOdd(const std::vector<std::vector<P>>& loops, P p) {
+    bool in = false;
+    for (const auto& loop : loops)
+        for (std::size_t i = 0, j = loop.size() - 1; i < loop.size(); j = i++) {
+            const P& a = loop[i];
+            const P& b = loop[j];
+            if ((a.y > p.y) != (b.y > p.y) && p.x < (b.x - a.x) * (p.y - a.y) / (b.y - a.y) + a.x)
+                in = !in;
+        }
+    return in;
+}
+
 /// Removes element e (numbered from 1) from a grid set, as an opening does.
 inline void removeElement(viewer::ResultSet& r, int e) {
     r.elements.erase(r.elements.begin() + e);

@@ -31,26 +31,10 @@ using viewer::Quantity;
 class WindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        slab::ExampleSlab s;
-        s.nx = 10;
-        s.ny = 8;
-        s.width = 10;
-        s.height = 8;
-        auto opening = [](slab::SolverModel& m) {
-            std::vector<slab::ElementRecord> kept;
-            for (int e = 1; e <= m.elementCount; ++e) {
-                const int row = (e - 1) / 10, col = (e - 1) % 10;
-                if (!(col >= 5 && col < 8 && row >= 2 && row < 5)) kept.push_back(m.elements[e]);
-            }
-            m.elementCount = static_cast<int>(kept.size());
-            for (int e = 1; e <= m.elementCount; ++e)
-                m.elements[e] = kept[e - 1];
-            for (int x = 6; x <= 7; ++x)
-                for (int y = 3; y <= 4; ++y)
-                    m.nodes[y * 11 + x + 1].code = {1, 1, 1, 1};
-        };
-        viewerfixtures::compute(p.dir(), s, 1, opening);
-        viewerfixtures::compute(p.dir(), s, 2, opening, viewerfixtures::Write::LoadsOnly);
+        const auto s = viewerfixtures::demoSlab();
+        viewerfixtures::compute(p.dir(), s, 1, viewerfixtures::cutOpening);
+        viewerfixtures::compute(p.dir(), s, 2, viewerfixtures::cutOpening,
+                                viewerfixtures::Write::LoadsOnly);
     }
 
     std::unique_ptr<ErgebnisbildWindow> open(int loadCase = -1) {
