@@ -60,6 +60,48 @@ QImage paintPicture(const scene::Scene& page) {
     return image;
 }
 
+// The largest full mesh within the capacity, hinged, 10 kN/m², computed as load case 1.
+bool computePosition(const std::string& dir) {
+    auto model = std::make_unique<slab::SolverModel>();
+    slab::ExampleSlab slab;
+    slab.nx = 54;
+    slab.ny = 53;
+    slab.width = 10.8;
+    slab.height = 10.6;
+    slab::buildExampleSlab(slab, *model);
+    slab::CalculationForm form;
+    form.positionDirectory = dir;
+    ui::ScriptedUi ui;
+    return slab::writeModelFiles(*model, dir, 1) && slab::runCalculation(form, *model, ui);
+}
+
+scene::Scene picturePage(const viewer::ResultSet& r, viewer::Quantity q, scene::ResultView view,
+                         double width = ergebnisbild::kPicturePointsWidth,
+                         double height = ergebnisbild::kPicturePointsHeight) {
+    return scene::viewPage(r, q, view, "Position BENCH, Lastfall 1", width, height);
+}
+
+void timePictures(const viewer::ResultSet& r, int repeats, const std::string& png) {
+    std::printf("  Bild 1600 x 1200     Szene   Szene+Malen   Szene+Malen+PNG\n");
+    ergebnisbild::QtPictureOutput output;
+    const auto plan = scene::ResultView::Plan;
+    for (viewer::Quantity q : scene::reportQuantities(r)) {
+        const Timing build = timed(repeats, [&] { picturePage(r, q, plan); });
+        const Timing painted = timed(repeats, [&] { paintPicture(picturePage(r, q, plan)); });
+        const Timing file = timed(repeats, [&] {
+            output.writePicture([&](double w, double h) { return picturePage(r, q, plan, w, h); },
+                                png);
+        });
+        std::printf("  %-8s %12.1f %13.1f %17.1f\n", std::string(viewer::quantityName(q)).c_str(),
+                    build.best, painted.best, file.best);
+    }
+    const Timing perspective = timed(repeats, [&] {
+        paintPicture(picturePage(r, viewer::Quantity::W, scene::ResultView::Perspective));
+    });
+    std::printf("  verformte Platte, Szene+Malen      %8.1f %8.1f\n", perspective.best,
+                perspective.median);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -73,23 +115,10 @@ int main(int argc, char** argv) {
     const std::string dataPath = temp.string() + "/";
     const std::string dir = slab::positionDirectory(dataPath, "BENCH");
     std::filesystem::create_directories(dir);
-    {
-        auto model = std::make_unique<slab::SolverModel>();
-        slab::ExampleSlab slab;
-        slab.nx = 54;
-        slab.ny = 53;
-        slab.width = 10.8;
-        slab.height = 10.6;
-        slab::buildExampleSlab(slab, *model);
-        slab::CalculationForm form;
-        form.positionDirectory = dir;
-        ui::ScriptedUi ui;
-        if (!slab::writeModelFiles(*model, dir, 1) || !slab::runCalculation(form, *model, ui)) {
-            std::fprintf(stderr, "Die Position kann nicht berechnet werden (%s).\n", dir.c_str());
-            return 1;
-        }
+    if (!computePosition(dir)) {
+        std::fprintf(stderr, "Die Position kann nicht berechnet werden (%s).\n", dir.c_str());
+        return 1;
     }
-
     std::optional<viewer::ResultSet> results;
     const Timing read = timed(repeats, [&] { results = viewer::readResults(dir, 1).results; });
     if (!results) {
@@ -100,40 +129,10 @@ int main(int argc, char** argv) {
     std::printf("Netz: %d Elemente, %d Knoten; %d Wiederholungen, Zeiten in ms (beste / Median)\n",
                 r.elementCount(), r.nodeCount(), repeats);
     std::printf("  Ergebnisse lesen und prüfen        %8.1f %8.1f\n", read.best, read.median);
-    std::printf("  Bild 1600 x 1200     Szene   Szene+Malen   Szene+Malen+PNG\n");
-    const std::string png = dataPath + "bild.png";
-    ergebnisbild::QtPictureOutput output;
-    for (viewer::Quantity q : scene::reportQuantities(r)) {
-        scene::Scene page;
-        const Timing build = timed(repeats, [&] {
-            page = scene::viewPage(r, q, scene::ResultView::Plan, "Position BENCH, Lastfall 1",
-                                   ergebnisbild::kPicturePointsWidth,
-                                   ergebnisbild::kPicturePointsHeight);
-        });
-        const Timing painted = timed(repeats, [&] {
-            paintPicture(scene::viewPage(
-                r, q, scene::ResultView::Plan, "Position BENCH, Lastfall 1",
-                ergebnisbild::kPicturePointsWidth, ergebnisbild::kPicturePointsHeight));
-        });
-        const Timing file = timed(repeats, [&] {
-            output.writePicture(
-                [&](double w, double h) {
-                    return scene::viewPage(r, q, scene::ResultView::Plan,
-                                           "Position BENCH, Lastfall 1", w, h);
-                },
-                png);
-        });
-        std::printf("  %-8s %12.1f %13.1f %17.1f\n", std::string(viewer::quantityName(q)).c_str(),
-                    build.best, painted.best, file.best);
-    }
-    const Timing perspective = timed(repeats, [&] {
-        paintPicture(scene::viewPage(
-            r, viewer::Quantity::W, scene::ResultView::Perspective, "Position BENCH, Lastfall 1",
-            ergebnisbild::kPicturePointsWidth, ergebnisbild::kPicturePointsHeight));
-    });
-    std::printf("  verformte Platte, Szene+Malen      %8.1f %8.1f\n", perspective.best,
-                perspective.median);
+    timePictures(r, repeats, dataPath + "bild.png");
+
     const std::string pdf = dataPath + "bericht.pdf";
+    ergebnisbild::QtPictureOutput output;
     const Timing report = timed(repeats, [&] {
         const auto control = viewer::readLoadControl(dir, 1);
         output.writeReport(
