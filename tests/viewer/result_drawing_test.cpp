@@ -124,7 +124,8 @@ TEST(ResultDrawing, AClampedSideIsHatched) {
 TEST_F(SlabWithOpening, CrossesForThePrincipalMomentsOnly) {
     auto arms = [&](Quantity q) {
         int n = 0;
-        for (const auto* line : scene::resultDrawing(r, q, "").plan.all<scene::Polyline>())
+        const auto drawing = scene::resultDrawing(r, q, "");
+        for (const auto* line : drawing.plan.all<scene::Polyline>())
             n += line->pen.width == 0.9;
         return n;
     };
