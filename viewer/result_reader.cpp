@@ -277,10 +277,8 @@ std::optional<ResultSet> Reader::read() {
                           kMaxLoadCase));
         return std::nullopt;
     }
-    if (!std::filesystem::is_directory(dir_)) {
-        fail(slab::format("Das Positionsverzeichnis %s existiert nicht. Prüfen Sie Position und "
-                          "Datenpfad.",
-                          dir_.c_str()));
+    if (auto missing = missingDirectory(dir_)) {
+        fail(*missing);
         return std::nullopt;
     }
     const std::string nodeName = perCase("Knoten3LF");
@@ -299,6 +297,13 @@ std::optional<ResultSet> Reader::read() {
 }
 
 } // namespace
+
+std::optional<std::string> missingDirectory(const std::string& directory) {
+    if (std::filesystem::is_directory(directory)) return std::nullopt;
+    return slab::format("Das Positionsverzeichnis %s existiert nicht. Prüfen Sie Position und "
+                        "Datenpfad.",
+                        directory.c_str());
+}
 
 std::optional<std::string> inputNewerThan(const std::string& directory, int loadCase,
                                           std::filesystem::file_time_type time) {

@@ -26,6 +26,9 @@ struct ReadOutcome {
 /// than the model and load files they were computed from.
 ReadOutcome readResults(const std::string& directory, int loadCase);
 
+/// The message when the position directory does not exist; nullopt when it does.
+std::optional<std::string> missingDirectory(const std::string& directory);
+
 /// The first of the files a load case is computed from (PARAMETER, KNOTEN1, ELEMENTE1, FEDER1,
 /// BETTUNG1, ELEMENTE2LF<n>) that was changed after `time`; nullopt when none was.
 std::optional<std::string> inputNewerThan(const std::string& directory, int loadCase,

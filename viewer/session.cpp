@@ -35,6 +35,7 @@ bool Session::open(std::string_view commandLine) {
         const auto computed = computedLoadCases();
         if (computed.empty()) {
             loadCase_ = 1;
+            if (auto missing = missingDirectory(directory_)) return fail(kViewerTitle, *missing);
             return fail(kViewerTitle,
                         slab::format("Für die Position %s gibt es keine Ergebnisse in %s. "
                                      "Berechnen Sie einen Lastfall mit vintor.",

@@ -59,6 +59,19 @@ TEST(Session, APositionWithoutResults) {
     EXPECT_FALSE(s.extremes());
 }
 
+TEST(Session, APositionThatDoesNotExist) {
+    Position p;
+    ui::ScriptedUi ui;
+    viewer::Session s(ui);
+    EXPECT_FALSE(s.open(".P2 @" + p.dataPath()));
+    EXPECT_EQ(ui.texts().back(),
+              "Das Positionsverzeichnis " + p.dataPath() +
+                  "SDIRFEMP2/ existiert nicht. Prüfen Sie Position und Datenpfad.");
+    EXPECT_FALSE(s.open(".P2 @" + p.dataPath() + " @3"));
+    EXPECT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.texts().back(), ui.texts().front());
+}
+
 TEST(Session, AFailedChoiceKeepsWhatIsShown) {
     Position p;
     viewerfixtures::compute(p.dir(), slab::ExampleSlab{}, 1);
