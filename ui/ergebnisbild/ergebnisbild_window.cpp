@@ -33,7 +33,7 @@ namespace {
 /// Room around the fitted plan [pixels].
 constexpr double kFitMargin = 10;
 /// Width of the legend beside the plan [pixels].
-constexpr int kLegendWidth = 210;
+constexpr int kLegendWidth = 240;
 /// One step of the wheel or of the zoom commands.
 constexpr double kZoomStep = 0.8, kZoomCommand = 0.5;
 
