@@ -146,6 +146,35 @@ TEST_F(SlabWithOpening, CrossesForThePrincipalMomentsOnly) {
     }
 }
 
+// The iso-line of zero stands out: a signed field's sign changes there.
+TEST_F(SlabWithOpening, TheZeroLineIsDrawnBolder) {
+    const auto d = scene::resultDrawing(r, Quantity::Mxy, "");
+    int zero = 0, others = 0;
+    for (const auto* line : d.plan.all<scene::Polyline>()) {
+        zero += line->pen.width == 1.1;
+        others += line->pen.width == 0.35;
+    }
+    EXPECT_GT(zero, 0);
+    EXPECT_GT(others, zero);
+}
+
+// Crowded labels along the slab's upper side, as a small page shows them: none covers another.
+TEST_F(SlabWithOpening, ReactionLabelsKeepApart) {
+    const double perMetre = 20;
+    const auto d = scene::resultDrawing(r, Quantity::Reactions, "", {.pointsPerMetre = perMetre});
+    std::vector<const scene::Text*> above;
+    for (const auto* t : d.plan.all<scene::Text>())
+        if (t->anchor == scene::Anchor::Bottom) above.push_back(t);
+    ASSERT_GE(above.size(), 3u);
+    EXPECT_LT(above.size(), 9u); // of the nine nodes inside the upper side, some lose their label
+    for (std::size_t i = 0; i < above.size(); ++i)
+        for (std::size_t j = i + 1; j < above.size(); ++j) {
+            const double wi = 0.55 * above[i]->height * above[i]->text.size() / perMetre;
+            const double wj = 0.55 * above[j]->height * above[j]->text.size() / perMetre;
+            EXPECT_GE(std::fabs(above[i]->at.x - above[j]->at.x), (wi + wj) / 2 - 1e-9);
+        }
+}
+
 TEST_F(SlabWithOpening, ReactionsAsColouredSymbolsWithLabels) {
     const auto d = scene::resultDrawing(r, Quantity::Reactions, "", {.pointsPerMetre = 60});
     int symbols = 0, reactions = 0;

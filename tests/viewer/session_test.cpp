@@ -57,6 +57,7 @@ TEST(Session, APositionWithoutResults) {
                                      ". Berechnen Sie einen Lastfall mit vintor.");
     EXPECT_FALSE(s.results());
     EXPECT_FALSE(s.extremes());
+    EXPECT_EQ(s.caption(), "Position P1, Lastfall 1"); // the first load case, as vintor's form
 }
 
 TEST(Session, APositionThatDoesNotExist) {
