@@ -1,8 +1,5 @@
-// Times the result viewer on the largest full mesh the capacity allows (54 x 53 = 2862
-// elements, 2970 nodes), computed once: reading the results, the contour picture of each
-// quantity at 1600 x 1200 pixels (the scene built and painted; and with the PNG file written),
-// and the PDF report of all quantities. Each figure is the best and the median of the repeats.
-// Usage: bench_viewer [repeats] (default 5).
+// Times the result viewer on the largest full mesh (54 x 53 = 2862 elements): reading, the picture
+// of each quantity at 1600 x 1200 pixels, the PDF report. Usage: bench_viewer [repeats] (5).
 #include "common/format.hpp"
 #include "common/position.hpp"
 #include "scene/result_pages.hpp"

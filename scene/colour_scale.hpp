@@ -1,6 +1,5 @@
-// The colour scale of the result pictures: dark violet through blue, teal and green to yellow,
-// its lightness rising all the way, so that the bands read in grey print and for readers who
-// do not tell red from green.
+// The colour scale of the result pictures: violet through blue, teal and green to yellow, its
+// lightness rising all the way, so that it reads in grey print and without telling red from green.
 #pragma once
 
 #include "scene/scene.hpp"

@@ -1,6 +1,5 @@
-// The result pictures of the viewer: a quantity of a load case as filled bands with iso-lines
-// over the slab's outline, its supports, extremes, principal moment crosses or reactions, with
-// a colour scale and a title; and the page that puts them together.
+// The result pictures: a quantity as bands with iso-lines over the outline, supports, extremes,
+// crosses or reactions, with its colour scale and title; and the page that puts them together.
 #pragma once
 
 #include "scene/scene.hpp"

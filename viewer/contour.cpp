@@ -1,6 +1,5 @@
-// Bands and iso-lines: the boundary of each band is made of the iso-line pieces inside the
-// triangles and the pieces of the slab's outline; both are chained into loops by the keys of
-// their end points, so that neighbouring triangles meet without a gap.
+// Bands and iso-lines: each band's boundary is made of iso-line pieces inside the triangles and
+// pieces of the outline, chained into loops by the keys of their ends, so no gap can open.
 #include "viewer/contour.hpp"
 
 #include <algorithm>

@@ -1,6 +1,5 @@
-// The quantities inside one element as the element computes them: the deflection from the
-// element's own bicubic Hermite interpolation of the nodal w, w,x, w,y, w,xy, and the stress
-// resultants interpolated linearly between the values the solver wrote for the element.
+// The quantities inside one element as it computes them: w by its own Hermite interpolation,
+// the stress resultants linear between the values the solver wrote for the element.
 #pragma once
 
 #include "shape/rectangle.hpp"

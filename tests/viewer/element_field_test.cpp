@@ -1,6 +1,5 @@
-// Values inside the elements: the Hermite interpolation of w against a hand evaluation and a
-// bicubic it reproduces, the resultant patches against linear fields, and the nodes' values
-// against the result files.
+// Values inside the elements: w against a hand evaluation and a bicubic it reproduces, the
+// resultant patches against linear fields, and the nodes' values against the result files.
 #include "tests/viewer/viewer_fixtures.hpp"
 #include "viewer/element_field.hpp"
 #include "viewer/result_reader.hpp"

@@ -1,6 +1,5 @@
-// The viewer's window on the offscreen platform: quantities and load cases chosen, the value
-// under the cursor, zoom and fit, the perspective, pixels of the plan, files written, pages
-// printed, and a position whose results are stale.
+// The viewer's window on the offscreen platform: choices, the cursor's value, zoom and fit, the
+// perspective, pixels of the plan, files, printed pages, and stale results.
 #include "common/format.hpp"
 #include "scene/result_pages.hpp"
 #include "tests/support/golden.hpp"

@@ -1,6 +1,5 @@
-// The result viewer's window: the plan or the deformed slab with zoom and fit, the legend
-// beside it, quantity and load case to choose, the value under the cursor in the status line,
-// print, print preview, pictures and the PDF report.
+// The result viewer's window: plan or perspective with zoom and fit, legend, quantity and load
+// case, the value under the cursor, print, preview, pictures and the PDF report.
 #pragma once
 
 // The scene headers come before Qt's, whose keyword macros would take their member names.
