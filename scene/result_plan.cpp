@@ -32,7 +32,7 @@ constexpr Color kPositive{20, 20, 20}, kNegative{213, 94, 0};
 constexpr Color kSlabGrey{236, 236, 236};
 
 /// Crosses shown at the most; on finer meshes every element of a coarser grid gets one.
-constexpr int kMaxCrosses = 300;
+constexpr int kMaxCrosses = 220;
 /// The longest cross arm reaches this share of the element's shorter side from the centre.
 constexpr double kArmShare = 0.42;
 /// Room around the slab for support symbols and labels, as a share of its larger side.
