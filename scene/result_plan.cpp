@@ -31,9 +31,12 @@ const Pen kOutlinePen{kBlack, 0.8};
 constexpr Color kPositive{20, 20, 20}, kNegative{213, 94, 0};
 constexpr Color kSlabGrey{236, 236, 236};
 
+/// Support symbols closer than this [points] are left out.
+constexpr double kSymbolSpacing = 9;
 /// Crosses shown at the most; on finer meshes every element of a coarser grid gets one.
 constexpr int kMaxCrosses = 220;
-/// The longest cross arm reaches this share of the element's shorter side from the centre.
+/// The longest cross arm reaches this share of its room (element side or grid cell) from the
+/// centre.
 constexpr double kArmShare = 0.42;
 /// Room around the slab for support symbols and labels, as a share of its larger side.
 constexpr float kPlanMargin = 0.06f;
@@ -83,8 +86,8 @@ Point outward(int side) {
 // as point supports.
 class SupportDrawer {
   public:
-    SupportDrawer(Scene& s, const ResultSet& r, std::vector<Symbol>& used)
-        : s_(s), r_(r), used_(used) {}
+    SupportDrawer(Scene& s, const ResultSet& r, std::vector<Symbol>& used, double pointsPerMetre)
+        : s_(s), r_(r), used_(used), pointsPerMetre_(pointsPerMetre) {}
 
     void draw() {
         std::set<int> held, sprung;
@@ -132,6 +135,9 @@ class SupportDrawer {
                 return Kind::Clamped;
             }
             s_.add(Polyline{{pa, pb}, Pen{kBlack, 1.8}});
+            // On a fine mesh the symbols would run into each other: the line says enough.
+            if (std::hypot(pb.x - pa.x, pb.y - pa.y) * pointsPerMetre_ < kSymbolSpacing)
+                return Kind::Hinged;
             for (int node : {a, b})
                 if (hingeMarked_.insert(node).second)
                     s_.add(Marker{pt(r_.node(node).at), MarkerShape::Triangle, 6, kBlack, false});
@@ -167,27 +173,33 @@ class SupportDrawer {
     Scene& s_;
     const ResultSet& r_;
     std::vector<Symbol>& used_;
+    double pointsPerMetre_;
     std::set<int> hingeMarked_; ///< nodes that have their hinge symbol
 };
 
-// The elements that carry a cross: the first element whose centre falls in each cell of a grid
-// coarse enough for kMaxCrosses.
-std::vector<int> crossElements(const ResultSet& r, const slab::WorldRect& box) {
-    const double w = box.x2 - box.x1, h = box.y2 - box.y1;
-    const double cell = std::sqrt(w * h / kMaxCrosses);
-    std::set<std::pair<long, long>> taken;
+// The elements that carry a cross: every element, or on a fine mesh the first element whose
+// centre falls in each cell of a grid coarse enough for kMaxCrosses. `size` becomes the room of
+// one cross: the element's shorter side, or the cell.
+std::vector<int> crossElements(const ResultSet& r, const slab::WorldRect& box, double& cell) {
     std::vector<int> chosen;
+    const double w = box.x2 - box.x1, h = box.y2 - box.y1;
+    cell = r.elementCount() > kMaxCrosses ? std::sqrt(w * h / kMaxCrosses) : 0.0;
+    std::set<std::pair<long, long>> taken;
     for (int e = 1; e <= r.elementCount(); ++e) {
         const auto c = viewer::pointOf(r, e, {0.5, 0.5});
-        const auto key = std::pair{std::lround(std::floor((c.x - box.x1) / cell)),
-                                   std::lround(std::floor((c.y - box.y1) / cell))};
-        if (r.elementCount() <= kMaxCrosses || taken.insert(key).second) chosen.push_back(e);
+        if (cell > 0 && !taken
+                             .insert({std::lround(std::floor((c.x - box.x1) / cell)),
+                                      std::lround(std::floor((c.y - box.y1) / cell))})
+                             .second)
+            continue;
+        chosen.push_back(e);
     }
     return chosen;
 }
 
 void addCrosses(Scene& s, const ResultSet& r, const slab::WorldRect& box) {
-    const auto chosen = crossElements(r, box);
+    double cell = 0;
+    const auto chosen = crossElements(r, box, cell);
     double largest = 0;
     for (int e : chosen) {
         const auto a = viewer::principalAtCentre(r, e);
@@ -198,9 +210,9 @@ void addCrosses(Scene& s, const ResultSet& r, const slab::WorldRect& box) {
     for (int e : chosen) {
         const auto a = viewer::principalAtCentre(r, e);
         const auto c = viewer::pointOf(r, e, {0.5, 0.5});
-        const double size = kArmShare * std::min(r.element(e).lx, r.element(e).ly);
+        const double room = cell > 0 ? cell : std::min(r.element(e).lx, r.element(e).ly);
         for (auto [m, angle] : {std::pair{a.m1, a.angle1}, std::pair{a.m2, a.angle1 + 90.0}}) {
-            const double len = size * std::fabs(m) / largest;
+            const double len = kArmShare * room * std::fabs(m) / largest;
             const double dx = len * std::cos(angle * kPi / 180),
                          dy = len * std::sin(angle * kPi / 180);
             arms.push_back(Polyline{{{c.x - dx, c.y - dy}, {c.x + dx, c.y + dy}},
@@ -308,7 +320,7 @@ Scene resultPlan(const ResultSet& r, Quantity q, const viewer::Levels& levels,
     }
     for (const auto& loop : outline)
         s.add(Polyline{points(loop), kOutlinePen, true});
-    SupportDrawer(s, r, used).draw();
+    SupportDrawer(s, r, used, style.pointsPerMetre).draw();
 
     const slab::WorldRect box = slabExtents(r);
     if (q == Quantity::M1 || q == Quantity::M2) {
