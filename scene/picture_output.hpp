@@ -15,6 +15,8 @@ struct PictureOptions {
     int height = 1200;
     bool landscapeWhenWide = true; ///< "Automatische Wahl von Hoch- u. Querformat beim Drucken"
     bool frame = true;             ///< "Rahmen um Zeichnung beim Drucken"
+    /// The PNG encoder's quality: -1 its default; higher compresses less and faster.
+    int pngQuality = -1;
 };
 
 class PictureOutput {

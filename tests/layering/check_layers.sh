@@ -22,10 +22,11 @@ declare -A allowed=(
     [geometry]="common ports solver/modelfiles geometry"
     [loads]="common ports shape solver/modelfiles loads"
     [manager]="common ports solver/modelfiles manager"
-    [scene]="common ports shape solver/modelfiles geometry loads manager solver scene"
+    [viewer]="common ports shape solver/modelfiles viewer"
+    [scene]="common ports shape solver/modelfiles geometry loads manager solver viewer scene"
 )
 
-for folder in common ports shape solver geometry loads manager scene; do
+for folder in common ports shape solver geometry loads manager viewer scene; do
     [ -d "$folder" ] || continue
     while IFS= read -r hit; do
         file=${hit%%:*}

@@ -72,7 +72,7 @@ std::optional<std::string> writePicture(const scene::Scene& scene, const std::st
             QPainter painter(&image);
             paintFitted(painter, scene, options.width, options.height, options.frame);
         }
-        if (!image.save(file, "PNG")) return cannotWrite(path);
+        if (!image.save(file, "PNG", options.pngQuality)) return cannotWrite(path);
         return std::nullopt;
     }
     case PictureFormat::Pdf: {
