@@ -130,7 +130,11 @@ void phResults(std::string& out, const SolverModel& m) {
     appendFormat(out, "Summe aller freien Vertikalkräfte (LF ph):\t\t%.2lf\n", s.allFree);
     appendFormat(out, "Summe aller gesperrten Vertikalkräfte (LF ph):\t\t%.2lf\n", s.allHeld);
     appendFormat(out, "Summe aller Vertikalkräfte (LF ph):\t\t\t%.2lf\n", s.all);
-    appendFormat(out, "Lastratio (ph zu p):\t\t\t\t\t%.2lf\n", 100 * s.allFree / m.totalLoad);
+    // A load case without vertical load has no ratio: the line says so instead of inf or nan.
+    if (m.totalLoad != 0)
+        appendFormat(out, "Lastratio (ph zu p):\t\t\t\t\t%.2lf\n", 100 * s.allFree / m.totalLoad);
+    else
+        out += "Lastratio (ph zu p):\t\t\t\t\t-\n";
 }
 
 } // namespace

@@ -184,6 +184,11 @@ TEST(Verdict, WithoutLoadNeverBalanced) {
     m->totalLoad = m->equivalentSum = m->supportSum = 0;
     m->phSums.all = 0;
     EXPECT_FALSE(slab::globalEquilibrium(*m));
+    // The ratio of ph to p has no value without p: no inf or nan in the report.
+    const std::string report = slab::formatReport(*m, 3);
+    EXPECT_NE(report.find("Lastratio (ph zu p):\t\t\t\t\t-\n"), std::string::npos);
+    EXPECT_EQ(report.find("inf"), std::string::npos);
+    EXPECT_EQ(report.find("nan"), std::string::npos);
 }
 
 } // namespace
