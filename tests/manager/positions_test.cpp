@@ -62,6 +62,32 @@ TEST(Positions, DataPathFieldCreatesAMissingPath) {
     EXPECT_TRUE(s.launcher.starts.empty());
 }
 
+// One limit of 80 characters for a data path on every way in: what DPFAD cannot hold never
+// enters the recent list either, so no entry is lost at the next start.
+TEST(Positions, ADataPathTooLongForDpfadEntersNoListByAnyWay) {
+    Workspace s;
+    s.settings("P1", s.data.str());
+    auto m = s.started();
+    m.addCurrentToRecent();
+    const auto listBefore = bytes(s.work.str() + "LISTEP");
+    const auto dpfadBefore = bytes(s.work.str() + "DPFAD");
+    // 81 characters with the closing "/", below the test's folder.
+    std::string longPath = s.data.str();
+    longPath += std::string(81 - longPath.size() - 1, 'x') + "/";
+    ASSERT_EQ(longPath.size(), 81u);
+    std::filesystem::create_directories(longPath + "SDIRFEMP2");
+    EXPECT_FALSE(m.newPositionDialog("P2", longPath));
+    EXPECT_FALSE(m.openDirectory(longPath + "SDIRFEMP2", tarvik::TreeChoice::Selection));
+    EXPECT_FALSE(m.setDataPath(longPath));
+    EXPECT_FALSE(m.chooseDataPath(longPath));
+    for (const auto& text : s.ui.texts())
+        EXPECT_EQ(text, "Der Datenpfad ist zu lang (höchstens 80 Zeichen).");
+    EXPECT_EQ(s.ui.texts().size(), 4u);
+    EXPECT_EQ(bytes(s.work.str() + "LISTEP"), listBefore);
+    EXPECT_EQ(bytes(s.work.str() + "DPFAD"), dpfadBefore);
+    EXPECT_TRUE(s.launcher.starts.empty());
+}
+
 TEST(Positions, NewPositionThroughTheDialogReplacesBlanks) {
     Workspace s;
     auto m = s.started();
