@@ -15,12 +15,12 @@ using morvel::Action;
 
 namespace {
 
-using Spec = ui::ActionSpec<Action>;
+using Entry = ui::ActionSpec<Action>;
 
-const Spec& spec(Action a) {
-    const Spec* s = ui::findAction(morvel::actions(), a);
+const Entry& entry(Action a) {
+    const Entry* s = ui::findAction(morvel::actions(), a);
     EXPECT_NE(s, nullptr);
-    static const Spec none{};
+    static const Entry none{};
     return s ? *s : none;
 }
 
@@ -148,24 +148,24 @@ TEST(MorvelActions, HelpListsTheCommandsAsBefore) {
 
 TEST(MorvelActions, MenusAndShortcuts) {
     // A window command that the console has too is one entry with both.
-    EXPECT_EQ(spec(Action::Save).command, "speichern");
-    EXPECT_EQ(spec(Action::Save).text, "S&peichern");
-    EXPECT_EQ(spec(Action::Save).shortcut, "Ctrl+S");
-    EXPECT_EQ(spec(Action::New).text, "&Neu");
-    EXPECT_EQ(spec(Action::New).shortcut, "Ctrl+N");
-    EXPECT_EQ(spec(Action::Open).text, "Ö&ffnen...");
-    EXPECT_EQ(spec(Action::Open).shortcut, "Ctrl+O");
-    EXPECT_EQ(spec(Action::Print).shortcut, "Ctrl+P");
-    EXPECT_EQ(spec(Action::ShowDocument).shortcut, "Ctrl+D");
-    EXPECT_EQ(spec(Action::ShowDocument).command, "d1");
-    EXPECT_EQ(spec(Action::Leave).text, "&Beenden");
-    EXPECT_EQ(spec(Action::Generate).menu, "&Geometrie");
-    EXPECT_EQ(spec(Action::BeddingTable).text, "Elastische Bettung");
-    EXPECT_EQ(spec(Action::PrintFrame).menu, "&Drucken");
-    EXPECT_TRUE(spec(Action::PrintFrame).checkable);
-    EXPECT_EQ(spec(Action::StatusBar).text, "S&tatusleiste");
-    EXPECT_EQ(spec(Action::WholeBoundary).text, "Ganzer &Rand");
-    EXPECT_EQ(spec(Action::EndSupports).text, "E&nde");
+    EXPECT_EQ(entry(Action::Save).command, "speichern");
+    EXPECT_EQ(entry(Action::Save).text, "S&peichern");
+    EXPECT_EQ(entry(Action::Save).shortcut, "Ctrl+S");
+    EXPECT_EQ(entry(Action::New).text, "&Neu");
+    EXPECT_EQ(entry(Action::New).shortcut, "Ctrl+N");
+    EXPECT_EQ(entry(Action::Open).text, "Ö&ffnen...");
+    EXPECT_EQ(entry(Action::Open).shortcut, "Ctrl+O");
+    EXPECT_EQ(entry(Action::Print).shortcut, "Ctrl+P");
+    EXPECT_EQ(entry(Action::ShowDocument).shortcut, "Ctrl+D");
+    EXPECT_EQ(entry(Action::ShowDocument).command, "d1");
+    EXPECT_EQ(entry(Action::Leave).text, "&Beenden");
+    EXPECT_EQ(entry(Action::Generate).menu, "&Geometrie");
+    EXPECT_EQ(entry(Action::BeddingTable).text, "Elastische Bettung");
+    EXPECT_EQ(entry(Action::PrintFrame).menu, "&Drucken");
+    EXPECT_TRUE(entry(Action::PrintFrame).checkable);
+    EXPECT_EQ(entry(Action::StatusBar).text, "S&tatusleiste");
+    EXPECT_EQ(entry(Action::WholeBoundary).text, "Ganzer &Rand");
+    EXPECT_EQ(entry(Action::EndSupports).text, "E&nde");
 
     std::set<std::string> menus;
     for (const auto& s : morvel::actions())
@@ -175,7 +175,7 @@ TEST(MorvelActions, MenusAndShortcuts) {
     // The commands only the window has: the bars, the print preview and the printer set-up.
     for (Action a : {Action::PrintPreview, Action::PrinterSetup, Action::ToolBars,
                      Action::StatusBar})
-        EXPECT_TRUE(spec(a).command.empty()) << spec(a).text;
+        EXPECT_TRUE(entry(a).command.empty()) << entry(a).text;
     // The window's menus and tool bars name every action they show once, in a fixed order.
     const auto menuEntries = morvel::menuOrder();
     EXPECT_EQ(menuEntries.front(), Action::New);
@@ -195,10 +195,10 @@ TEST(MorvelActions, ToolBarsAndTooltips) {
     EXPECT_EQ(onToolBar(ui::ToolBar::Second),
               (std::set<Action>{Action::Fit, Action::ZoomOut, Action::DeleteSingle,
                                 Action::DeleteWindow, Action::Zoom}));
-    EXPECT_EQ(spec(Action::Supports).tooltip, "Festlegen der Lager");
-    EXPECT_EQ(spec(Action::ColouredPlate).tooltip, "Anlegen der Platte");
-    EXPECT_EQ(spec(Action::DeleteSingle).tooltip, "Löschen eines Elements");
-    EXPECT_EQ(spec(Action::DeleteWindow).tooltip,
+    EXPECT_EQ(entry(Action::Supports).tooltip, "Festlegen der Lager");
+    EXPECT_EQ(entry(Action::ColouredPlate).tooltip, "Anlegen der Platte");
+    EXPECT_EQ(entry(Action::DeleteSingle).tooltip, "Löschen eines Elements");
+    EXPECT_EQ(entry(Action::DeleteWindow).tooltip,
               "Fenster aufziehen, dann werden alle Elemente im Fenster gelöscht.");
     for (const auto& s : morvel::actions()) {
         if (s.toolBar != ui::ToolBar::None) {

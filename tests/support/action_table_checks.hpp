@@ -15,19 +15,19 @@ template <class Action>
 void expectWellFormedTable(std::span<const ui::ActionSpec<Action>> table, std::size_t count) {
     std::set<int> actions;
     std::set<std::string> words, entries;
-    for (const auto& spec : table) {
-        EXPECT_TRUE(actions.insert(static_cast<int>(spec.action)).second)
-            << "action " << static_cast<int>(spec.action) << " twice";
-        if (!spec.command.empty()) {
-            EXPECT_TRUE(words.insert(std::string(spec.command)).second) << spec.command;
+    for (const auto& entry : table) {
+        EXPECT_TRUE(actions.insert(static_cast<int>(entry.action)).second)
+            << "action " << static_cast<int>(entry.action) << " twice";
+        if (!entry.command.empty()) {
+            EXPECT_TRUE(words.insert(std::string(entry.command)).second) << entry.command;
         }
-        if (!spec.menu.empty()) {
-            EXPECT_TRUE(entries.insert(std::string(spec.menu) + "|" + std::string(spec.text)).second)
-                << spec.text;
+        if (!entry.menu.empty()) {
+            EXPECT_TRUE(entries.insert(std::string(entry.menu) + "|" + std::string(entry.text)).second)
+                << entry.text;
         }
-        EXPECT_TRUE(!spec.command.empty() || !spec.text.empty())
-            << "action " << static_cast<int>(spec.action) << " has neither a word nor a text";
-        EXPECT_NE(spec.command, "hilfe") << "the loop owns hilfe";
+        EXPECT_TRUE(!entry.command.empty() || !entry.text.empty())
+            << "action " << static_cast<int>(entry.action) << " has neither a word nor a text";
+        EXPECT_NE(entry.command, "hilfe") << "the loop owns hilfe";
     }
     EXPECT_EQ(actions.size(), count);
     // Actions are numbered from 0 without gaps, so count covers the whole enum.

@@ -29,8 +29,8 @@ template <class Action> struct ActionSpec {
 /// The entry of an action; nullptr when the table does not hold it.
 template <class Action>
 const ActionSpec<Action>* findAction(std::span<const ActionSpec<Action>> table, Action action) {
-    for (const auto& spec : table)
-        if (spec.action == action) return &spec;
+    for (const auto& entry : table)
+        if (entry.action == action) return &entry;
     return nullptr;
 }
 
@@ -39,8 +39,8 @@ template <class Action>
 const ActionSpec<Action>* findCommand(std::span<const ActionSpec<Action>> table,
                                       std::string_view word) {
     if (word.empty()) return nullptr;
-    for (const auto& spec : table)
-        if (spec.command == word) return &spec;
+    for (const auto& entry : table)
+        if (entry.command == word) return &entry;
     return nullptr;
 }
 

@@ -46,18 +46,18 @@ Flow runCommandLoop(std::span<const ConsoleCommand> commands,
 template <class Action>
 std::vector<ConsoleCommand> consoleCommands(std::span<const ActionSpec<Action>> table) {
     std::vector<ConsoleCommand> commands;
-    for (const auto& spec : table)
-        if (!spec.command.empty()) commands.push_back({spec.command, spec.arguments, spec.help});
+    for (const auto& entry : table)
+        if (!entry.command.empty()) commands.push_back({entry.command, entry.arguments, entry.help});
     return commands;
 }
 
 /// The call of an action as "hilfe" shows it ("kante X Y"), for usage messages.
 template <class Action>
 std::string callOf(std::span<const ActionSpec<Action>> table, Action action) {
-    const ActionSpec<Action>* spec = findAction(table, action);
-    if (!spec) return {};
-    std::string call(spec->command);
-    if (!spec->arguments.empty()) call += " " + std::string(spec->arguments);
+    const ActionSpec<Action>* entry = findAction(table, action);
+    if (!entry) return {};
+    std::string call(entry->command);
+    if (!entry->arguments.empty()) call += " " + std::string(entry->arguments);
     return call;
 }
 
@@ -66,8 +66,8 @@ template <class Action, class Run>
 Flow runCommandLoop(std::span<const ActionSpec<Action>> table, Run&& run, LineInput& in,
                     std::ostream& out) {
     std::vector<Action> actions;
-    for (const auto& spec : table)
-        if (!spec.command.empty()) actions.push_back(spec.action);
+    for (const auto& entry : table)
+        if (!entry.command.empty()) actions.push_back(entry.action);
     return runCommandLoop(
         consoleCommands(table),
         [&](std::size_t i, const CommandCall& call) { return run(actions[i], call); }, in, out);

@@ -52,20 +52,20 @@ template <class Action> class ActionBinder {
                  std::span<const Action> toolBars = {})
         : builder_(window) {
         if (menus.empty() && toolBars.empty()) {
-            for (const auto& spec : table)
-                if (!spec.text.empty() || !spec.menu.empty()) {
-                    QAction* a = make(spec, run);
-                    builder_.place(a, spec.menu, spec.text);
-                    builder_.placeOnToolBar(a, spec.toolBar);
+            for (const auto& entry : table)
+                if (!entry.text.empty() || !entry.menu.empty()) {
+                    QAction* a = make(entry, run);
+                    builder_.place(a, entry.menu, entry.text);
+                    builder_.placeOnToolBar(a, entry.toolBar);
                 }
             return;
         }
         for (Action action : menus)
-            if (const auto* spec = ui::findAction(table, action))
-                builder_.place(make(*spec, run), spec->menu, spec->text);
+            if (const auto* entry = ui::findAction(table, action))
+                builder_.place(make(*entry, run), entry->menu, entry->text);
         for (Action action : toolBars)
-            if (const auto* spec = ui::findAction(table, action))
-                builder_.placeOnToolBar(make(*spec, run), spec->toolBar);
+            if (const auto* entry = ui::findAction(table, action))
+                builder_.placeOnToolBar(make(*entry, run), entry->toolBar);
     }
     /// The QAction of an action; nullptr when the window has none.
     QAction* operator[](Action a) const {
@@ -76,11 +76,11 @@ template <class Action> class ActionBinder {
 
   private:
     /// The one QAction of an entry, made the first time it is asked for.
-    QAction* make(const ui::ActionSpec<Action>& spec, const std::function<void(Action)>& run) {
-        if (auto it = actions_.find(spec.action); it != actions_.end()) return it->second;
-        QAction* a = builder_.action(spec.text.empty() ? spec.menu : spec.text, spec.shortcut,
-                                     spec.tooltip, spec.checkable, spec.icon);
-        const Action action = spec.action;
+    QAction* make(const ui::ActionSpec<Action>& entry, const std::function<void(Action)>& run) {
+        if (auto it = actions_.find(entry.action); it != actions_.end()) return it->second;
+        QAction* a = builder_.action(entry.text.empty() ? entry.menu : entry.text, entry.shortcut,
+                                     entry.tooltip, entry.checkable, entry.icon);
+        const Action action = entry.action;
         QObject::connect(a, &QAction::triggered, a, [run, action] { run(action); });
         actions_[action] = a;
         return a;

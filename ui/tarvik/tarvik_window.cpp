@@ -46,8 +46,8 @@ constexpr std::array kMenuOrder = {
 /// The tool bar of the work steps.
 std::vector<Action> toolBarOrder() {
     std::vector<Action> order;
-    for (const auto& spec : actions())
-        if (spec.toolBar == ui::ToolBar::First) order.push_back(spec.action);
+    for (const auto& entry : actions())
+        if (entry.toolBar == ui::ToolBar::First) order.push_back(entry.action);
     return order;
 }
 
@@ -121,10 +121,10 @@ void TarvikWindow::buildDialogBar() {
     dialogBar_->addWidget(dataPath_);
     connect(dataPath_, &QLineEdit::returnPressed, this, [this] { run(Action::DataPath); });
     for (Action a : {Action::ChooseDataPath, Action::OpenPosition, Action::Explorer}) {
-        const auto* spec = ui::findAction(tarvik::actions(), a);
+        const auto* entry = ui::findAction(tarvik::actions(), a);
         // "Position öffnen" is the button "Pos" on the dialog bar.
-        const QString text = a == Action::OpenPosition ? QStringLiteral("Pos") : qtui::qs(spec->text);
-        dialogBar_->addAction(text, this, [this, a] { run(a); })->setToolTip(qtui::qs(spec->tooltip));
+        const QString text = a == Action::OpenPosition ? QStringLiteral("Pos") : qtui::qs(entry->text);
+        dialogBar_->addAction(text, this, [this, a] { run(a); })->setToolTip(qtui::qs(entry->tooltip));
     }
     free_ = new QLabel(dialogBar_);
     dialogBar_->addWidget(new QLabel(QStringLiteral("   "), dialogBar_));

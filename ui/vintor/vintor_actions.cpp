@@ -7,40 +7,40 @@ namespace vintor {
 
 namespace {
 
-using Spec = ui::ActionSpec<Action>;
+using Entry = ui::ActionSpec<Action>;
 
 constexpr std::array kActions = {
-    Spec{.action = Action::Path,
+    Entry{.action = Action::Path,
          .command = "pfad",
          .arguments = "TEXT",
          .help = "setzt das Feld Datenpfad (Positionsverzeichnis)",
          .tooltip = "Datenpfad:"},
-    Spec{.action = Action::LoadCase,
+    Entry{.action = Action::LoadCase,
          .command = "lf",
          .arguments = "N",
          .help = "setzt das Feld Lastfall (Nr.), 0 bis 50",
          .tooltip = "Lastfall (Nr.):"},
-    Spec{.action = Action::Conforming,
+    Entry{.action = Action::Conforming,
          .command = "konform",
          .help = "wählt Konform (empfohlen)",
          .text = "Konform (empfohlen)",
          .checkable = true},
-    Spec{.action = Action::NonConforming,
+    Entry{.action = Action::NonConforming,
          .command = "nichtkonform",
          .help = "wählt Nichtkonform",
          .text = "Nichtkonform",
          .checkable = true},
-    Spec{.action = Action::Start,
+    Entry{.action = Action::Start,
          .command = "start",
          .help = "Start der Berechnung",
          .text = "&Start der Berechnung"},
-    Spec{.action = Action::Show, .command = "zeige", .help = "zeigt die Felder des Formulars"},
-    Spec{.action = Action::About,
+    Entry{.action = Action::Show, .command = "zeige", .help = "zeigt die Felder des Formulars"},
+    Entry{.action = Action::About,
          .command = "info",
          .help = "Info über Vintor",
          .menu = "&?",
          .text = "&Info über Vintor..."},
-    Spec{.action = Action::End, .command = "ende", .help = "beendet das Programm", .text = "&Ende"},
+    Entry{.action = Action::End, .command = "ende", .help = "beendet das Programm", .text = "&Ende"},
 };
 
 } // namespace
