@@ -32,17 +32,6 @@ class SilentUi : public ports::Ui {
     void setRange(int, int) override {}
     void setPosition(int) override {}
     void beep() override {}
-    std::optional<std::string> chooseFolder(std::string_view, std::string_view) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> chooseFile(std::string_view, std::string_view,
-                                          std::string_view) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> askText(std::string_view, std::string_view,
-                                       std::string_view) override {
-        return std::nullopt;
-    }
 };
 
 constexpr int kRepeats = 3;

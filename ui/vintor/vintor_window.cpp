@@ -68,18 +68,6 @@ class ThreadUi : public ports::Ui {
     void beep() override {
         post([ui = &target_] { ui->beep(); });
     }
-    // A run chooses nothing.
-    std::optional<std::string> chooseFolder(std::string_view, std::string_view) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> chooseFile(std::string_view, std::string_view,
-                                          std::string_view) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> askText(std::string_view, std::string_view,
-                                       std::string_view) override {
-        return std::nullopt;
-    }
 
   private:
     template <class F> void post(F f) {
