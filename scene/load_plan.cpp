@@ -204,7 +204,7 @@ void addNodeSymbols(Builder& b, const LoadPlanData& d) {
                                                   {"w", "w,x", "w,y", "w,xy"}, {" m", "", "", ""});
         if (!prescribed.empty()) {
             b.scene.add(Marker{p, MarkerShape::Diamond, 9, plan::kPrescribedColour, false});
-            b.label(p, prescribed, Anchor::BottomRight, plan::kPrescribedColour);
+            b.label(p, prescribed, Anchor::TopRight, plan::kPrescribedColour);
         }
     }
 }

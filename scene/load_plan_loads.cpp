@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace scene::plan {
 
@@ -67,18 +68,26 @@ void addLine(Builder& b, const daskel::LineLoad& l, int k) {
 void addSectionLoad(Builder& b, const daskel::EdgeLoad& e, int k,
                     const daskel::SlabOutline& outline) {
     double xa = e.xa, ya = e.ya, xb = e.xb, yb = e.yb;
+    // The slab lies left of a section; its right side is off the slab.
+    double nx = yb - ya, ny = -(xb - xa);
     // The geometry's section wins over the coordinates the load echo kept.
     if (const auto* s = outline.section(e.boundary, e.section)) {
         xa = s->xa;
         ya = s->ya;
         xb = s->xb;
         yb = s->yb;
+        nx = s->nx;
+        ny = s->ny;
     }
     b.line({xa, ya}, {xb, yb}, Pen{kSectionColour, 3.5, LineStyle::Solid});
     const bool moments = e.kind == daskel::EdgeLoadKind::Moments;
+    // The value stands off the slab, where the numbers of the nodes and elements are not.
+    const double angle = angleAlong(xb - xa, yb - ya);
+    const double rad = angle * std::numbers::pi / 180;
+    const bool upIsOutside = -std::sin(rad) * nx + std::cos(rad) * ny > 0;
     b.label({(xa + xb) / 2, (ya + yb) / 2},
             slab::format("Rand %i: ", k) + range(e.a, e.b, moments ? "kNm/m" : "kN/m"),
-            Anchor::Bottom, kSectionColour, angleAlong(xb - xa, yb - ya));
+            upIsOutside ? Anchor::Bottom : Anchor::Top, kSectionColour, angle);
 }
 
 MarkerShape shapeOf(daskel::PointLoadKind kind) {

@@ -191,6 +191,10 @@ TEST(LoadPlan, NodeLoadsAndPrescribedDeformations) {
     const auto* loads = textNamed(s, "P = 12,50 kN  Mx = 1,00 kNm");
     const auto* prescribed = textNamed(s, "w = 0,0010 m");
     ASSERT_TRUE(loads && prescribed);
+    // Loads below right of the node, deformations below left: the node number stands above
+    // right.
+    EXPECT_EQ(loads->anchor, Anchor::TopLeft);
+    EXPECT_EQ(prescribed->anchor, Anchor::TopRight);
     // Node 12 is (0, 1), node 3 is (2, 0).
     EXPECT_EQ(loads->at, (scene::Point{0, 1}));
     EXPECT_EQ(prescribed->at, (scene::Point{2, 0}));
@@ -245,6 +249,10 @@ TEST(LoadPlan, AreaLineEdgeAndPointLoadsWithTheirValues) {
     const auto* edge = textNamed(s, "Rand 1: 3,00 kN/m");
     ASSERT_NE(edge, nullptr);
     EXPECT_EQ(edge->at, (scene::Point{10, 4}));
+    // Its value stands off the slab: turned along the section, the text's top faces the slab,
+    // so the text hangs below its anchor, to the right of x = 10.
+    EXPECT_EQ(edge->angle, 90.0);
+    EXPECT_EQ(edge->anchor, Anchor::Top);
 
     const auto* force = textNamed(s, "Punkt 1: 50,00 kN");
     const auto* moment = textNamed(s, "Punkt 2: 20,00 kNm");
@@ -255,6 +263,29 @@ TEST(LoadPlan, AreaLineEdgeAndPointLoadsWithTheirValues) {
         shapes.push_back(m->shape);
     EXPECT_EQ(shapes, (std::vector<scene::MarkerShape>{scene::MarkerShape::Circle,
                                                        scene::MarkerShape::Square}));
+}
+
+TEST(LoadPlan, EdgeLoadValuesStandOffTheSlab) {
+    PlanFixture f;
+    // Section 1 of the outer boundary runs along the bottom, section 3 along the top (from
+    // right to left); section 1 of the opening (boundary 2, clockwise) up its left side at
+    // x = 4, with the slab on its left.
+    for (auto [boundary, section] : {std::pair{1, 1}, {1, 3}, {2, 1}})
+        ASSERT_FALSE(daskel::addEdgeLoad(
+            f.lc, {boundary, section, 1, 1, daskel::EdgeLoadKind::Moments, ""}, f.outline));
+    const scene::Scene s = f.plan();
+    const auto* bottom = textNamed(s, "Rand 1: 1,00 kNm/m");
+    const auto* top = textNamed(s, "Rand 2: 1,00 kNm/m");
+    const auto* opening = textNamed(s, "Rand 3: 1,00 kNm/m");
+    ASSERT_TRUE(bottom && top && opening);
+    EXPECT_EQ(bottom->at, (scene::Point{5, 0}));
+    EXPECT_EQ(bottom->anchor, Anchor::Top); // below the slab
+    EXPECT_EQ(top->at, (scene::Point{5, 8}));
+    EXPECT_EQ(top->anchor, Anchor::Bottom); // above it
+    EXPECT_EQ(top->angle, 0.0);             // read from left to right
+    EXPECT_EQ(opening->at, (scene::Point{4, 4.5}));
+    EXPECT_EQ(opening->angle, 90.0);
+    EXPECT_EQ(opening->anchor, Anchor::Top); // turned, hanging to the right: into the opening
 }
 
 TEST(LoadPlan, NumbersByTheSwitchesAndTextsOverTheLines) {
