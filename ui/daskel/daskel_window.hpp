@@ -39,6 +39,7 @@ class DaskelWindow : public QMainWindow {
     void mouseDragged(scene::Point from, scene::Point to);
 
     LoadEditor& editor() { return *editor_; }
+    const LoadEditor& editor() const { return *editor_; }
     DaskelView& view() { return *view_; }
     qtui::SceneView* drawing() const { return drawing_; }
     QAction* action(Action a) const { return (*actions_)[a]; }

@@ -100,9 +100,11 @@ void clearGrid(LoadGrid& grid) {
         grid.rows.clear();
         return;
     }
+    // "0" rather than the "0,00" a zero shows, so that a value too small for two places
+    // differs from its text and is cleared as well.
     for (auto& row : grid.rows)
         for (std::size_t c = grid.readOnlyColumns; c < row.size(); ++c)
-            row[c] = cellText(0);
+            row[c] = "0";
 }
 
 TablesOrError applyTableGrid(const LoadGrid& shown, const LoadGrid& edited,

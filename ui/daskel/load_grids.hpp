@@ -41,8 +41,8 @@ LoadGrid tableGrid(GridKind kind, const SlabModel& model, const LoadTables& load
 /// The grid of a list of area, line, point or edge loads.
 LoadGrid listGrid(GridKind kind, const LoadCase& lc);
 
-/// "Alle löschen": every value cell of a table of element or node loads 0, so that OK stores
-/// zeros; a list loses all its rows.
+/// "Alle löschen": every value cell of a table of element or node loads "0", so that OK stores
+/// zeros (also where a value too small for two places shows "0,00"); a list loses all its rows.
 void clearGrid(LoadGrid& grid);
 
 /// A grid's OK: the new tables, or why not (nothing changed then).

@@ -16,6 +16,13 @@
 
 namespace qtui {
 
+namespace {
+
+/// The least width of a text field [pixels].
+constexpr int kFieldWidth = 260;
+
+} // namespace
+
 FormDialog::FormDialog(QWidget* parent, std::string_view title)
     : QDialog(parent), body_(new QVBoxLayout(this)) {
     setWindowTitle(qs(title));
@@ -42,6 +49,8 @@ void FormDialog::addGroup(std::string_view title) {
 
 QLineEdit* FormDialog::addField(std::string_view label, const std::string& text, bool readOnly) {
     auto* edit = new QLineEdit(qs(text), this);
+    // Wide enough for a title or a data path to be read whole.
+    edit->setMinimumWidth(kFieldWidth);
     edit->setReadOnly(readOnly);
     if (readOnly) edit->setFocusPolicy(Qt::NoFocus);
     form()->addRow(qs(label), edit);
