@@ -182,4 +182,10 @@ TEST(DaskelView, StepsThroughTheList) {
     EXPECT_EQ(v.editor->loadCase().number, 0);
     EXPECT_EQ(v.view->neighbour(true), 7);
     EXPECT_EQ(v.view->neighbour(false), 4);
+    // Also from the last entry.
+    std::filesystem::remove(v.path.dir("P1") + "PL07.P1");
+    v.view->stepTo(7);
+    EXPECT_EQ(v.editor->loadCase().number, 0);
+    EXPECT_EQ(v.view->neighbour(true), std::nullopt);
+    EXPECT_EQ(v.view->neighbour(false), 2);
 }

@@ -169,6 +169,11 @@ TEST(LoadGrids, ListRowsLeftAsShownKeepTheirLoads) {
     EXPECT_FALSE(r.loadCase);
     EXPECT_EQ(r.error, "Fläche ab Zeile 1: Die Ecken laufen im Uhrzeigersinn. Bitte gegen den "
                        "Uhrzeigersinn eingeben.");
+    // A cell of area 2 names its own row: the area starts in row 5.
+    edited = shown;
+    edited.rows[5][2] = "y";
+    r = daskel::applyListGrid(shown, edited, t.lc, t.outline);
+    EXPECT_EQ(r.error, "Zeile 6, y [m]: \"y\" ist keine Zahl; nichts wurde geändert.");
 }
 
 TEST(LoadGrids, ListRowsDeletedMovedAndTyped) {

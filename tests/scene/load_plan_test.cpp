@@ -119,6 +119,13 @@ TEST(LoadPlan, OneShadePerDistinctElementLoad) {
     ASSERT_TRUE(heavy && up);
     EXPECT_GT(heavy->at.y, up->at.y);
     EXPECT_GT(heavy->at.x, heading->at.x);
+    // One filled and one outlined square per shade, nothing more.
+    const auto markers = s.all<scene::Marker>();
+    ASSERT_EQ(markers.size(), 2 * classes.size());
+    EXPECT_EQ(markers[0]->color, classes[2].colour);
+    EXPECT_TRUE(markers[0]->filled);
+    EXPECT_FALSE(markers[1]->filled);
+    EXPECT_EQ(markers[4]->color, classes[0].colour);
 }
 
 TEST(LoadPlan, ManyElementLoadsFallIntoEightRanges) {
@@ -286,6 +293,29 @@ TEST(LoadPlan, EdgeLoadValuesStandOffTheSlab) {
     EXPECT_EQ(opening->at, (scene::Point{4, 4.5}));
     EXPECT_EQ(opening->angle, 90.0);
     EXPECT_EQ(opening->anchor, Anchor::Top); // turned, hanging to the right: into the opening
+}
+
+TEST(LoadPlan, EdgeLoadsOffTheOutlineKeepTheirCoordinates) {
+    // A slab without outline: the edge load stands where the load echo put it, and the slab
+    // is taken to lie on the left of its direction. Running down x = 0 from y = 6 to 2, its
+    // left is +x, so the value stands at -x, above its anchor in the text's own turn.
+    PlanFixture f;
+    daskel::SlabOutline none;
+    daskel::EdgeLoad e;
+    e.boundary = 5;
+    e.a = e.b = 2;
+    e.xa = 0;
+    e.ya = 6;
+    e.xb = 0;
+    e.yb = 2;
+    f.lc.edgeLoads.push_back(e);
+    const scene::Scene s =
+        scene::loadPlan({f.model, f.lc, f.loads, none}, scene::loadPlanExtents(f.data()), {});
+    const auto* text = textNamed(s, "Rand 1: 2,00 kN/m");
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->at, (scene::Point{0, 4}));
+    EXPECT_EQ(text->angle, 90.0);
+    EXPECT_EQ(text->anchor, Anchor::Bottom);
 }
 
 TEST(LoadPlan, NumbersByTheSwitchesAndTextsOverTheLines) {
