@@ -2,6 +2,7 @@
 #include "ui/daskel/load_grids.hpp"
 
 #include "common/format.hpp"
+#include "common/text.hpp"
 #include "loads/element_loads.hpp"
 
 #include <cmath>
@@ -14,12 +15,6 @@ using slab::ElementLoadRecord;
 
 const std::vector<std::string> kNodeHeadings = {
     "Knoten", "w [m]", "w,x", "w,y", "w,xy", "P [kN]", "Mx [kNm]", "My [kNm]", "Mxy [kNm]"};
-
-std::string trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 /// The text of a cell, "" beyond the row's end.
 std::string cellAt(const std::vector<std::vector<std::string>>& rows, std::size_t r,
@@ -115,7 +110,7 @@ TablesOrError applyTableGrid(const LoadGrid& shown, const LoadGrid& edited,
         edited.kind == GridKind::Nodes ? t.nodeLoads.size() - 1 : t.elementLoads.size() - 1;
     for (std::size_t r = 0; r < edited.rows.size() && r < entities; ++r) {
         for (std::size_t c = edited.readOnlyColumns; c < edited.headings.size(); ++c) {
-            const std::string text = trimmed(cellAt(edited.rows, r, c));
+            const std::string text(slab::trim(cellAt(edited.rows, r, c)));
             if (text.empty() || text == cellAt(shown.rows, r, c)) continue;
             const auto v = cellValue(text);
             if (!v || !std::isfinite(*v)) {

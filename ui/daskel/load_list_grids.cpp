@@ -1,6 +1,7 @@
 // The load editor's lists of area, line, point and edge loads as grids of texts, and a grid's
 // rows checked and taken back as loads.
 #include "common/format.hpp"
+#include "common/text.hpp"
 #include "ui/console/arguments.hpp"
 #include "ui/daskel/load_grids.hpp"
 
@@ -26,19 +27,13 @@ std::string forceKind(bool moments) {
     return moments ? "Momente" : "Kräfte";
 }
 
-std::string trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 bool emptyRow(const Row& row) {
     return std::all_of(row.begin(), row.end(),
-                       [](const std::string& c) { return trimmed(c).empty(); });
+                       [](const std::string& c) { return slab::trim(c).empty(); });
 }
 
 char firstLetter(const std::string& text) {
-    const std::string t = trimmed(text);
+    const std::string t(slab::trim(text));
     return t.empty() ? '\0' : static_cast<char>(std::toupper(static_cast<unsigned char>(t[0])));
 }
 
@@ -90,7 +85,9 @@ struct RowReader {
     std::size_t rowNumber;
     std::string error;
 
-    std::string text(std::size_t c) const { return c < row.size() ? trimmed(row[c]) : ""; }
+    std::string text(std::size_t c) const {
+        return c < row.size() ? std::string(slab::trim(row[c])) : "";
+    }
     double number(std::size_t c, bool required = true) {
         const std::string t = text(c);
         if (!error.empty()) return 0;
@@ -159,7 +156,7 @@ std::vector<AreaRun> areaRuns(const Rows& rows) {
     std::string current;
     for (std::size_t r = 0; r < rows.size(); ++r) {
         if (emptyRow(rows[r])) continue;
-        const std::string k = trimmed(rows[r].empty() ? "" : rows[r][0]);
+        const std::string k(slab::trim(rows[r].empty() ? "" : rows[r][0]));
         if (runs.empty() || k != current) runs.push_back({r + 1, {}});
         current = k;
         runs.back().rows.push_back(rows[r]);
