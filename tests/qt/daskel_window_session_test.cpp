@@ -391,7 +391,11 @@ TEST(DaskelWindowSession, ScreenshotsForALook) {
     qttest::ModalDialogs dialogs;
     auto snap = [&dir](const char* name) {
         return [&dir, name](QDialog& d) {
-            if (dynamic_cast<qtui::FormDialog*>(&d)) d.adjustSize();
+            if (dynamic_cast<qtui::FormDialog*>(&d))
+                d.adjustSize();
+            else if (!dynamic_cast<qtui::GridDialog*>(&d))
+                d.resize(1100, 850); // the print preview
+            QApplication::processEvents();
             d.grab().save(QString::fromStdString(dir + name));
             d.reject();
         };
@@ -414,7 +418,8 @@ TEST(DaskelWindowSession, ScreenshotsForALook) {
                                 {Action::BoundaryTable, "daskel_randlasten.png"},
                                 {Action::InfluenceInElement, "daskel_einfluss_element.png"},
                                 {Action::InfluenceSectionY, "daskel_einfluss_schnitt.png"},
-                                {Action::Temperature, "daskel_temperatur.png"}}) {
+                                {Action::Temperature, "daskel_temperatur.png"},
+                                {Action::PrintPreview, "daskel_druckvorschau.png"}}) {
         dialogs.then(snap(name));
         w.window.run(action);
     }
