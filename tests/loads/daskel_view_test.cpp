@@ -123,7 +123,8 @@ TEST(DaskelView, ModesAndTheirPrompts) {
     v.view->toggleMode(ViewMode::DrawArea);
     for (scene::Point p : {scene::Point{1, 1}, {2, 1}, {2, 2}})
         v.view->addCorner(p);
-    const auto lines = v.view->plan().all<scene::Polyline>();
+    const scene::Scene plan = v.view->plan();
+    const auto lines = plan.all<scene::Polyline>();
     EXPECT_TRUE(lines.back()->closed);
     EXPECT_EQ(lines.back()->pen.style, scene::LineStyle::Dashed);
 }
