@@ -12,6 +12,7 @@
 #include "loads/macros/load_macros.hpp"
 #include "loads/outline/slab_outline.hpp"
 #include "loads/slab_model.hpp"
+#include "loads/view_memory.hpp"
 #include "ports/ports.hpp"
 
 #include <cstdint>
@@ -107,6 +108,15 @@ class LoadEditor {
     CopyRequest copyPresets() const;
     /// Copies a load case into the open one; false (nothing changed) after the message.
     bool copyLoadCase(const CopyRequest& request);
+
+    // Whole tables from the window's table dialogs (loads/table_editing.cpp), checked there.
+    /// Takes the element and node loads of a table dialog and writes the load files; tables of
+    /// another size than the model's are ignored.
+    void replaceLoadTables(const LoadTables& tables);
+    /// Takes one list of area, line, point or edge loads from an edited copy of the load case.
+    void replaceLoads(LoadList list, const LoadCase& from);
+    /// Keeps the view's switches in MMRYL (loads/view_memory.cpp).
+    void rememberView(const ViewSwitches& switches);
 
     /// The load document D2.TXT (or D2); nullopt after the message that it is missing.
     std::optional<std::string> loadDocument();

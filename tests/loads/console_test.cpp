@@ -190,12 +190,14 @@ TEST(DaskelConsole, ClicksOnElementsEdgesAndNodes) {
 
 TEST(DaskelActions, TableHasEveryActionOnce) {
     // 38 commands of the first half, 12 for the area, line, point and edge loads, the outline
-    // and the load document
-    testsupport::expectWellFormedTable(daskel::actions(), 50);
+    // and the load document, 11 for the load plan's picture, zoom, the tables of the loads of
+    // the second half and their drawing modes
+    testsupport::expectWellFormedTable(daskel::actions(), 61);
 }
 
 // The console's commands, arguments and help lines as they have always been, with the commands
-// of the area, line, point and edge loads, the copy and the load document added among them.
+// of the area, line, point and edge loads, the copy and the load document added among them, and
+// those of the load plan (picture, print, switches, zoom, the steps through the list).
 TEST(DaskelActions, HelpListsTheConsoleCommandsAsBefore) {
     EXPECT_TRUE(testsupport::matchesFixture("daskel_hilfe",
                                          ui::helpText(ui::consoleCommands(daskel::actions()))));

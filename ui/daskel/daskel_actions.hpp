@@ -60,12 +60,28 @@ enum class Action {
     Boundaries,         ///< the slab's boundaries and their sections
     Document,           ///< the load document D2.TXT
     Show,               ///< the open load case as it stands
-    NextLoadCase,       ///< the next entry of the load case list
-    PreviousLoadCase,   ///< the previous entry of the load case list
+    NextLoadCase,       ///< the next entry of the load case list (the Up key)
+    PreviousLoadCase,   ///< the previous entry of the load case list (the Down key)
     End,                ///< "&Beenden"
+    ExportDrawing,      ///< the load plan written as PNG, PDF or SVG
+    Fit,                ///< the whole plan in sight
+    ZoomOut,            ///< the visible window grows about its centre
+    Zoom,               ///< a dragged rectangle becomes the visible window
+    AreaTable,          ///< the table of partial area loads
+    LineTable,          ///< the table of line loads
+    PointTable,         ///< the table of point loads
+    BoundaryTable,      ///< the table of edge loads on boundary sections
+    DrawArea,           ///< drawing mode: an area load as a polygon of clicks
+    DrawLine,           ///< drawing mode: a line load by two clicks
+    DrawPoint,          ///< drawing mode: a point load by a click
 };
 
 /// Every command of the load editor, in the order the console lists them.
 std::span<const ui::ActionSpec<Action>> actions();
+
+/// The window's menu entries in the order of the menus.
+std::span<const Action> menuOrder();
+/// The window's tool-bar buttons in their order.
+std::span<const Action> toolBarOrder();
 
 } // namespace daskel

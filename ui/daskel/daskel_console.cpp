@@ -14,6 +14,7 @@ int DaskelConsole::run(const std::string& commandLine, const std::string& workDi
     auto paths = startPaths(commandLine, workDirectory, console_);
     if (!paths) return 1;
     editor_.emplace(*paths, console_, [] { return static_cast<std::int64_t>(std::time(nullptr)); });
+    view_.emplace(*editor_, console_);
     const SlabModel& model = editor_->model();
     out_ << "Position " << paths->positionName << ": " << model.nodeCount << " Knoten, "
          << model.elementCount << " Elemente\n";
@@ -105,22 +106,47 @@ ui::Flow DaskelConsole::dispatch(Action action, const ui::CommandCall& call) {
         return show();
     case Action::End:
         return end();
+    case Action::ExportDrawing:
+        return exportDrawing(call.words);
+    case Action::Print:
+        return printToPdf(call.words);
+    case Action::NodeNumbers:
+        return toggleSwitch(&ViewSwitches::nodeNumbers, "Numerierung Knoten");
+    case Action::ElementNumbers:
+        return toggleSwitch(&ViewSwitches::elementNumbers, "Numerierung Elemente");
+    case Action::AutoOrientation:
+        return toggleSwitch(&ViewSwitches::autoOrientation,
+                            "Automatische Wahl von Hoch- u. Querformat beim Drucken");
+    case Action::PrintFrame:
+        return toggleSwitch(&ViewSwitches::printFrame, "Rahmen um Zeichnung beim Drucken");
+    case Action::Fit:
+        view_->fit();
+        return ui::Flow::Continue;
+    case Action::Zoom:
+        return zoom(call.words);
+    case Action::ZoomOut:
+        view_->zoomOut();
+        return ui::Flow::Continue;
+    case Action::NextLoadCase:
+        return step(true);
+    case Action::PreviousLoadCase:
+        return step(false);
     // The window's own actions have no console word, so the loop never runs them.
     case Action::PrintPreview:
-    case Action::Print:
     case Action::PrintSetup:
-    case Action::NodeNumbers:
-    case Action::ElementNumbers:
-    case Action::AutoOrientation:
-    case Action::PrintFrame:
     case Action::ElementMode:
     case Action::EdgeMode:
     case Action::NodeMode:
     case Action::EdgeTable:
     case Action::InfluenceSectionX:
     case Action::InfluenceSectionY:
-    case Action::NextLoadCase:
-    case Action::PreviousLoadCase:
+    case Action::AreaTable:
+    case Action::LineTable:
+    case Action::PointTable:
+    case Action::BoundaryTable:
+    case Action::DrawArea:
+    case Action::DrawLine:
+    case Action::DrawPoint:
         return ui::Flow::Continue;
     }
     return ui::Flow::Continue;
@@ -244,8 +270,8 @@ ui::Flow DaskelConsole::notANumber(const std::string& field, const std::string& 
 }
 
 int runConsole(const std::string& commandLine, const std::string& workDirectory,
-               ui::LineInput& input, std::ostream& out) {
-    return DaskelConsole(input, out).run(commandLine, workDirectory);
+               ui::LineInput& input, std::ostream& out, scene::PictureOutput* output) {
+    return DaskelConsole(input, out, output).run(commandLine, workDirectory);
 }
 
 } // namespace daskel

@@ -4,8 +4,10 @@
 
 #include "loads/document.hpp"
 #include "scene/mesh.hpp"
+#include "scene/picture_output.hpp"
 #include "ui/console/console_front_end.hpp"
 #include "ui/daskel/daskel_actions.hpp"
+#include "ui/daskel/daskel_view.hpp"
 
 #include <map>
 #include <optional>
@@ -18,7 +20,10 @@ namespace daskel {
 /// The load editor on a console: one member per command, in groups.
 class DaskelConsole : public ui::ConsoleFrontEnd {
   public:
-    DaskelConsole(ui::LineInput& input, std::ostream& out) : ConsoleFrontEnd(input, out) {}
+    /// Pictures and prints go to `output`; without one (a build without windows) the drawing
+    /// commands say so.
+    DaskelConsole(ui::LineInput& input, std::ostream& out, scene::PictureOutput* output = nullptr)
+        : ConsoleFrontEnd(input, out), output_(output) {}
 
     /// Runs the editor on the command line ".POS @datapath/ [@n]" with the given working
     /// directory until "beenden" or the end of input; returns the process exit status.
@@ -91,6 +96,16 @@ class DaskelConsole : public ui::ConsoleFrontEnd {
     ui::Flow document();
     ui::Flow copy(const ui::Words& words);
 
+    // The load plan and the view: pictures, prints, switches, zoom and the steps through the
+    // load case list (daskel_console_view.cpp).
+    ui::Flow exportDrawing(const ui::Words& words);
+    ui::Flow printToPdf(const ui::Words& words);
+    ui::Flow toggleSwitch(bool ViewSwitches::*which, std::string_view label);
+    ui::Flow zoom(const ui::Words& words);
+    ui::Flow step(bool next);
+    /// The picture output, or nullptr after the message that this build has none.
+    scene::PictureOutput* pictureOutput();
+
     // Influence surfaces (daskel_console_influence.cpp).
     ui::Flow influenceAtNode(const ui::Words& words);
     ui::Flow influenceInElement(const ui::Words& words);
@@ -101,13 +116,13 @@ class DaskelConsole : public ui::ConsoleFrontEnd {
     static std::optional<double> cell(const std::string& text);
     ui::Flow notANumber(const std::string& field, const std::string& text);
 
+    scene::PictureOutput* output_;
     std::optional<LoadEditor> editor_;
-    double lastElementLoad_ = 0; ///< the preset of the next element click, as the dialog keeps it
-    double lastEdgeLoad_ = 0;    ///< the preset of an edge without load
+    std::optional<DaskelView> view_;
 };
 
-/// DaskelConsole::run on the given input and output.
+/// DaskelConsole::run on the given input and output, pictures through `output` when given.
 int runConsole(const std::string& commandLine, const std::string& workDirectory,
-               ui::LineInput& input, std::ostream& out);
+               ui::LineInput& input, std::ostream& out, scene::PictureOutput* output = nullptr);
 
 } // namespace daskel

@@ -3,6 +3,9 @@
 #include "common/format.hpp"
 #include "loads/element_loads.hpp"
 #include "ui/daskel/daskel_console.hpp"
+#include "ui/daskel/load_listing.hpp"
+
+#include <sstream>
 
 namespace daskel {
 
@@ -91,24 +94,29 @@ ui::Flow DaskelConsole::listLoads() {
     return ui::Flow::Continue;
 }
 
-ui::Flow DaskelConsole::boundaries() {
-    const SlabOutline& outline = editor_->outline();
-    if (outline.curves.empty()) {
-        console_.message("Hinweis", "Die Platte hat kein Netz und damit keine Ränder.");
-        return ui::Flow::Continue;
-    }
+std::optional<std::string> boundariesText(const SlabOutline& outline) {
+    if (outline.curves.empty()) return std::nullopt;
+    std::ostringstream out;
     int openings = 0;
     for (const BoundaryCurve& c : outline.curves) {
-        out_ << "Rand " << c.number << " ("
-             << (c.opening ? slab::format("Öffnung %i", ++openings) : std::string("Außenrand"))
-             << "): " << c.sections.size() << " Abschnitte, Fläche " << n2(c.area) << " m2\n";
+        out << "Rand " << c.number << " ("
+            << (c.opening ? slab::format("Öffnung %i", ++openings) : std::string("Außenrand"))
+            << "): " << c.sections.size() << " Abschnitte, Fläche " << n2(c.area) << " m2\n";
         for (const OutlineSection& s : c.sections)
-            out_ << "  Abschnitt " << s.section << ": von " << n2(s.xa) << " " << n2(s.ya)
-                 << " nach " << n2(s.xb) << " " << n2(s.yb) << ", Länge " << n2(s.length) << " m\n";
+            out << "  Abschnitt " << s.section << ": von " << n2(s.xa) << " " << n2(s.ya)
+                << " nach " << n2(s.xb) << " " << n2(s.yb) << ", Länge " << n2(s.length) << " m\n";
     }
     for (const Domain& d : outline.domains)
-        out_ << "Bereich " << d.number << ": d = " << n2(d.thickness) << " m, Fläche " << n2(d.area)
-             << " m2\n";
+        out << "Bereich " << d.number << ": d = " << n2(d.thickness) << " m, Fläche " << n2(d.area)
+            << " m2\n";
+    return out.str();
+}
+
+ui::Flow DaskelConsole::boundaries() {
+    if (auto text = boundariesText(editor_->outline()))
+        out_ << *text;
+    else
+        console_.message("Hinweis", kNoBoundaries);
     return ui::Flow::Continue;
 }
 

@@ -2,7 +2,6 @@
 // as table rows or given by a click in world coordinates, and the tables.
 #include "common/format.hpp"
 #include "loads/element_loads.hpp"
-#include "scene/slab_meshes.hpp"
 #include "ui/daskel/daskel_console.hpp"
 
 namespace daskel {
@@ -115,15 +114,15 @@ ui::Flow DaskelConsole::nothingThere(const char* what, scene::Point at) {
 ui::Flow DaskelConsole::elementClick(const ui::Words& words) {
     auto at = clickPoint(words, "klick-element X Y [P|loeschen]");
     if (!at) return ui::Flow::Continue;
-    auto e = scene::elementAt(scene::meshOf(editor_->model()), *at);
+    auto e = view_->elementAt(*at);
     if (!e) return nothingThere("Kein Element", *at);
-    double p = lastElementLoad_;
+    double p = view_->elementPreset();
     if (words.size() == 3) {
         const bool clear = words[2] == "loeschen";
         auto v = clear ? std::optional<double>(0.0) : cell(words[2]);
         if (!v) return notANumber("Elementlast", words[2]);
         p = *v;
-        if (!clear) lastElementLoad_ = p;
+        if (!clear) view_->rememberElementLoad(p);
     }
     if (editor_->setElementLoad(*e, p))
         out_ << "Element " << *e << ": Elementlast " << cellText(p) << " kN/m2\n";
@@ -133,17 +132,15 @@ ui::Flow DaskelConsole::elementClick(const ui::Words& words) {
 ui::Flow DaskelConsole::edgeClick(const ui::Words& words) {
     auto at = clickPoint(words, "klick-kante X Y [P]");
     if (!at) return ui::Flow::Continue;
-    auto edge = scene::edgeNear(scene::meshOf(editor_->model()), *at);
+    auto edge = view_->edgeNear(*at);
     if (!edge) return nothingThere("Keine Elementkante", *at);
-    const auto& v = editor_->loads().elementLoads[edge->element].v;
-    double p = v[ElementLoadRecord::kEdgeLoad + edge->edge - 1];
-    if (p == 0) p = lastEdgeLoad_;
+    double p = view_->edgePreset(*edge);
     if (words.size() == 3) {
         auto given = cell(words[2]);
         if (!given) return notANumber("Kräfte [kN/m]", words[2]);
         p = *given;
     }
-    lastEdgeLoad_ = p;
+    view_->rememberEdgeLoad(p);
     if (editor_->setEdgeLoad(edge->element, edge->edge, p))
         out_ << "Element " << edge->element << " Kante " << edge->edge << ": Kräfte " << cellText(p)
              << " kN/m\n";
@@ -156,7 +153,7 @@ ui::Flow DaskelConsole::nodeClick(const ui::Words& words) {
     auto at = clickPoint(ui::Words(words.begin(), words.begin() + 2), call);
     if (!at) return ui::Flow::Continue;
     const SlabModel& model = editor_->model();
-    auto n = scene::nodeNear(scene::meshOf(model), *at);
+    auto n = view_->nodeNear(*at);
     if (!n) return nothingThere("Kein Knoten", *at);
     auto values = nodeFields(ui::Words(words.begin() + 2, words.end()));
     if (!values || !editor_->setNodeValues(*n, *values)) return ui::Flow::Continue;

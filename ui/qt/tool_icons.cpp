@@ -154,6 +154,26 @@ const std::map<std::string, Drawing>& drawings() {
              p.setPen(pen(kAccent, 3.5));
              p.drawLine(QPointF(12, 16), QPointF(20, 16));
          }},
+        {"kopieren",
+         [](QPainter& p) {
+             p.setPen(pen(kInk));
+             p.setBrush(Qt::white);
+             p.drawRect(QRectF(4, 4, 15, 18));
+             p.setBrush(kPlate);
+             p.drawRect(QRectF(13, 10, 15, 18));
+             p.setPen(pen(kAccent, 2.5));
+             p.drawLine(QPointF(8, 12), QPointF(16, 20));
+             p.drawLine(QPointF(16, 14), QPointF(16, 20));
+             p.drawLine(QPointF(10, 20), QPointF(16, 20));
+         }},
+        {"vorschau",
+         [](QPainter& p) {
+             sheet(p);
+             p.setPen(pen(kInk, 2.5));
+             p.setBrush(Qt::white);
+             p.drawEllipse(QPointF(15, 17), 5.5, 5.5);
+             p.drawLine(QPointF(19, 21), QPointF(25, 27));
+         }},
         {"weiter", [](QPainter& p) { arrow(p, true); }},
         {"zurueck", [](QPainter& p) { arrow(p, false); }},
         {"rechnen",

@@ -9,7 +9,8 @@ namespace qtui {
 
 /// The icon of a name used in the action tables: "neu", "oeffnen", "speichern", "drucken",
 /// "lager", "farbig", "anpassen", "verkleinern", "einzeln", "mehrere", "zoom", "knoten",
-/// "element", "kante", "weiter", "zurueck", "rechnen", "info"; an empty icon for another name.
+/// "element", "kante", "kopieren", "vorschau", "weiter", "zurueck", "rechnen", "info"; an empty
+/// icon for another name.
 QIcon toolIcon(std::string_view name);
 
 } // namespace qtui
