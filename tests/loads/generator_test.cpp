@@ -6,6 +6,7 @@
 #include "loads/generator/mesh_cells.hpp"
 #include "loads/load_entry.hpp"
 #include "loads/macros/load_macros.hpp"
+#include "tests/loads/element_load_vectors.hpp"
 #include "tests/loads/grid_meshes.hpp"
 #include "tests/support/test_support.hpp"
 
@@ -22,29 +23,8 @@ namespace {
 // Sums of element contributions of order one: round-off stays far below 1e-12 of the largest.
 constexpr double kExact = 1e-12;
 
-using Nodes = std::vector<NodalLoads>;
-
-// The equivalent nodal loads of uniform element loads q[e] by the element load table of the
-// solver (q·lx·ly/4, ±q·lx²·ly/24, ±q·lx·ly²/24, ±q·lx²·ly²/144 per corner), gathered at the
-// nodes: the loads the solver forms from an element load file.
-Nodes elementLoadVector(const SlabModel& m, const std::vector<double>& q) {
-    Nodes nodes(static_cast<std::size_t>(m.nodeCount) + 1, NodalLoads{});
-    const double sx[4] = {1, -1, -1, 1}, sy[4] = {1, 1, -1, -1};
-    for (int e = 1; e <= m.elementCount; ++e) {
-        const auto& el = m.elements[e];
-        // the solver's element takes its lengths in single precision
-        const double lx = static_cast<float>(m.nodes[el.node[1]].x - m.nodes[el.node[0]].x);
-        const double ly = static_cast<float>(m.nodes[el.node[2]].y - m.nodes[el.node[1]].y);
-        for (int c = 0; c < 4; ++c) {
-            NodalLoads& n = nodes[el.node[c]];
-            n[0] += q[e] * lx * ly / 4;
-            n[1] += sx[c] * q[e] * lx * lx * ly / 24;
-            n[2] += sy[c] * q[e] * lx * ly * ly / 24;
-            n[3] += sx[c] * sy[c] * q[e] * lx * lx * ly * ly / 144;
-        }
-    }
-    return nodes;
-}
+using loadtest::elementLoadVector;
+using loadtest::Nodes;
 
 double largest(const Nodes& n) {
     double s = 0;
