@@ -77,6 +77,17 @@ ElementLoads polygonLoads(const std::vector<LocalPoint>& polygon, const LinearLo
     return spread(f);
 }
 
+ElementLoads rectangleLoads(const LinearLoad& p, double lx, double ly) {
+    // ∫∫ (p0 + px·x + py·y)·Hx·Hy = p0·∫Hx·∫Hy + px·∫x·Hx·∫Hy + py·∫Hx·∫y·Hy over [0, L].
+    const Antiderivatives x = antiderivatives(lx, lx), y = antiderivatives(ly, ly);
+    Factors f{};
+    for (int ix = 0; ix < kHermiteCount; ++ix)
+        for (int iy = 0; iy < kHermiteCount; ++iy)
+            f[ix][iy] = (p.p0 * x.plain[ix] + p.px * x.moment[ix]) * y.plain[iy] +
+                        p.py * x.plain[ix] * y.moment[iy];
+    return spread(f);
+}
+
 namespace {
 
 /// ∫ v(t)·φ(point at t) ds along a segment, v linear from va to vb, where φ takes the x and y

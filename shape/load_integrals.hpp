@@ -30,6 +30,10 @@ struct LinearLoad {
 ElementLoads polygonLoads(const std::vector<LocalPoint>& polygon, const LinearLoad& p, double lx,
                           double ly);
 
+/// ∫∫ p·N_i over the whole lx x ly element, in closed form: the same as polygonLoads over the
+/// element's four corners, in fewer operations.
+ElementLoads rectangleLoads(const LinearLoad& p, double lx, double ly);
+
 /// ∫ q·N_i ds along the segment from a to b, q linear from qa at a to qb at b [kN/m].
 ElementLoads segmentForces(LocalPoint a, LocalPoint b, double qa, double qb, double lx, double ly);
 

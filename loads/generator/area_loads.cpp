@@ -28,6 +28,22 @@ Extent extentOf(const Polygon& poly) {
     return e;
 }
 
+/// A piece whose area falls short of its element's by less than this share covers the element:
+/// what is left is round-off of the cutting, and the closed form of the whole element is taken.
+constexpr double kWholeElement = 1e-12;
+
+/// The loads of the plane over a piece of the cell's element.
+shape::ElementLoads pieceLoads(const Cell& cell, const Polygon& piece, const LoadPlane& plane,
+                               double pieceArea, std::vector<shape::LocalPoint>& local) {
+    const double whole = (cell.rect.x2 - cell.rect.x1) * (cell.rect.y2 - cell.rect.y1);
+    if (pieceArea >= (1 - kWholeElement) * whole)
+        return shape::rectangleLoads(cell.localLoad(plane), cell.a, cell.b);
+    local.clear();
+    for (const PlanePoint& p : piece)
+        local.push_back(cell.localPoint(p));
+    return shape::polygonLoads(local, cell.localLoad(plane), cell.a, cell.b);
+}
+
 /// Integrates the plane over the polygon's pieces on the elements into g.sums; returns the area
 /// of the pieces [m²].
 double gatherOnElements(const Polygon& poly, const LoadPlane& plane, Generation& g) {
@@ -44,11 +60,9 @@ double gatherOnElements(const Polygon& poly, const LoadPlane& plane, Generation&
             if (cell.rect.y2 <= s.ymin || cell.rect.y1 >= s.ymax) continue;
             const Polygon piece = clipToBand(strip, Axis::Y, cell.rect.y1, cell.rect.y2);
             if (piece.size() < 3) continue;
-            local.clear();
-            for (const PlanePoint& p : piece)
-                local.push_back(cell.localPoint(p));
-            g.sums.add(cell, shape::polygonLoads(local, cell.localLoad(plane), cell.a, cell.b));
-            covered += signedArea(piece);
+            const double area = signedArea(piece);
+            g.sums.add(cell, pieceLoads(cell, piece, plane, area, local));
+            covered += area;
         }
     }
     return covered;
@@ -90,11 +104,8 @@ void generateAreaLoads(const LoadCase& lc, Generation& g) {
 
 void generateTriangularLoad(double po, Generation& g) {
     const LoadPlane plane{0, po, 0};
-    for (const Cell& cell : g.mesh.cells) {
-        const std::vector<shape::LocalPoint> whole = {
-            {0, 0}, {cell.a, 0}, {cell.a, cell.b}, {0, cell.b}};
-        g.sums.add(cell, shape::polygonLoads(whole, cell.localLoad(plane), cell.a, cell.b));
-    }
+    for (const Cell& cell : g.mesh.cells)
+        g.sums.add(cell, shape::rectangleLoads(cell.localLoad(plane), cell.a, cell.b));
     g.take(GeneratedKind::Triangular, "Die Dreieckslast");
 }
 

@@ -137,6 +137,12 @@ TEST(LoadIntegrals, ALinearLoadOverTheElementByHand) {
     const double xh4x = -std::pow(kLx, 3) / 20, yh4y = -std::pow(kLy, 3) / 20;
     const double twist3 = p.p0 * h4x * h4y + p.px * xh4x * h4y + p.py * h4x * yh4y;
     EXPECT_TRUE(near(f[dofOf(2, Component::Wxy)], twist3, kExact));
+    // the closed form over the whole element gives the same sixteen loads
+    const ElementLoads closed = rectangleLoads(p, kLx, kLy);
+    EXPECT_TRUE(near(closed[0], w1, kExact));
+    EXPECT_TRUE(near(closed[dofOf(2, Component::Wxy)], twist3, kExact));
+    for (int k = 0; k < kDofCount; ++k)
+        EXPECT_TRUE(near(closed[k], f[k], 0, kExact * scaleOf(f))) << "DOF " << k;
 }
 
 TEST(LoadIntegrals, ALinearLoadOverOneElementKeepsItsResultantAndFirstMoments) {
