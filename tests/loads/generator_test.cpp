@@ -1,6 +1,8 @@
 // The load generator on meshes: cutting polygons and segments to the elements, the nodal loads
 // of each kind against element loads worked out by hand, the loads on no element, imposed
 // deformations and values that do not fit.
+#include "loads/d2/d2_generated.hpp"
+#include "loads/element_loads.hpp"
 #include "loads/generator/clipping.hpp"
 #include "loads/generator/generated_loads.hpp"
 #include "loads/generator/mesh_cells.hpp"
@@ -394,4 +396,16 @@ TEST(LoadGenerator, TemperatureLoadsTheEdgesWithItsMoment) {
     EXPECT_TRUE(near(gen.loads.nodes[gen.nodeAt(0, 3)][1], moment * 1.0, kExact));
     EXPECT_TRUE(near(gen.loads.nodes[gen.nodeAt(10, 3)][1], -moment * 1.0, kExact));
     EXPECT_TRUE(near(gen.loads.nodes[gen.nodeAt(3, 0)][2], moment * 1.0, kExact));
+}
+
+TEST(LoadDocument, TheTablesForceSumsElementEdgeAndNodeLoads) {
+    // 2 kN/m² on element 1 (1 m²), 3 kN/m on edge 2 of the last element (1 m), 7 kN at the last
+    // node and −1 kN at node 1: 2 + 3 + 7 − 1 = 11 kN.
+    const SlabModel m = gridtest::gridModel(gridtest::slabWithOpening());
+    LoadTables t = emptyLoadTables(m);
+    t.elementLoads[1].v[slab::ElementLoadRecord::kAreaLoad] = 2;
+    t.elementLoads[m.elementCount].v[slab::ElementLoadRecord::kEdgeLoad + 1] = 3;
+    t.nodeLoads[m.nodeCount].v[slab::NodalLoadRecord::kLoad] = 7;
+    t.nodeLoads[1].v[slab::NodalLoadRecord::kLoad] = -1;
+    EXPECT_TRUE(near(tableForce(m, t), 11.0));
 }

@@ -2,12 +2,15 @@
 // element and its edges, and for any polygon, segment and point the work on fields the element
 // reproduces (Σ u_i f_i = ∫ p·w) against integrals taken without Green's theorem.
 #include "shape/load_integrals.hpp"
+#include "tests/loads/quadrature.hpp"
 #include "tests/support/gauss_rule.hpp"
 #include "tests/support/test_support.hpp"
 
 #include <cmath>
 
 using namespace shape;
+using loadtest::alongSegment;
+using loadtest::overPolygon;
 using testsupport::gauss5;
 using testsupport::near;
 
@@ -57,43 +60,6 @@ double work(const ElementLoads& f, const Field& w) {
     for (int p = 0; p < kDofCount; ++p)
         sum += f[p] * u[p];
     return sum;
-}
-
-// ∫∫ g over a triangle by the collapsed (Duffy) map P = a + s(b − a) + st(c − b), Jacobian
-// 2A·s: a product of five-point rules, exact for the degrees here (at most 8 in s and t).
-double overTriangle(const std::function<double(double, double)>& g, LocalPoint a, LocalPoint b,
-                    LocalPoint c) {
-    const double twiceArea = (b.x - a.x) * (c.y - a.y) - (c.x - a.x) * (b.y - a.y);
-    return gauss5(
-        [&](double s) {
-            return gauss5(
-                [&](double t) {
-                    const double x = a.x + s * (b.x - a.x) + s * t * (c.x - b.x);
-                    const double y = a.y + s * (b.y - a.y) + s * t * (c.y - b.y);
-                    return g(x, y) * twiceArea * s;
-                },
-                0, 1);
-        },
-        0, 1);
-}
-
-// ∫∫ g over a polygon as the fan of triangles from its first corner (signed).
-double overPolygon(const std::function<double(double, double)>& g,
-                   const std::vector<LocalPoint>& poly) {
-    double sum = 0;
-    for (std::size_t k = 1; k + 1 < poly.size(); ++k)
-        sum += overTriangle(g, poly[0], poly[k], poly[k + 1]);
-    return sum;
-}
-
-// ∫ g ds along a segment, in three pieces of five points each.
-double alongSegment(const std::function<double(double, double)>& g, LocalPoint a, LocalPoint b) {
-    const double length = std::hypot(b.x - a.x, b.y - a.y);
-    double sum = 0;
-    for (int piece = 0; piece < 3; ++piece)
-        sum += gauss5([&](double t) { return g(a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)); },
-                      piece / 3.0, (piece + 1) / 3.0);
-    return sum * length;
 }
 
 double scaleOf(const ElementLoads& f) {
