@@ -67,8 +67,8 @@ void LoadEditor::readLoadCase(int n) {
     // The echo holds γ and g; the uniform value is that of element 1, as the dialog sets it.
     if (lc_.selfWeight && lc_.uniform && model_.elementCount > 0)
         lc_.uniformValue = static_cast<float>(lc_.gamma * model_.elements[1].thickness + lc_.g);
-    generated_ = generateFromEcho(lc_);
     loads_ = readEnteredLoadFiles(paths_.positionDirectory, n, paths_.suffix, model_, problems);
+    generated_ = generateFromEcho(lc_);
     reportProblems(problems, titles::kNote);
     modified_ = false;
     setCaption(slab::format("Position %s  LF %i", paths_.positionName.c_str(), n));

@@ -6,9 +6,12 @@
 namespace daskel {
 
 GeneratedLoads LoadEditor::generateFromEcho(LoadCase stored) const {
-    // The preparation's notices were shown by the save; here only its planes are wanted.
+    // The preparation's notices were shown by the save; here only its planes are wanted. The
+    // node loads entered are those of the load case: read before, or kept since opening.
     prepareLoadCase(stored, outline_, stored.number);
-    return generateLoads(stored, model_, outline_);
+    GeneratedLoads generated = generateLoads(stored, model_, outline_);
+    keepWithinSinglePrecision(generated, loads_.nodeLoads);
+    return generated;
 }
 
 GeneratedLoads LoadEditor::generateAsSaved(int n) const {

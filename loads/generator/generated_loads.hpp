@@ -47,6 +47,12 @@ struct GeneratedLoads {
 GeneratedLoads generateLoads(const LoadCase& lc, const SlabModel& model,
                              const SlabOutline& outline);
 
+/// When the generated loads of a node added to the node loads entered (rows 1 to the node
+/// count) exceed the single precision the solver reads them in, drops all generated loads and
+/// says so in a notice; true when they fit.
+bool keepWithinSinglePrecision(GeneratedLoads& generated,
+                               const slab::RecordTable<slab::NodalLoadRecord>& entered);
+
 /// The name of a kind as the load document lists it.
 const char* kindName(GeneratedKind kind);
 

@@ -4,6 +4,7 @@
 
 #include "common/format.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -129,6 +130,27 @@ double GeneratedLoads::totalForce() const {
     for (double f : force)
         total += f;
     return total;
+}
+
+bool keepWithinSinglePrecision(GeneratedLoads& generated,
+                               const slab::RecordTable<slab::NodalLoadRecord>& entered) {
+    constexpr double kLargest = std::numeric_limits<float>::max();
+    const std::size_t rows = std::min(generated.nodes.size(), entered.size());
+    for (std::size_t j = 1; j < rows; ++j)
+        for (std::size_t k = 0; k < 4; ++k) {
+            const double total =
+                entered[j].v[slab::NodalLoadRecord::kLoad + k] + generated.nodes[j][k];
+            if (std::fabs(total) <= kLargest) continue;
+            for (NodalLoads& n : generated.nodes)
+                n = {};
+            generated.force = {};
+            generated.notices.push_back(slab::format(
+                "Die erzeugten und die eingegebenen Knotenlasten sind am Knoten %zu zusammen zu "
+                "groß für die Lastdateien; die erzeugten Lasten werden nicht berücksichtigt.",
+                j));
+            return false;
+        }
+    return true;
 }
 
 const char* kindName(GeneratedKind kind) {

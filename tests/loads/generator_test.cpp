@@ -1,6 +1,7 @@
 // The load generator on meshes: cutting polygons and segments to the elements, the nodal loads
 // of each kind against element loads worked out by hand, the loads on no element, imposed
 // deformations and values that do not fit.
+#include "common/format.hpp"
 #include "loads/d2/d2_generated.hpp"
 #include "loads/element_loads.hpp"
 #include "loads/generator/clipping.hpp"
@@ -408,4 +409,30 @@ TEST(LoadDocument, TheTablesForceSumsElementEdgeAndNodeLoads) {
     t.nodeLoads[m.nodeCount].v[slab::NodalLoadRecord::kLoad] = 7;
     t.nodeLoads[1].v[slab::NodalLoadRecord::kLoad] = -1;
     EXPECT_TRUE(near(tableForce(m, t), 11.0));
+}
+
+TEST(LoadGenerator, SumsBeyondSinglePrecisionAtANodeDropTheGeneratedLoads) {
+    // Two areas of 2e38 kN/m² on x 1 to 3, y 1 to 3: each puts 2e38 kN on the node (2, 2),
+    // which fits; together 4e38 kN do not.
+    LoadCase lc = withArea(rectangle(1, 1, 3, 3, 2e38));
+    ASSERT_FALSE(addAreaLoad(lc, {rectangle(1, 1, 3, 3, 2e38), false}));
+    Generated gen(gridtest::slabWithOpening(), lc);
+    EXPECT_TRUE(gen.loads.notices.empty());
+    LoadTables entered = emptyLoadTables(gen.model);
+    GeneratedLoads dropped = gen.loads;
+    EXPECT_FALSE(keepWithinSinglePrecision(dropped, entered.nodeLoads));
+    EXPECT_EQ(dropped.notices,
+              (std::vector<std::string>{slab::format(
+                  "Die erzeugten und die eingegebenen Knotenlasten sind am Knoten %i zusammen zu "
+                  "groß für die Lastdateien; die erzeugten Lasten werden nicht berücksichtigt.",
+                  gen.nodeAt(2, 2))}));
+    EXPECT_FALSE(dropped.anyLoad());
+    EXPECT_EQ(dropped.totalForce(), 0.0);
+    // one area fits, unless the node table already holds 2e38 kN there
+    Generated one(gridtest::slabWithOpening(), withArea(rectangle(1, 1, 3, 3, 2e38)));
+    GeneratedLoads kept = one.loads;
+    EXPECT_TRUE(keepWithinSinglePrecision(kept, entered.nodeLoads));
+    EXPECT_TRUE(kept.anyLoad());
+    entered.nodeLoads[one.nodeAt(2, 2)].v[slab::NodalLoadRecord::kLoad] = 2e38;
+    EXPECT_FALSE(keepWithinSinglePrecision(kept, entered.nodeLoads));
 }
