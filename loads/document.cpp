@@ -8,6 +8,7 @@
 #include "common/format.hpp"
 #include "loads/document_texts.hpp"
 #include "loads/file_names.hpp"
+#include "loads/generator/entered_node_loads.hpp"
 
 #include <filesystem>
 
@@ -44,6 +45,7 @@ void LoadEditor::reportProblems(const std::vector<std::string>& problems, const 
 void LoadEditor::resetLoadCase() {
     daskel::resetLoadCase(lc_);
     loads_ = emptyLoadTables(model_);
+    generated_ = {};
     removePositionFile(files::kUniformLoad);
     modified_ = false;
 }
@@ -65,7 +67,8 @@ void LoadEditor::readLoadCase(int n) {
     // The echo holds γ and g; the uniform value is that of element 1, as the dialog sets it.
     if (lc_.selfWeight && lc_.uniform && model_.elementCount > 0)
         lc_.uniformValue = static_cast<float>(lc_.gamma * model_.elements[1].thickness + lc_.g);
-    loads_ = readLoadFiles(paths_.positionDirectory, n, model_, problems);
+    loads_ = readEnteredLoadFiles(paths_.positionDirectory, n, paths_.suffix, model_, problems);
+    generated_ = generateFromEcho(lc_);
     reportProblems(problems, titles::kNote);
     modified_ = false;
     setCaption(slab::format("Position %s  LF %i", paths_.positionName.c_str(), n));
@@ -105,7 +108,8 @@ bool LoadEditor::wantsToSaveBeforeLeaving() {
 
 void LoadEditor::writeLoads() {
     if (lc_.number == 0) return; // a new load case has no files until it is saved
-    auto failed = writeLoadFiles(paths_.positionDirectory, lc_.number, model_, loads_);
+    auto failed = writeLoadFiles(paths_.positionDirectory, lc_.number, paths_.suffix, model_,
+                                 loads_, generated_);
     for (const std::string& name : failed)
         ui_.message(titles::kError,
                     slab::format("Die Datei %s konnte nicht geschrieben werden.", name.c_str()));
@@ -179,6 +183,7 @@ bool LoadEditor::clearAllLoads() {
     if (ui_.message("Achtung", kClearQuestion, ports::Buttons::OkCancel) != ports::Answer::Ok)
         return false;
     daskel::clearAllLoads(lc_, loads_, model_);
+    generated_ = {};
     removePositionFile(files::kUniformLoad);
     modified_ = true;
     writeLoads();
@@ -193,6 +198,7 @@ bool LoadEditor::replaceByInfluence(const InfluenceLoads& influence) {
     if (ui_.message("Achtung", kClearQuestion, ports::Buttons::OkCancel) != ports::Answer::Ok)
         return false;
     daskel::clearAllLoads(lc_, loads_, model_);
+    generated_ = {};
     removePositionFile(files::kUniformLoad);
     if (auto why = addInfluenceLoads(loads_, influence)) ui_.message(titles::kError, *why);
     modified_ = true;

@@ -5,6 +5,7 @@
 #include "loads/copy/load_case_copy.hpp"
 #include "loads/echo/echo_file.hpp"
 #include "loads/element_loads.hpp"
+#include "loads/generator/generated_loads.hpp"
 #include "loads/influence_loads.hpp"
 #include "loads/load_case.hpp"
 #include "loads/load_case_files.hpp"
@@ -130,7 +131,12 @@ class LoadEditor {
     /// The slab's boundaries and domains, derived from the model at start-up.
     const SlabOutline& outline() const { return outline_; }
     const LoadCase& loadCase() const { return lc_; }
+    /// The element and node loads as entered; the load files hold the node loads with the
+    /// generated ones added.
     const LoadTables& loads() const { return loads_; }
+    /// The nodal loads generated from the area, line, point and edge loads, the triangular load
+    /// and the temperature of the load case as last saved or opened.
+    const GeneratedLoads& generated() const { return generated_; }
     const Diary& diary() const { return diary_; }
     const Memory& memory() const { return memory_; }
     bool modified() const { return modified_; }
@@ -144,6 +150,11 @@ class LoadEditor {
     void resetLoadCase();
     void readLoadCase(int n);
     void writeLoads();
+    /// The loads generated from a load case as its load echo block holds it.
+    GeneratedLoads generateFromEcho(LoadCase stored) const;
+    /// The load case as its load echo block will hold it once saved as number n, and the loads
+    /// generated from that.
+    GeneratedLoads generateAsSaved(int n) const;
     bool replaceByInfluence(const InfluenceLoads& loads);
     void reportProblems(const std::vector<std::string>& problems, const char* title);
     bool saveSequence(int n);
@@ -169,7 +180,8 @@ class LoadEditor {
     SlabOutline outline_;
     EchoGeometry geometry_; ///< the outline's sections and domain count, for the load echo
     LoadCase lc_;
-    LoadTables loads_;
+    LoadTables loads_; ///< as entered
+    GeneratedLoads generated_;
     Diary diary_;
     Memory memory_;
     bool modified_ = false;

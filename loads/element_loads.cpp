@@ -76,6 +76,14 @@ void clearAllLoads(LoadCase& lc, LoadTables& loads, const SlabModel& model) {
     }
     lc.uniformValue = 0;
     lc.uniform = false;
+    // These loads are generated into the node loads on every save: left in the load case they
+    // would come back into an influence load case or a load case cleared on purpose.
+    lc.areaLoads.clear();
+    lc.lineLoads.clear();
+    lc.pointLoads.clear();
+    lc.edgeLoads.clear();
+    lc.temperature = false;
+    lc.deltaT = lc.alphaT = 0;
 }
 
 std::optional<std::string> elementError(const SlabModel& model, int element) {

@@ -30,6 +30,9 @@ inline constexpr std::string_view kEdgeLoads = "EDGLD";
 inline constexpr std::string_view kEdgeComments = "ELTXT";
 inline constexpr std::string_view kLineLoads = "LLOAD";
 inline constexpr std::string_view kLineComments = "LLTXT";
+/// The node loads as entered beside those KNOTEN2LF holds with the generated loads added; kept
+/// with the load files when the load case is deleted.
+inline constexpr std::string_view kEnteredNodeLoads = "KNOTENEIN";
 
 // In the working directory.
 inline constexpr std::string_view kLast = "LAST";

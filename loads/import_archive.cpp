@@ -15,16 +15,11 @@ namespace daskel {
 namespace {
 
 // The loads of a load case that its two load files do not carry, so the solver does not see
-// them; empty when there are none.
+// them; empty when there are none. Area, line, point and edge loads, the triangular load and
+// the temperature are generated into the node loads; settlements of columns and walls, which
+// the mesh has none of, are not.
 std::string loadsOutsideTheLoadFiles(const LoadCase& lc) {
     std::vector<std::string> kinds;
-    if (lc.nt() > 0) kinds.push_back("Teilflächenlasten");
-    if (lc.nl() > 0) kinds.push_back("Linienlasten");
-    if (lc.np() > 0) kinds.push_back("Punktlasten");
-    if (lc.nr() > 0) kinds.push_back("Randlasten");
-    if (lc.uniform && lc.uniformShape == UniformShape::Triangular && !lc.selfWeight)
-        kinds.push_back("Dreieckslast");
-    if (lc.temperature) kinds.push_back("Temperatur");
     if (!lc.columnSettlements.empty()) kinds.push_back("Stützensenkungen");
     if (!lc.wallMovements.empty()) kinds.push_back("Wandbewegungen");
     return slab::joinNames(kinds);

@@ -6,10 +6,12 @@
 #include "common/format.hpp"
 #include "common/text.hpp"
 #include "loads/d2/d2_file.hpp"
+#include "loads/d2/d2_generated.hpp"
 #include "loads/d2/d2_sections.hpp"
 #include "loads/document.hpp"
 #include "loads/document_texts.hpp"
 #include "loads/file_names.hpp"
+#include "loads/generator/entered_node_loads.hpp"
 #include "loads/macros/hatching.hpp"
 #include "loads/macros/macro_files.hpp"
 #include "solver/modelfiles/ttable.hpp"
@@ -98,6 +100,14 @@ bool LoadEditor::saveSequence(int n) {
     const PreparedMacros prepared = prepareLoadCase(lc_, outline_, n);
     for (const Notice& notice : prepared.notices)
         ui_.message(notice.title, notice.text);
+    // The area, line, point and edge loads, the triangular load and the temperature reach
+    // the solver as nodal loads, made anew on every save.
+    generated_ = generateAsSaved(n);
+    if (!generated_.notices.empty()) {
+        std::vector<std::string> notes = generated_.notices;
+        notes.front() = slab::format("LF %i: ", n) + notes.front();
+        reportProblems(notes, titles::kNote);
+    }
     removePositionFile(editorLoadCaseFile(files::kMacros, n, paths_.suffix));
     removePositionFile(editorLoadCaseFile(files::kMacroHeaders, n, paths_.suffix));
 
@@ -106,12 +116,14 @@ bool LoadEditor::saveSequence(int n) {
     writeNoting(paths_.workDirectory + std::string(files::kLast),
                 encodeLast(n, paths_.suffix, documentName(directory), paths_.dataPath), failed);
     writeNoting(positionFile(headerFileName(n, paths_.suffix)), encodeHeader(lc_), failed);
-    for (const std::string& name : writeLoadFiles(directory, n, model_, loads_))
+    for (const std::string& name :
+         writeLoadFiles(directory, n, paths_.suffix, model_, loads_, generated_))
         failed.push_back(name);
     writeMacroFiles(n, prepared, failed);
     // The load document reports its own failure.
-    const bool documented =
-        storeLoadDocumentSection(directory, n, d2OpeningLine(), d2Section(lc_, outline_), ui_);
+    const bool documented = storeLoadDocumentSection(
+        directory, n, d2OpeningLine(),
+        d2Section(lc_, outline_) + d2GeneratedPart(generated_, tableForce(model_, loads_)), ui_);
     countLoadDocument(directory, failed);
     if (!slab::appendTimeTableRecord(directory, {clock_(), slab::format("Eingabe LF %i", n)}))
         failed.push_back(std::string(slab::files::kTimeTable));

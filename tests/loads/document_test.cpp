@@ -7,8 +7,8 @@
 #include "solver/example_slab.hpp"
 #include "solver/modelfiles/ttable.hpp"
 #include "solver/solver_run.hpp"
-#include "tests/support/golden.hpp"
 #include "tests/loads/load_fixtures.hpp"
+#include "tests/support/golden.hpp"
 #include "ui/console/scripted_ui.hpp"
 
 #include <filesystem>
@@ -426,23 +426,35 @@ TEST(LoadEditor, ArchiveFromTheWorkingDirectoryIsKeptWithThePosition) {
     EXPECT_TRUE(next.messages.empty()) << next.texts().front();
 }
 
-// Loads the two load files cannot carry are imported into the load case and named, since the
-// solver will not see them.
-TEST(LoadEditor, ImportNamesTheLoadsTheSolverDoesNotSee) {
+// An imported archive's line and point loads and its temperature reach the solver as nodal
+// loads; only the loads the load files cannot carry (the settlement of a column the mesh does
+// not have) are named, since the solver will not see them.
+TEST(LoadEditor, ImportNamesOnlyTheLoadsTheSolverDoesNotSee) {
     Position p;
     const std::string archive = slab::utf8ToCp850(
         "LASTFÄLLE\nLF 2\n0 1 1 0\nTITEL\nStütze und Wand\nEIGENGEWICHT\n  25.000     0.000\n"
         "LINIENLASTEN\n1 Wand\n   0.000    2.000    4.000    2.000    3.000    3.000 Kraefte\n"
         "PUNKTLASTEN\n1 Stütze\nEinzelkraft     2.000    1.000    0.300    0.000    0.000   "
-        "50.000\nTEMPERATUR\n  10.000\n1.000E-05\n");
+        "50.000\nTEMPERATUR\n  10.000\n1.000E-05\nSTÜTZENSENKUNG\n1\n3  0.01200\n");
     ASSERT_TRUE(slab::writeFileAtomic(p.dir() + "ACADLAST.P1", archive));
     ui::ScriptedUi ui;
     auto ed = editorOn(p, ui);
     ASSERT_TRUE(ed->importAll());
     EXPECT_EQ(ui.texts().back(),
               "Diese Lasten stehen nur im Lastfall, nicht in den Lastdateien, und werden vom "
-              "Rechenprogramm nicht berücksichtigt: LF 2: Linienlasten, Punktlasten, Temperatur.");
+              "Rechenprogramm nicht berücksichtigt: LF 2: Stützensenkungen.");
     EXPECT_EQ(ed->loadCase().np(), 1);
     EXPECT_EQ(ed->loadCase().uniformValue, 5.0f); // 25 · 0.2 of element 1
     EXPECT_EQ(slab::getLE<float>(p.bytes("ELEMENTE2LF2").data()), 5.0f);
+    // KNOTEN2LF2: the 50 kN at node (2, 1), number 8 of the 5 x 4 nodes, and 3 kN/m along
+    // y = 2 over 4 m; the temperature's moments put no force on the slab
+    const std::vector<std::uint8_t> nodes = p.bytes("KNOTEN2LF2");
+    ASSERT_EQ(nodes.size(), 20u * 120);
+    double force = 0;
+    for (std::size_t j = 0; j < 20; ++j)
+        force += slab::getLE<double>(nodes.data() + j * 120 + 6 * 8);
+    EXPECT_TRUE(testsupport::near(force, 50 + 12, 1e-12));
+    EXPECT_TRUE(testsupport::near(slab::getLE<double>(nodes.data() + 7 * 120 + 6 * 8), 50, 1e-12));
+    // the node table shows what was entered: nothing
+    EXPECT_EQ(ed->loads().nodeLoads[8].v[slab::NodalLoadRecord::kLoad], 0.0);
 }

@@ -126,6 +126,24 @@ TEST(SaveLoadMacros, AnArchiveOfAnotherProgramImportedAndSaved) {
     EXPECT_NE(d2.find(" Fläche = 10.00 m2  Belastung = 50.00 kN\n"), std::string::npos);
     EXPECT_NE(d2.find(" Fläche = 12.00 m2  Belastung = 24.00 kN\n"), std::string::npos);
     EXPECT_NE(d2.find(" Fläche = -2.00 m2  Belastung = -4.00 kN\n"), std::string::npos);
+    // the generated loads by hand: the areas 24 + 4 (the clockwise triangle over its region) +
+    // 50 (60 less the opening's 10), 3 kN/m on 8 m, 50 kN, 4.5 kN/m on 8 m; moments, the
+    // offset and the temperature put no force on the slab; the tables hold 6.5 kN/m² on 78 m²
+    EXPECT_NE(d2.find(" Teilflächenlasten                            78.00 kN\n"
+                      " Linienlasten                                 24.00 kN\n"
+                      " Punktlasten                                  50.00 kN\n"
+                      " Randlasten                                   36.00 kN\n"
+                      " Temperatur                                    0.00 kN\n"),
+              std::string::npos);
+    EXPECT_NE(d2.find(" Summe der erzeugten Lasten                  188.00 kN\n"
+                      " Element- und Knotenlasten der Tabellen      507.00 kN\n"
+                      " Summe der Vertikalkräfte (LF p)             695.00 kN\n"),
+              std::string::npos);
+    EXPECT_TRUE(shown(ui, "Hinweis",
+                      "LF 1: Von Teilflächenlast 3 fallen 2,00 m² mit 10,00 kN auf kein Element "
+                      "(Öffnung oder außerhalb der Platte); sie werden nicht berücksichtigt. "
+                      "Punktlast 2 (Sprung) ist eine eingeprägte Verformung, keine Last, und wird "
+                      "nicht in Knotenlasten umgerechnet."));
     EXPECT_EQ(d.bytes("P1", "SBD01.P1").size(), 84u);
     EXPECT_EQ(d.bytes("P1", "DOMAINS.P1").size(), 56u);
     EXPECT_FALSE(slab::fileExists(d.dir("P1") + "SBLNS12.P1")); // LF 2 has no area loads
