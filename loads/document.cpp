@@ -115,11 +115,16 @@ void LoadEditor::writeLoads() {
                     slab::format("Die Datei %s konnte nicht geschrieben werden.", name.c_str()));
 }
 
-void LoadEditor::selfWeight(double gamma, double g) {
+bool LoadEditor::selfWeight(double gamma, double g) {
+    if (auto why = selfWeightError(model_, gamma, g)) {
+        ui_.message(titles::kError, *why);
+        return false;
+    }
     applySelfWeight(lc_, loads_, model_, gamma, g);
     memory_.setSelfWeight(static_cast<float>(gamma), static_cast<float>(g));
     slab::writeFileAtomic(paths_.workDirectory + memoryFileName(paths_.suffix), memory_.image);
     modified_ = true;
+    return true;
 }
 
 void LoadEditor::clearSelfWeight() {

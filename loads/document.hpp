@@ -68,7 +68,9 @@ class LoadEditor {
     bool importAll();
     void setTitle(const std::string& title);
 
-    void selfWeight(double gamma, double g);
+    /// Self weight and surcharge on every element; false (with a message) when γ·d + g does
+    /// not fit the load file.
+    bool selfWeight(double gamma, double g);
     void clearSelfWeight();
     bool setElementLoad(int element, double p);
     bool setEdgeLoad(int element, int edge, double p);

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <limits>
 
 namespace daskel {
 
@@ -48,6 +49,18 @@ float applySelfWeight(LoadCase& lc, LoadTables& loads, const SlabModel& model, d
         lc.uniformValue = 0;
     }
     return v;
+}
+
+std::optional<std::string> selfWeightError(const SlabModel& model, double gamma, double g) {
+    // Each value may fit and their sum still not: γ = g = 3e38 would write infinities.
+    constexpr double kLargest = std::numeric_limits<float>::max();
+    auto fits = [&](double v) { return std::isfinite(v) && std::fabs(v) <= kLargest; };
+    bool ok = fits(gamma) && fits(g);
+    for (int e = 1; ok && e <= model.elementCount; ++e)
+        ok = fits(gamma * model.elements[e].thickness + g);
+    if (ok) return std::nullopt;
+    return std::string("Eigengewicht und Verkehrslast ergeben eine Flächenlast über 3,4E+38 "
+                       "kN/m², die nicht in die Lastdatei paßt; nichts wurde geändert.");
 }
 
 void clearSelfWeight(LoadCase& lc, LoadTables& loads, const SlabModel& model) {
@@ -132,8 +145,20 @@ std::optional<float> cellValue(std::string text) {
     if (text.size() > kMaxCellText) text.resize(kMaxCellText);
     if (text.find_first_not_of(' ') == std::string::npos) return 0.0f;
     auto v = slab::parseNumber(text);
-    if (!v) return std::nullopt;
+    // A value beyond single precision would reach the load files as an infinity.
+    if (!v || !std::isfinite(*v) || std::fabs(*v) > std::numeric_limits<float>::max())
+        return std::nullopt;
     return static_cast<float>(*v);
+}
+
+std::string cellError(const std::string& label, const std::string& text) {
+    auto v = slab::parseNumber(text);
+    if (v && std::isfinite(*v))
+        return slab::format("%s: \"%s\" ist zu groß für die Lastdateien (höchstens 3,4E+38); "
+                            "nichts wurde geändert.",
+                            label.c_str(), text.c_str());
+    return slab::format("%s: \"%s\" ist keine Zahl; nichts wurde geändert.", label.c_str(),
+                        text.c_str());
 }
 
 std::string cellText(double value) {

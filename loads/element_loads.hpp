@@ -20,6 +20,9 @@ LoadTables emptyLoadTables(const SlabModel& model);
 float applySelfWeight(LoadCase& lc, LoadTables& loads, const SlabModel& model, double gamma,
                       double g);
 
+/// Why γ·d + g of some element does not fit the load file's single precision, or nullopt.
+std::optional<std::string> selfWeightError(const SlabModel& model, double gamma, double g);
+
 /// The "Löschen" of the self-weight dialog: no area loads, no self weight, no uniform load.
 void clearSelfWeight(LoadCase& lc, LoadTables& loads, const SlabModel& model);
 
@@ -44,8 +47,10 @@ void setNodeValues(LoadTables& loads, int node, const NodeValues& values);
 double nodeValue(const LoadTables& loads, int node, int column);
 
 /// A table cell as the solver's single-precision float: the text cut to 120 characters, every
-/// "," read as "."; an empty text is 0. nullopt when the text is not a number.
+/// "," read as "."; an empty text is 0. nullopt when the text is not a number or does not fit.
 std::optional<float> cellValue(std::string text);
+/// The message for a cell text that cellValue refused: no number, or too large.
+std::string cellError(const std::string& label, const std::string& text);
 /// A value as the tables show it: "%.2f" with a decimal comma.
 std::string cellText(double value);
 

@@ -91,6 +91,7 @@ bool LoadEditor::importAll() {
         slab::writeFileAtomic(inPosition, *bytes);
 
     int saved = 0;
+    int lastSaved = 0;
     std::string outside;
     for (const EchoBlock& block : imported.blocks) {
         if (diary_.entryOf(block.number) == 0 && diary_.count() >= kMaxLoadCase) {
@@ -99,7 +100,10 @@ bool LoadEditor::importAll() {
                                                      block.number, kMaxLoadCase));
             continue;
         }
-        if (importBlock(block)) ++saved;
+        if (importBlock(block)) {
+            ++saved;
+            lastSaved = block.number;
+        }
         if (std::string kinds = loadsOutsideTheLoadFiles(lc_); !kinds.empty())
             outside += slab::format(" LF %i: %s.", block.number, kinds.c_str());
     }
@@ -110,7 +114,8 @@ bool LoadEditor::importAll() {
                                        outside);
     // The next start looks at the position's copy first, so that is the one to remember.
     storeImportStamp(slab::fileExists(inPosition) ? inPosition : *path);
-    if (!imported.blocks.empty()) readLoadCase(imported.blocks.back().number);
+    // The last load case that was saved is shown; a refused one has no files to show.
+    if (lastSaved != 0) readLoadCase(lastSaved);
     ui_.status(slab::format("%i Lastfälle aus %s übernommen.", saved, name.c_str()));
     return true;
 }
@@ -121,6 +126,11 @@ bool LoadEditor::importBlock(const EchoBlock& block) {
     refuseEdgeLoadsOffTheSlab(block.number);
     // Self weight and a uniform load reach the solver as element loads, as from the dialog.
     if (lc_.selfWeight) {
+        if (auto why = selfWeightError(model_, lc_.gamma, lc_.g)) {
+            ui_.message(titles::kError, slab::format("LF %i wurde nicht übernommen: %s",
+                                                     block.number, why->c_str()));
+            return false;
+        }
         LoadCase header = lc_;
         applySelfWeight(lc_, loads_, model_, header.gamma, header.g);
     } else if (lc_.uniform && lc_.uniformShape != UniformShape::Triangular) {

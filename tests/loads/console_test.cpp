@@ -88,8 +88,16 @@ TEST(DaskelConsole, BadInputChangesNothing) {
                       "oeffnen x\n"
                       "einfluss-knoten 3 groesse=mzz\n"
                       "einfluss-schnitt groesse=mxx art=teil von=1 bis=6 s=0\n"
-                      "loeschen 8\n");
+                      "loeschen 8\n"
+                      "elementlast 1 1e39\n"
+                      "gleichlast gamma=3e38 g=3e38\n");
     EXPECT_TRUE(contains(r.out, "Fehler: p: \"abc\" ist keine Zahl; nichts wurde geändert.\n"));
+    EXPECT_TRUE(contains(r.out, "Fehler: Elementlast: \"1e39\" ist zu groß für die Lastdateien "
+                                "(höchstens 3,4E+38); nichts wurde geändert.\n"));
+    EXPECT_TRUE(contains(r.out, "Fehler: Eigengewicht und Verkehrslast ergeben eine Flächenlast "
+                                "über 3,4E+38 kN/m², die nicht in die Lastdatei paßt; nichts "
+                                "wurde geändert.\n"));
+    EXPECT_FALSE(contains(r.out, "Gleichlast:")) << r.out;
     EXPECT_TRUE(contains(r.out, "Fehler: Unbekanntes Feld \"q\".\n"));
     EXPECT_TRUE(
         contains(r.out, "Fehler: Element 7 gibt es nicht; die Platte hat die Elemente 1 bis 6.\n"));

@@ -12,6 +12,7 @@
 #include "ui/console/scripted_ui.hpp"
 
 #include <filesystem>
+#include <limits>
 #include <memory>
 
 using namespace daskel;
@@ -331,6 +332,52 @@ TEST(LoadEditor, ImportAllLoadCasesFromTheArchive) {
     ASSERT_TRUE(ed2->importAll());
     EXPECT_EQ(p.text("ECHO_L.P1"), echo);
     EXPECT_EQ(decodeDiary(p.bytes("DIARY.P1"), problems).numbers, (std::vector<int>{3, 7}));
+}
+
+// γ = g = 3e38 fit single precision each, but γ·d + g does not: the load files would carry
+// infinities and the solver an infinite load sum. Refused when typed in and when imported.
+TEST(LoadEditor, SelfWeightBeyondSinglePrecisionNeverReachesTheLoadFiles) {
+    Position p;
+    ui::ScriptedUi ui;
+    auto ed = editorOn(p, ui);
+    ASSERT_TRUE(ed->selfWeight(25, 1.5));
+    EXPECT_FALSE(ed->selfWeight(3e38, 3e38));
+    EXPECT_EQ(ui.messages.back().title, "Fehler");
+    EXPECT_EQ(ui.messages.back().text,
+              "Eigengewicht und Verkehrslast ergeben eine Flächenlast über 3,4E+38 kN/m², die "
+              "nicht in die Lastdatei paßt; nichts wurde geändert.");
+    EXPECT_EQ(ed->loadCase().gamma, 25);
+    EXPECT_EQ(ed->loads().elementLoads[3].v[0], 6.5f);
+    EXPECT_FALSE(ed->selfWeight(std::numeric_limits<double>::infinity(), 0));
+
+    const std::string archive = slab::utf8ToCp850("LASTFÄLLE\n"
+                                                  "LF 7\n"
+                                                  "0 0 0 0\n"
+                                                  "TITEL\n"
+                                                  "Verkehr\n"
+                                                  "GLEICHLAST\n"
+                                                  "   5.000\n"
+                                                  "LF 3\n"
+                                                  "0 0 0 0\n"
+                                                  "TITEL\n"
+                                                  "Zu schwer\n"
+                                                  "EIGENGEWICHT\n"
+                                                  "  3e38     3e38\n");
+    ASSERT_TRUE(slab::writeFileAtomic(p.dir() + "ACADLAST.P1", archive));
+    ui::ScriptedUi again;
+    auto ed2 = editorOn(p, again);
+    ASSERT_TRUE(ed2->importAll());
+    bool named = false;
+    for (const auto& m : again.messages)
+        named = named || m.text.starts_with("LF 3 wurde nicht übernommen: Eigengewicht und "
+                                            "Verkehrslast ergeben");
+    EXPECT_TRUE(named);
+    EXPECT_FALSE(slab::fileExists(p.dir() + "PL03.P1"));
+    EXPECT_FALSE(slab::fileExists(p.dir() + "ELEMENTE2LF3"));
+    EXPECT_EQ(slab::getLE<float>(p.bytes("ELEMENTE2LF7").data()), 5.0f);
+    std::vector<std::string> problems;
+    EXPECT_EQ(decodeDiary(p.bytes("DIARY.P1"), problems).numbers, (std::vector<int>{7}));
+    EXPECT_EQ(ed2->loadCase().number, 7); // the refused load case is not shown as if saved
 }
 
 TEST(LoadEditor, ImportQuestionAnsweredNoIsRemembered) {

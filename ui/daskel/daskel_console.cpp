@@ -264,8 +264,7 @@ std::optional<double> DaskelConsole::cell(const std::string& text) {
 }
 
 ui::Flow DaskelConsole::notANumber(const std::string& field, const std::string& text) {
-    console_.message("Fehler", slab::format("%s: \"%s\" ist keine Zahl; nichts wurde geändert.",
-                                            field.c_str(), text.c_str()));
+    console_.message("Fehler", cellError(field, text));
     return ui::Flow::Continue;
 }
 

@@ -33,7 +33,7 @@ ui::Flow DaskelConsole::selfWeight(const ui::Words& words) {
     if (!gamma) return notANumber("Eigengewicht", gammaText);
     auto g = cell(gText);
     if (!g) return notANumber("Verkehrslast", gText);
-    editor_->selfWeight(*gamma, *g);
+    if (!editor_->selfWeight(*gamma, *g)) return ui::Flow::Continue;
     out_ << "Gleichlast: " << cellText(editor_->loadCase().uniformValue) << " kN/m2\n";
     return ui::Flow::Continue;
 }

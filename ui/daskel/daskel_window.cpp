@@ -484,8 +484,7 @@ void DaskelWindow::resizeEvent(QResizeEvent* event) {
 std::optional<double> DaskelWindow::numberOf(const std::string& label, const std::string& text) {
     const auto v = cellValue(text);
     if (v && std::isfinite(*v)) return *v;
-    ui_.message("Fehler", slab::format("%s: \"%s\" ist keine Zahl; nichts wurde geändert.",
-                                       label.c_str(), text.c_str()));
+    ui_.message("Fehler", cellError(label, text));
     return std::nullopt;
 }
 
