@@ -5,6 +5,7 @@
 
 #include "common/file_io.hpp"
 #include "common/file_lookup.hpp"
+#include "common/binary_io.hpp"
 #include "common/format.hpp"
 #include "loads/document_texts.hpp"
 #include "loads/file_names.hpp"
@@ -95,9 +96,18 @@ bool LoadEditor::openLoadCase(int n) {
     return true;
 }
 
-void LoadEditor::setTitle(const std::string& title) {
-    lc_.title = title.substr(0, kMaxTitle);
+bool LoadEditor::setTitle(const std::string& title) {
+    if (!titleFits(title)) return false;
+    lc_.title = title;
     modified_ = true;
+    return true;
+}
+
+bool LoadEditor::titleFits(const std::string& title) {
+    auto why = slab::ansiFieldProblem(title, kMaxTitle);
+    if (!why) return true;
+    ui_.message(titles::kError, "Titel: " + *why + " Bitte kürzen oder ändern.");
+    return false;
 }
 
 bool LoadEditor::wantsToSaveBeforeLeaving() {

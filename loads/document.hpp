@@ -66,7 +66,8 @@ class LoadEditor {
     bool deleteLoadCases(const std::vector<int>& numbers);
     /// Imports every load case of ACADLAST; false when there is none.
     bool importAll();
-    void setTitle(const std::string& title);
+    /// The load case's title; false (with a message) when it does not fit its records.
+    bool setTitle(const std::string& title);
 
     /// Self weight and surcharge on every element; false (with a message) when γ·d + g does
     /// not fit the load file.
@@ -146,6 +147,8 @@ class LoadEditor {
     const std::string& caption() const { return caption_; }
 
   private:
+    /// False (with a message) when the title has too many characters or one Windows-1252 lacks.
+    bool titleFits(const std::string& title);
     std::string positionFile(std::string_view name) const;
     void removePositionFile(std::string_view name) const;
     void setCaption(std::string caption);

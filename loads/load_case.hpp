@@ -22,6 +22,7 @@ inline constexpr int kMaxEdgeLoads = 80;
 inline constexpr int kMaxColumns = 500;
 inline constexpr int kMaxWalls = 500;
 
+/// Characters, not bytes: the records hold one byte per character (Windows-1252).
 inline constexpr std::size_t kMaxTitle = 80;
 inline constexpr std::size_t kMaxLineComment = 60;
 inline constexpr std::size_t kMaxPointComment = 40;
@@ -130,7 +131,7 @@ enum class UniformShape : std::uint8_t { Unmarked, Constant, Triangular };
 
 struct LoadCase {
     std::int16_t number = 0; ///< 1 to 99; 0 while a new load case has no number
-    std::string title;       ///< UTF-8, at most kMaxTitle bytes
+    std::string title;       ///< UTF-8, at most kMaxTitle characters
 
     bool selfWeight = false;
     double gamma = 0; ///< specific weight [kN/m³]

@@ -89,7 +89,7 @@ std::vector<std::uint8_t> encodeHeader(const LoadCase& lc) {
     slab::putLE<std::int16_t>(p + kPlNumber, lc.number);
     slab::putLE<std::int16_t>(p + kPlNr, static_cast<std::int16_t>(lc.nr()));
     putText(b, kPlText, kPlTitle - kPlText, loadCaseText(lc.number));
-    putText(b, kPlTitle, kTextField, lc.title);
+    slab::putAnsiTextField(b.data() + kPlTitle, kTextField, lc.title);
     slab::putLE<double>(p + kPlValue, lc.uniformValue);
     slab::putLE<double>(p + kPlDeltaT, lc.deltaT);
     slab::putLE<double>(p + kPlAlphaT, lc.alphaT);

@@ -84,7 +84,8 @@ bool LoadEditor::save(int n, const std::string& title) {
                                  kMaxLoadCase));
         return false;
     }
-    lc_.title = title.substr(0, kMaxTitle);
+    if (!titleFits(title)) return false;
+    lc_.title = title;
     if (!saveSequence(n)) return false;
     modified_ = false;
     setCaption(slab::format("Position %s  LF %i", paths_.positionName.c_str(), n));

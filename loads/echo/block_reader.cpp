@@ -254,8 +254,13 @@ std::optional<LoadCase> BlockReader::read() {
     const int nl = tableCount(counts[2], kMaxLineLoads, Keyword::LineLoads);
     const int nr = tableCount(counts[3], kMaxEdgeLoads, Keyword::EdgeLoads);
 
-    if (auto s = findSection(Keyword::Title); s && s->remaining() > 0)
-        lc.title = cutUtf8(next(*s), kMaxTitle);
+    if (auto s = findSection(Keyword::Title); s && s->remaining() > 0) {
+        const std::string title(next(*s));
+        lc.title = cutCharacters(title, kMaxTitle);
+        if (characterCount(title) > kMaxTitle)
+            note(slab::format("Der Titel hat %zu Zeichen; die ersten %zu wurden übernommen.",
+                              characterCount(title), kMaxTitle));
+    }
 
     readUniformLoads(lc);
     // Entries beyond a table's capacity, or under a negative count, are passed over; the

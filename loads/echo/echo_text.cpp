@@ -26,6 +26,21 @@ std::string cutUtf8(std::string_view s, std::size_t maxBytes) {
     return std::string(s.substr(0, n));
 }
 
+std::size_t characterCount(std::string_view s) {
+    std::size_t n = 0;
+    for (char c : s)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
+    return n;
+}
+
+std::string cutCharacters(std::string_view s, std::size_t characters) {
+    std::size_t seen = 0;
+    for (std::size_t at = 0; at < s.size(); ++at)
+        if ((static_cast<unsigned char>(s[at]) & 0xC0) != 0x80 && seen++ == characters)
+            return std::string(s.substr(0, at));
+    return std::string(s);
+}
+
 std::string oneLineText(std::string_view s, std::size_t maxBytes) {
     std::string t(s);
     for (char& c : t)

@@ -14,6 +14,13 @@ namespace daskel::echo {
 /// The longest prefix of at most maxBytes bytes that ends on a UTF-8 character boundary.
 std::string cutUtf8(std::string_view s, std::size_t maxBytes);
 
+/// The first `characters` UTF-8 characters of s (a title counts characters: each is one byte
+/// in the echo's code page and in the binary records).
+std::string cutCharacters(std::string_view s, std::size_t characters);
+
+/// The number of UTF-8 characters of s.
+std::size_t characterCount(std::string_view s);
+
 /// A text for one line of the file: control characters become blanks (a line break would split
 /// the block), cut to maxBytes like the reader cuts it.
 std::string oneLineText(std::string_view s, std::size_t maxBytes);

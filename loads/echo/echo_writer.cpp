@@ -147,7 +147,7 @@ std::string echoBlockText(const LoadCase& lc, const EchoGeometry& geometry) {
     slab::appendFormat(out, " %i\n", int(lc.number));
     slab::appendFormat(out, "%i %i %i %i\n", nt, np, nl, nr);
     appendKeyword(out, Keyword::Title);
-    out += echo::oneLineText(lc.title, kMaxTitle) + "\n";
+    out += echo::cutCharacters(echo::oneLineText(lc.title, lc.title.size()), kMaxTitle) + "\n";
     appendUniformLoad(out, lc);
     appendAreaLoads(out, lc.areaLoads, nt);
     appendLineLoads(out, lc.lineLoads, nl);

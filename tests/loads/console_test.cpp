@@ -287,3 +287,25 @@ TEST(DaskelConsole, DialogFieldsAskedOnATerminal) {
     EXPECT_EQ(slab::getLE<float>(memory.data() + 48), 24.0f);
     EXPECT_EQ(slab::getLE<float>(memory.data() + 52), 1.5f);
 }
+
+// Titles count characters: 80 umlauts fit the record's 80 Windows-1252 bytes, 81 characters or
+// a character the code page lacks are refused with a message and save nothing.
+TEST(DaskelConsole, TitlesAreCheckedByCharactersAgainstTheirRecord) {
+    Position p;
+    std::string eighty;
+    for (int i = 0; i < 80; ++i)
+        eighty += "Ä";
+    Session r = p.run("speichern nr=2 titel=" + eighty + "x\n"
+                      "titel Ω-Last\n"
+                      "speichern nr=1 titel=" + eighty + "\n");
+    const std::string refused =
+        "Fehler: Titel: Der Text hat 81 Zeichen; höchstens 80 passen. Bitte kürzen oder ändern.\n";
+    EXPECT_TRUE(contains(r.out, refused)) << r.out;
+    EXPECT_TRUE(contains(r.out, "Fehler: Titel: Der Text enthält ein Zeichen, das nicht "
+                                "gespeichert werden kann"));
+    EXPECT_FALSE(slab::fileExists(p.dir() + "PL02.P1"));
+    auto pl = slab::readFileBytes(p.dir() + "PL01.P1").value();
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(pl.data() + 210)), std::string(80, '\xC4'));
+    r = p.run("zeige\n");
+    EXPECT_TRUE(contains(r.out, "Titel: " + eighty + "\n")) << r.out;
+}

@@ -314,7 +314,8 @@ TEST(LoadEditor, ImportAllLoadCasesFromTheArchive) {
     EXPECT_EQ(decodeSaveOrder(p.bytes("D2LOG")), (std::vector<int>{3, 7}));
     auto pl3 = p.bytes("PL03.P1");
     ASSERT_EQ(pl3.size(), 376u);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(pl3.data() + 210)), "Ständige Last");
+    // binary records hold Windows-1252, one byte per character
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(pl3.data() + 210)), "St\xE4ndige Last");
     EXPECT_EQ(slab::getLE<float>(p.bytes("ELEMENTE2LF3").data()), 6.5f);
     EXPECT_EQ(slab::getLE<float>(p.bytes("ELEMENTE2LF7").data()), 5.0f);
     const std::string echo = p.text("ECHO_L.P1");

@@ -339,6 +339,7 @@ TEST(EchoReaderBadInput, UnknownLinesAndLongLines) {
     EXPECT_FALSE(lc.uniform);
     EXPECT_EQ(problems, (std::vector<std::string>{
                             "LF 2: Zeile 4 ist länger als 126 Zeichen und wurde gekürzt.",
+                            "LF 2: Der Titel hat 126 Zeichen; die ersten 80 wurden übernommen.",
                             "LF 2: 2 Zeilen nicht erkannt und übergangen, die erste ist Zeile 5: "
                             "\"GLEICHLAS\"."}));
 
@@ -348,7 +349,25 @@ TEST(EchoReaderBadInput, UnknownLinesAndLongLines) {
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].title, "Hinweis");
     EXPECT_EQ(ui.messages[0].text,
-              "Nicht alles aus ECHO_L.P1 wurde übernommen:\n" + problems[0] + "\n" + problems[1]);
+              "Nicht alles aus ECHO_L.P1 wurde übernommen:\n" + problems[0] + "\n" + problems[1] +
+                  "\n" + problems[2]);
+}
+
+// A title counts characters: 85 umlauts are 85 bytes in the echo's code page and 170 in UTF-8;
+// the first 80 characters are kept, with a note, and written back whole.
+TEST(EchoReaderBadInput, LongTitleWithUmlautsIsCutByCharacters) {
+    std::string title;
+    for (int i = 0; i < 85; ++i)
+        title += "Ä";
+    const std::string file = slab::utf8ToCp850("LF 2\n0 0 0 0\nTITEL\n" + title + "\n");
+    LoadCase lc;
+    EXPECT_EQ(problemsOf(file, &lc),
+              std::vector<std::string>{
+                  "LF 2: Der Titel hat 85 Zeichen; die ersten 80 wurden übernommen."});
+    EXPECT_EQ(lc.title, title.substr(0, 160));
+    lc.number = 2;
+    EXPECT_NE(echoBlockBytes(lc, {}).find(slab::utf8ToCp850("TITEL\n" + title.substr(0, 160) + "\n")),
+              std::string::npos);
 }
 
 TEST(EchoReaderBadInput, DamagedFilesNeverOverrunATable) {
