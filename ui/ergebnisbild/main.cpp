@@ -8,10 +8,14 @@
 #include "ui/ergebnisbild/qt_picture_output.hpp"
 #endif
 
+#include <csignal>
 #include <iostream>
 #include <unistd.h>
 
 int main(int argc, char** argv) {
+    // A picture or report that outgrows the space allowed fails its write, which the program
+    // reports and survives, instead of ending the process.
+    std::signal(SIGXFSZ, SIG_IGN);
     const std::string commandLine = slab::joinArguments(argc, argv);
 #ifdef SLAB_WITH_WINDOW
     if (ui::chooseFrontEnd(ui::currentSituation(true)) == ui::FrontEnd::Window)
