@@ -42,7 +42,7 @@ void BlockReader::noteValues(Keyword keyword) {
 }
 
 void BlockReader::noteTruncated(Keyword table, int present, int count) {
-    const KeywordSpec& w = spec(table);
+    const KeywordEntry& w = keywordEntry(table);
     note(slab::format("Abschnitt %s endet vorzeitig, nur %i von %i %s gelesen.",
                       std::string(w.text).c_str(), present, count,
                       std::string(count == 1 ? w.one : w.many).c_str()));
@@ -63,7 +63,7 @@ bool BlockReader::readCounts(int counts[4]) {
 }
 
 int BlockReader::tableCount(int given, int capacity, Keyword table) {
-    const std::string many(spec(table).many);
+    const std::string many(keywordEntry(table).many);
     if (given < 0) {
         note(slab::format("Anzahl der %s (%i) ungültig, keine übernommen.", many.c_str(), given));
         return 0;
@@ -78,7 +78,7 @@ int BlockReader::tableCount(int given, int capacity, Keyword table) {
 
 std::optional<BlockReader::Section> BlockReader::tableSection(Keyword table, int count,
                                                               bool surplus) {
-    const KeywordSpec& w = spec(table);
+    const KeywordEntry& w = keywordEntry(table);
     auto s = findSection(table);
     if (!s) {
         if (count > 0)

@@ -14,7 +14,7 @@ constexpr std::array kPointKinds = {PointLoadKind::Force, PointLoadKind::Moment,
                                     PointLoadKind::Offset};
 constexpr std::array kEdgeKinds = {EdgeLoadKind::Forces, EdgeLoadKind::Moments};
 
-// spec() finds a keyword by its place in the table.
+// keywordEntry() finds a keyword by its place in the table.
 constexpr bool tableInEnumOrder() {
     for (std::size_t i = 0; i < kKeywords.size(); ++i)
         if (static_cast<std::size_t>(kKeywords[i].keyword) != i) return false;
@@ -28,17 +28,17 @@ bool sameLetter(std::string_view word, std::string_view kindWord) {
 
 } // namespace
 
-const KeywordSpec& spec(Keyword keyword) {
+const KeywordEntry& keywordEntry(Keyword keyword) {
     return kKeywords[static_cast<std::size_t>(keyword)];
 }
 
 std::string_view text(Keyword keyword) {
-    return spec(keyword).text;
+    return keywordEntry(keyword).text;
 }
 
 std::optional<Keyword> keywordOf(std::string_view line) {
     auto k = std::find_if(kKeywords.begin(), kKeywords.end(),
-                          [&](const KeywordSpec& s) { return s.text == line; });
+                          [&](const KeywordEntry& s) { return s.text == line; });
     if (k == kKeywords.end()) return std::nullopt;
     return k->keyword;
 }

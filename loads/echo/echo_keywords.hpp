@@ -32,7 +32,7 @@ enum class Keyword {
 /// A keyword as the file holds it (UTF-8 here, code page 850 in the file), and for a section
 /// of entries what one and several of them are called in the reader's notes ("nur 1 von 3
 /// Punktlasten gelesen").
-struct KeywordSpec {
+struct KeywordEntry {
     Keyword keyword;
     std::string_view text;
     std::string_view one{};
@@ -40,7 +40,7 @@ struct KeywordSpec {
 };
 
 /// The keyword table in its fixed order, the order in which the reader takes the sections.
-inline constexpr std::array<KeywordSpec, 13> kKeywords = {{
+inline constexpr std::array<KeywordEntry, 13> kKeywords = {{
     {Keyword::LoadCases, "LASTFÄLLE"},
     {Keyword::LoadCase, "LF"},
     {Keyword::Title, "TITEL"},
@@ -57,7 +57,7 @@ inline constexpr std::array<KeywordSpec, 13> kKeywords = {{
 }};
 
 /// The table's entry of a keyword.
-const KeywordSpec& spec(Keyword keyword);
+const KeywordEntry& keywordEntry(Keyword keyword);
 
 /// The keyword as written.
 std::string_view text(Keyword keyword);

@@ -15,7 +15,7 @@ using morvel::Action;
 
 namespace {
 
-using Entry = ui::ActionSpec<Action>;
+using Entry = ui::ActionEntry<Action>;
 
 const Entry& entry(Action a) {
     const Entry* s = ui::findAction(morvel::actions(), a);

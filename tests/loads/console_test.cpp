@@ -217,26 +217,26 @@ TEST(DaskelActions, HelpListsTheConsoleCommandsAsBefore) {
 TEST(DaskelActions, ToolBarInItsOrderWithTheModePrompts) {
     using daskel::Action;
     std::vector<Action> bar;
-    for (const auto& spec : daskel::actions())
-        if (spec.toolBar != ui::ToolBar::None) bar.push_back(spec.action);
+    for (const auto& entry : daskel::actions())
+        if (entry.toolBar != ui::ToolBar::None) bar.push_back(entry.action);
     EXPECT_EQ(bar, (std::vector<Action>{Action::New, Action::Open, Action::Save, Action::Copy,
                                         Action::PrintPreview, Action::Print, Action::ElementMode,
                                         Action::EdgeMode, Action::NodeMode}));
-    auto spec = [](Action a) { return *ui::findAction(daskel::actions(), a); };
-    EXPECT_EQ(spec(Action::ElementMode).tooltip, "Elementlasten: Auf Element klicken");
-    EXPECT_EQ(spec(Action::EdgeMode).tooltip,
+    auto entry = [](Action a) { return *ui::findAction(daskel::actions(), a); };
+    EXPECT_EQ(entry(Action::ElementMode).tooltip, "Elementlasten: Auf Element klicken");
+    EXPECT_EQ(entry(Action::EdgeMode).tooltip,
               "Linienlasten: Linke Maustaste - Rechte Taste = Kontextmenü");
-    EXPECT_EQ(spec(Action::NodeMode).tooltip, "Knotenlasten: Auf Knoten klicken");
-    EXPECT_EQ(spec(Action::Copy).tooltip, "Kopiert einen LF aus einer anderen Position.");
+    EXPECT_EQ(entry(Action::NodeMode).tooltip, "Knotenlasten: Auf Knoten klicken");
+    EXPECT_EQ(entry(Action::Copy).tooltip, "Kopiert einen LF aus einer anderen Position.");
     for (Action mode : {Action::ElementMode, Action::EdgeMode, Action::NodeMode}) {
-        EXPECT_TRUE(spec(mode).checkable);
-        EXPECT_TRUE(spec(mode).command.empty());
+        EXPECT_TRUE(entry(mode).checkable);
+        EXPECT_TRUE(entry(mode).command.empty());
     }
 }
 
 TEST(DaskelActions, ShortcutsAndMenuEntries) {
     using daskel::Action;
-    auto spec = [](Action a) { return *ui::findAction(daskel::actions(), a); };
+    auto entry = [](Action a) { return *ui::findAction(daskel::actions(), a); };
     const std::pair<Action, std::string_view> keys[] = {
         {Action::New, "Ctrl+N"},      {Action::Open, "Ctrl+O"},
         {Action::Save, "Ctrl+S"},     {Action::Copy, "Ctrl+C"},
@@ -249,12 +249,12 @@ TEST(DaskelActions, ShortcutsAndMenuEntries) {
         }
     EXPECT_EQ(used.size(), std::size(keys));
     for (auto [action, key] : keys)
-        EXPECT_EQ(spec(action).shortcut, key);
-    EXPECT_EQ(spec(Action::Open).text, "Ö&ffnen...");
-    EXPECT_EQ(spec(Action::End).menu, "Lastfall");
-    EXPECT_EQ(spec(Action::InfluenceAtNode).menu, "Ein&flussfunktionen/&Punktwerte");
-    EXPECT_EQ(spec(Action::InfluenceSectionY).text, "Schnitt in y-Richtung");
-    EXPECT_EQ(spec(Action::ClearLoads).command, "lasten-loeschen");
+        EXPECT_EQ(entry(action).shortcut, key);
+    EXPECT_EQ(entry(Action::Open).text, "Ö&ffnen...");
+    EXPECT_EQ(entry(Action::End).menu, "Lastfall");
+    EXPECT_EQ(entry(Action::InfluenceAtNode).menu, "Ein&flussfunktionen/&Punktwerte");
+    EXPECT_EQ(entry(Action::InfluenceSectionY).text, "Schnitt in y-Richtung");
+    EXPECT_EQ(entry(Action::ClearLoads).command, "lasten-loeschen");
     EXPECT_EQ(ui::findCommand(daskel::actions(), "einfluss-schnitt")->action,
               Action::InfluenceSection);
 }

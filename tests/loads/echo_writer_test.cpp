@@ -24,15 +24,15 @@ TEST(EchoCodePage, KeywordsAndUmlautsHaveTheirCp850Bytes) {
 
 TEST(EchoWords, KeywordsInTheirFixedOrderWithTheWordsOfTheirEntries) {
     std::vector<std::string> texts;
-    for (const echo::KeywordSpec& k : echo::kKeywords)
+    for (const echo::KeywordEntry& k : echo::kKeywords)
         texts.emplace_back(k.text);
     EXPECT_EQ(texts, (std::vector<std::string>{"LASTFÄLLE", "LF", "TITEL", "EIGENGEWICHT",
                                                "GLEICHLAST", "DREIECKSLAST", "TEILFLÄCHENLASTEN",
                                                "LINIENLASTEN", "PUNKTLASTEN", "RANDLASTEN",
                                                "TEMPERATUR", "STÜTZENSENKUNG", "WANDBEWEGUNGEN"}));
     EXPECT_EQ(echo::keywordOf("RANDLASTEN"), echo::Keyword::EdgeLoads);
-    EXPECT_EQ(echo::spec(echo::Keyword::EdgeLoads).one, "Randlast");
-    EXPECT_EQ(echo::spec(echo::Keyword::AreaLoads).many, "Teilflächenlasten");
+    EXPECT_EQ(echo::keywordEntry(echo::Keyword::EdgeLoads).one, "Randlast");
+    EXPECT_EQ(echo::keywordEntry(echo::Keyword::AreaLoads).many, "Teilflächenlasten");
     EXPECT_FALSE(echo::keywordOf("RANDLASTEN "));
     EXPECT_FALSE(echo::keywordOf("randlasten"));
 }

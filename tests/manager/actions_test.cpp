@@ -15,10 +15,10 @@ namespace {
 
 using tarvik::Action;
 
-const ui::ActionSpec<Action>& entry(Action action) {
+const ui::ActionEntry<Action>& entry(Action action) {
     const auto* found = ui::findAction(tarvik::actions(), action);
     EXPECT_NE(found, nullptr);
-    static const ui::ActionSpec<Action> none{};
+    static const ui::ActionEntry<Action> none{};
     return found ? *found : none;
 }
 

@@ -12,7 +12,7 @@ namespace testsupport {
 
 /// Each action appears once and no console word or menu entry stands twice; `count` actions.
 template <class Action>
-void expectWellFormedTable(std::span<const ui::ActionSpec<Action>> table, std::size_t count) {
+void expectWellFormedTable(std::span<const ui::ActionEntry<Action>> table, std::size_t count) {
     std::set<int> actions;
     std::set<std::string> words, entries;
     for (const auto& entry : table) {

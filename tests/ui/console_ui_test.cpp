@@ -70,7 +70,7 @@ namespace {
 
 enum class Demo { Path, Window, End };
 
-constexpr std::array<ActionSpec<Demo>, 3> kDemo = {{
+constexpr std::array<ActionEntry<Demo>, 3> kDemo = {{
     {.action = Demo::Path, .command = "pfad", .arguments = "TEXT", .help = "setzt den Pfad"},
     // a window's switch without a console word is not a console command
     {.action = Demo::Window, .menu = "&Ansicht", .text = "S&tatusleiste", .checkable = true},
@@ -97,7 +97,7 @@ TEST(CommandLoop, RunsTheActionsOfATableAndDerivesHelp) {
         }
         return Flow::Continue;
     };
-    EXPECT_EQ(runCommandLoop(std::span<const ActionSpec<Demo>>(kDemo), run, input, out), Flow::Stop);
+    EXPECT_EQ(runCommandLoop(std::span<const ActionEntry<Demo>>(kDemo), run, input, out), Flow::Stop);
     EXPECT_EQ(seen, std::vector<std::string>{"pfad:/a b/:2"});
     EXPECT_EQ(out.str(), "Unbekannter Befehl \"unbekannt\" (hilfe zeigt die Befehle).\n"
                          "Befehle:\n"
@@ -105,9 +105,9 @@ TEST(CommandLoop, RunsTheActionsOfATableAndDerivesHelp) {
                          "  ende                              beendet\n"
                          "  hilfe                             zeigt diese Liste\n");
     EXPECT_EQ(input.next().value_or(""), "pfad nie");
-    EXPECT_EQ(findCommand(std::span<const ActionSpec<Demo>>(kDemo), "ende")->action, Demo::End);
-    EXPECT_EQ(findCommand(std::span<const ActionSpec<Demo>>(kDemo), ""), nullptr);
-    EXPECT_EQ(findAction(std::span<const ActionSpec<Demo>>(kDemo), Demo::Window)->text,
+    EXPECT_EQ(findCommand(std::span<const ActionEntry<Demo>>(kDemo), "ende")->action, Demo::End);
+    EXPECT_EQ(findCommand(std::span<const ActionEntry<Demo>>(kDemo), ""), nullptr);
+    EXPECT_EQ(findAction(std::span<const ActionEntry<Demo>>(kDemo), Demo::Window)->text,
               "S&tatusleiste");
 }
 

@@ -12,7 +12,7 @@ enum class ToolBar { None, First, Second };
 
 /// One command of a program. Action is the program's enum class of commands; the window and the
 /// console each switch over it without a default, so that no command can be forgotten.
-template <class Action> struct ActionSpec {
+template <class Action> struct ActionEntry {
     Action action{};
     std::string_view command{};   ///< the console word; empty when only the window has it
     std::string_view arguments{}; ///< how the console arguments are written, for "hilfe"
@@ -28,7 +28,7 @@ template <class Action> struct ActionSpec {
 
 /// The entry of an action; nullptr when the table does not hold it.
 template <class Action>
-const ActionSpec<Action>* findAction(std::span<const ActionSpec<Action>> table, Action action) {
+const ActionEntry<Action>* findAction(std::span<const ActionEntry<Action>> table, Action action) {
     for (const auto& entry : table)
         if (entry.action == action) return &entry;
     return nullptr;
@@ -36,7 +36,7 @@ const ActionSpec<Action>* findAction(std::span<const ActionSpec<Action>> table, 
 
 /// The entry whose console word is `word`; nullptr when there is none.
 template <class Action>
-const ActionSpec<Action>* findCommand(std::span<const ActionSpec<Action>> table,
+const ActionEntry<Action>* findCommand(std::span<const ActionEntry<Action>> table,
                                       std::string_view word) {
     if (word.empty()) return nullptr;
     for (const auto& entry : table)

@@ -44,7 +44,7 @@ Flow runCommandLoop(std::span<const ConsoleCommand> commands,
 
 /// The table's actions that have a console word, in table order.
 template <class Action>
-std::vector<ConsoleCommand> consoleCommands(std::span<const ActionSpec<Action>> table) {
+std::vector<ConsoleCommand> consoleCommands(std::span<const ActionEntry<Action>> table) {
     std::vector<ConsoleCommand> commands;
     for (const auto& entry : table)
         if (!entry.command.empty()) commands.push_back({entry.command, entry.arguments, entry.help});
@@ -53,8 +53,8 @@ std::vector<ConsoleCommand> consoleCommands(std::span<const ActionSpec<Action>> 
 
 /// The call of an action as "hilfe" shows it ("kante X Y"), for usage messages.
 template <class Action>
-std::string callOf(std::span<const ActionSpec<Action>> table, Action action) {
-    const ActionSpec<Action>* entry = findAction(table, action);
+std::string callOf(std::span<const ActionEntry<Action>> table, Action action) {
+    const ActionEntry<Action>* entry = findAction(table, action);
     if (!entry) return {};
     std::string call(entry->command);
     if (!entry->arguments.empty()) call += " " + std::string(entry->arguments);
@@ -63,7 +63,7 @@ std::string callOf(std::span<const ActionSpec<Action>> table, Action action) {
 
 /// The loop over a program's action table: run(action, call) runs the action typed.
 template <class Action, class Run>
-Flow runCommandLoop(std::span<const ActionSpec<Action>> table, Run&& run, LineInput& in,
+Flow runCommandLoop(std::span<const ActionEntry<Action>> table, Run&& run, LineInput& in,
                     std::ostream& out) {
     std::vector<Action> actions;
     for (const auto& entry : table)

@@ -7,7 +7,7 @@ namespace ergebnisbild {
 
 namespace {
 
-using Entry = ui::ActionSpec<Action>;
+using Entry = ui::ActionEntry<Action>;
 
 constexpr std::array kActions = {
     Entry{.action = Action::Quantity,
@@ -183,7 +183,7 @@ constexpr std::array<std::pair<viewer::Quantity, Action>, 10> kShow = {{
 
 } // namespace
 
-std::span<const ui::ActionSpec<Action>> actions() {
+std::span<const ui::ActionEntry<Action>> actions() {
     return kActions;
 }
 

@@ -38,7 +38,7 @@ enum class Action {
 };
 
 /// Every command, in the order the console lists them and the menus show them.
-std::span<const ui::ActionSpec<Action>> actions();
+std::span<const ui::ActionEntry<Action>> actions();
 
 /// The window's action that shows quantity q, and the quantity of such an action.
 Action showAction(viewer::Quantity q);

@@ -8,7 +8,7 @@ namespace morvel {
 
 namespace {
 
-using Entry = ui::ActionSpec<Action>;
+using Entry = ui::ActionEntry<Action>;
 using ui::ToolBar;
 
 constexpr std::array kActions = {
@@ -279,7 +279,7 @@ constexpr std::array kToolBarOrder = {
 
 } // namespace
 
-std::span<const ui::ActionSpec<Action>> actions() {
+std::span<const ui::ActionEntry<Action>> actions() {
     return kActions;
 }
 

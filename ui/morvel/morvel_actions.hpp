@@ -67,7 +67,7 @@ enum class Action {
 };
 
 /// Every command of the editor, in the order the console lists its commands.
-std::span<const ui::ActionSpec<Action>> actions();
+std::span<const ui::ActionEntry<Action>> actions();
 
 /// The window's menu entries in the order of the menus.
 std::span<const Action> menuOrder();

@@ -47,7 +47,7 @@ class MenuBuilder {
 /// in table order.
 template <class Action> class ActionBinder {
   public:
-    ActionBinder(QMainWindow& window, std::span<const ui::ActionSpec<Action>> table,
+    ActionBinder(QMainWindow& window, std::span<const ui::ActionEntry<Action>> table,
                  std::function<void(Action)> run, std::span<const Action> menus = {},
                  std::span<const Action> toolBars = {})
         : builder_(window) {
@@ -76,7 +76,7 @@ template <class Action> class ActionBinder {
 
   private:
     /// The one QAction of an entry, made the first time it is asked for.
-    QAction* make(const ui::ActionSpec<Action>& entry, const std::function<void(Action)>& run) {
+    QAction* make(const ui::ActionEntry<Action>& entry, const std::function<void(Action)>& run) {
         if (auto it = actions_.find(entry.action); it != actions_.end()) return it->second;
         QAction* a = builder_.action(entry.text.empty() ? entry.menu : entry.text, entry.shortcut,
                                      entry.tooltip, entry.checkable, entry.icon);

@@ -7,7 +7,7 @@ namespace tarvik {
 
 namespace {
 
-using Entry = ui::ActionSpec<Action>;
+using Entry = ui::ActionEntry<Action>;
 using ui::ToolBar;
 
 // Menu titles; their access keys keep clear of the keys Alt+A, Alt+G, Alt+T, Alt+1 and Alt+2.
@@ -270,7 +270,7 @@ constexpr std::array kActions = {
 
 } // namespace
 
-std::span<const ui::ActionSpec<Action>> actions() {
+std::span<const ui::ActionEntry<Action>> actions() {
     return kActions;
 }
 

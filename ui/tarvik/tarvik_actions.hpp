@@ -66,6 +66,6 @@ enum class Action {
 };
 
 /// Every command of the manager, the console's in the order "hilfe" lists them.
-std::span<const ui::ActionSpec<Action>> actions();
+std::span<const ui::ActionEntry<Action>> actions();
 
 } // namespace tarvik

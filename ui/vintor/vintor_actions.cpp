@@ -7,7 +7,7 @@ namespace vintor {
 
 namespace {
 
-using Entry = ui::ActionSpec<Action>;
+using Entry = ui::ActionEntry<Action>;
 
 constexpr std::array kActions = {
     Entry{.action = Action::Path,
@@ -45,7 +45,7 @@ constexpr std::array kActions = {
 
 } // namespace
 
-std::span<const ui::ActionSpec<Action>> actions() {
+std::span<const ui::ActionEntry<Action>> actions() {
     return kActions;
 }
 

@@ -19,6 +19,6 @@ enum class Action {
 };
 
 /// Every command of the form, in the order the console lists them.
-std::span<const ui::ActionSpec<Action>> actions();
+std::span<const ui::ActionEntry<Action>> actions();
 
 } // namespace vintor
