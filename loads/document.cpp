@@ -3,9 +3,9 @@
 // and importing are in files of their own.
 #include "loads/document.hpp"
 
+#include "common/binary_io.hpp"
 #include "common/file_io.hpp"
 #include "common/file_lookup.hpp"
-#include "common/binary_io.hpp"
 #include "common/format.hpp"
 #include "loads/document_texts.hpp"
 #include "loads/file_names.hpp"

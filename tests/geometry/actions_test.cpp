@@ -173,19 +173,19 @@ TEST(MorvelActions, MenusAndShortcuts) {
     EXPECT_EQ(menus, (std::set<std::string>{"&Position", "&Drucken", "&Ansicht", "&Geometrie",
                                             "&Manuell", "&Tools"}));
     // The commands only the window has: the bars, the print preview and the printer set-up.
-    for (Action a : {Action::PrintPreview, Action::PrinterSetup, Action::ToolBars,
-                     Action::StatusBar})
+    for (Action a :
+         {Action::PrintPreview, Action::PrinterSetup, Action::ToolBars, Action::StatusBar})
         EXPECT_TRUE(entry(a).command.empty()) << entry(a).text;
     // The window's menus and tool bars name every action they show once, in a fixed order.
     const auto menuEntries = morvel::menuOrder();
     EXPECT_EQ(menuEntries.front(), Action::New);
     EXPECT_EQ(menuEntries.back(), Action::DeleteWindow);
     const auto bars = morvel::toolBarOrder();
-    EXPECT_EQ(std::vector<Action>(bars.begin(), bars.end()),
-              (std::vector<Action>{Action::New, Action::Open, Action::Save, Action::Print,
-                                   Action::Supports, Action::ColouredPlate, Action::Fit,
-                                   Action::ZoomOut, Action::DeleteSingle, Action::DeleteWindow,
-                                   Action::Zoom}));
+    EXPECT_EQ(
+        std::vector<Action>(bars.begin(), bars.end()),
+        (std::vector<Action>{Action::New, Action::Open, Action::Save, Action::Print,
+                             Action::Supports, Action::ColouredPlate, Action::Fit, Action::ZoomOut,
+                             Action::DeleteSingle, Action::DeleteWindow, Action::Zoom}));
 }
 
 TEST(MorvelActions, ToolBarsAndTooltips) {

@@ -2,9 +2,9 @@
 #include "common/binary_io.hpp"
 #include "common/file_io.hpp"
 #include "solver/example_slab.hpp"
-#include "tests/support/golden.hpp"
 #include "tests/loads/load_fixtures.hpp"
 #include "tests/support/action_table_checks.hpp"
+#include "tests/support/golden.hpp"
 #include "ui/daskel/daskel_actions.hpp"
 #include "ui/daskel/daskel_console.hpp"
 
@@ -208,7 +208,7 @@ TEST(DaskelActions, TableHasEveryActionOnce) {
 // those of the load plan (picture, print, switches, zoom, the steps through the list).
 TEST(DaskelActions, HelpListsTheConsoleCommandsAsBefore) {
     EXPECT_TRUE(testsupport::matchesFixture("daskel_hilfe",
-                                         ui::helpText(ui::consoleCommands(daskel::actions()))));
+                                            ui::helpText(ui::consoleCommands(daskel::actions()))));
     Position p;
     Session r = p.run("hilfe\n");
     EXPECT_TRUE(contains(r.out, testsupport::fixtureBytes("daskel_hilfe"))) << r.out;
@@ -295,9 +295,11 @@ TEST(DaskelConsole, TitlesAreCheckedByCharactersAgainstTheirRecord) {
     std::string eighty;
     for (int i = 0; i < 80; ++i)
         eighty += "Ä";
-    Session r = p.run("speichern nr=2 titel=" + eighty + "x\n"
+    Session r = p.run("speichern nr=2 titel=" + eighty +
+                      "x\n"
                       "titel Ω-Last\n"
-                      "speichern nr=1 titel=" + eighty + "\n");
+                      "speichern nr=1 titel=" +
+                      eighty + "\n");
     const std::string refused =
         "Fehler: Titel: Der Text hat 81 Zeichen; höchstens 80 passen. Bitte kürzen oder ändern.\n";
     EXPECT_TRUE(contains(r.out, refused)) << r.out;

@@ -348,9 +348,8 @@ TEST(EchoReaderBadInput, UnknownLinesAndLongLines) {
     reportEchoImport(in, "ECHO_L.P1", ui);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].title, "Hinweis");
-    EXPECT_EQ(ui.messages[0].text,
-              "Nicht alles aus ECHO_L.P1 wurde übernommen:\n" + problems[0] + "\n" + problems[1] +
-                  "\n" + problems[2]);
+    EXPECT_EQ(ui.messages[0].text, "Nicht alles aus ECHO_L.P1 wurde übernommen:\n" + problems[0] +
+                                       "\n" + problems[1] + "\n" + problems[2]);
 }
 
 // A title counts characters: 85 umlauts are 85 bytes in the echo's code page and 170 in UTF-8;
@@ -366,8 +365,9 @@ TEST(EchoReaderBadInput, LongTitleWithUmlautsIsCutByCharacters) {
                   "LF 2: Der Titel hat 85 Zeichen; die ersten 80 wurden übernommen."});
     EXPECT_EQ(lc.title, title.substr(0, 160));
     lc.number = 2;
-    EXPECT_NE(echoBlockBytes(lc, {}).find(slab::utf8ToCp850("TITEL\n" + title.substr(0, 160) + "\n")),
-              std::string::npos);
+    EXPECT_NE(
+        echoBlockBytes(lc, {}).find(slab::utf8ToCp850("TITEL\n" + title.substr(0, 160) + "\n")),
+        std::string::npos);
 }
 
 TEST(EchoReaderBadInput, DamagedFilesNeverOverrunATable) {

@@ -1,7 +1,7 @@
 // The manager's command table: well formed, "hilfe" byte for byte as before, the keys of the
 // work steps, and no key that clashes with a menu's access key.
-#include "tests/support/golden.hpp"
 #include "tests/support/action_table_checks.hpp"
+#include "tests/support/golden.hpp"
 #include "ui/console/command_loop.hpp"
 #include "ui/tarvik/tarvik_actions.hpp"
 

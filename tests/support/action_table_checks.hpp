@@ -22,7 +22,8 @@ void expectWellFormedTable(std::span<const ui::ActionEntry<Action>> table, std::
             EXPECT_TRUE(words.insert(std::string(entry.command)).second) << entry.command;
         }
         if (!entry.menu.empty()) {
-            EXPECT_TRUE(entries.insert(std::string(entry.menu) + "|" + std::string(entry.text)).second)
+            EXPECT_TRUE(
+                entries.insert(std::string(entry.menu) + "|" + std::string(entry.text)).second)
                 << entry.text;
         }
         EXPECT_TRUE(!entry.command.empty() || !entry.text.empty())

@@ -53,7 +53,8 @@ TEST(ConsoleUi, ProgressPrintsAtMostTwentyOneLines) {
     LineInput input(in);
     ConsoleUi console(input, out);
     console.setRange(1, 10000);
-    for (int i = 2; i <= 10000; ++i) console.setPosition(i);
+    for (int i = 2; i <= 10000; ++i)
+        console.setPosition(i);
     const std::string s = out.str();
     EXPECT_LE(std::count(s.begin(), s.end(), '\n'), 21);
     EXPECT_NE(s.find("Fortschritt: 100 %"), std::string::npos);
@@ -97,7 +98,8 @@ TEST(CommandLoop, RunsTheActionsOfATableAndDerivesHelp) {
         }
         return Flow::Continue;
     };
-    EXPECT_EQ(runCommandLoop(std::span<const ActionEntry<Demo>>(kDemo), run, input, out), Flow::Stop);
+    EXPECT_EQ(runCommandLoop(std::span<const ActionEntry<Demo>>(kDemo), run, input, out),
+              Flow::Stop);
     EXPECT_EQ(seen, std::vector<std::string>{"pfad:/a b/:2"});
     EXPECT_EQ(out.str(), "Unbekannter Befehl \"unbekannt\" (hilfe zeigt die Befehle).\n"
                          "Befehle:\n"

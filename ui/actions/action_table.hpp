@@ -22,7 +22,7 @@ template <class Action> struct ActionEntry {
     std::string_view shortcut{};  ///< a key sequence in portable text form ("Ctrl+N"), or empty
     std::string_view tooltip{};   ///< the tool bar's tooltip and the status-line hint
     ToolBar toolBar = ToolBar::None;
-    bool checkable = false; ///< a switch shown with a check mark
+    bool checkable = false;  ///< a switch shown with a check mark
     std::string_view icon{}; ///< the tool-bar icon's name (ui/qt/tool_icons.hpp), or empty
 };
 
@@ -37,7 +37,7 @@ const ActionEntry<Action>* findAction(std::span<const ActionEntry<Action>> table
 /// The entry whose console word is `word`; nullptr when there is none.
 template <class Action>
 const ActionEntry<Action>* findCommand(std::span<const ActionEntry<Action>> table,
-                                      std::string_view word) {
+                                       std::string_view word) {
     if (word.empty()) return nullptr;
     for (const auto& entry : table)
         if (entry.command == word) return &entry;

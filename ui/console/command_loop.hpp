@@ -39,15 +39,16 @@ std::string helpText(std::span<const ConsoleCommand> commands);
 /// named. run(i, call) runs commands[i]. Returns Flow::Stop when a command stopped the loop,
 /// Continue at the end of input.
 Flow runCommandLoop(std::span<const ConsoleCommand> commands,
-                    const std::function<Flow(std::size_t, const CommandCall&)>& run,
-                    LineInput& in, std::ostream& out);
+                    const std::function<Flow(std::size_t, const CommandCall&)>& run, LineInput& in,
+                    std::ostream& out);
 
 /// The table's actions that have a console word, in table order.
 template <class Action>
 std::vector<ConsoleCommand> consoleCommands(std::span<const ActionEntry<Action>> table) {
     std::vector<ConsoleCommand> commands;
     for (const auto& entry : table)
-        if (!entry.command.empty()) commands.push_back({entry.command, entry.arguments, entry.help});
+        if (!entry.command.empty())
+            commands.push_back({entry.command, entry.arguments, entry.help});
     return commands;
 }
 
