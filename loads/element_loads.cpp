@@ -89,6 +89,10 @@ void clearAllLoads(LoadCase& lc, LoadTables& loads, const SlabModel& model) {
     }
     lc.uniformValue = 0;
     lc.uniform = false;
+    // The self weight goes with its element loads: left set, the load echo and the load document
+    // would keep a self weight the load files no longer carry. The dialog's presets stay.
+    lc.selfWeight = false;
+    lc.gamma = lc.g = 0;
     // These loads are generated into the node loads on every save: left in the load case they
     // would come back into an influence load case or a load case cleared on purpose.
     lc.areaLoads.clear();

@@ -27,8 +27,9 @@ std::optional<std::string> selfWeightError(const SlabModel& model, double gamma,
 void clearSelfWeight(LoadCase& lc, LoadTables& loads, const SlabModel& model);
 
 /// Clears the area and edge loads of every element and the prescribed deformations and loads
-/// of their corner nodes (a node in no element keeps its values), the uniform load, and the
-/// area, line, point and edge loads and the temperature, which reach the solver as well.
+/// of their corner nodes (a node in no element keeps its values), the self weight and the
+/// uniform load, and the area, line, point and edge loads and the temperature, which reach the
+/// solver as well.
 void clearAllLoads(LoadCase& lc, LoadTables& loads, const SlabModel& model);
 
 /// Why element e cannot take a load, or nullopt.

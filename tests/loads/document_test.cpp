@@ -282,6 +282,18 @@ TEST(LoadEditor, ClearAllLoadsAsksFirst) {
     EXPECT_EQ(ed->loads().elementLoads[3].v[0], 0.0f);
     // the load files are written at once
     EXPECT_EQ(slab::getLE<float>(p.bytes("ELEMENTE2LF1").data() + 2 * 92), 0.0f);
+
+    // ... and the self weight goes with them: saved and reopened, neither the load echo nor the
+    // load document claims a self weight the load files do not carry
+    ASSERT_TRUE(ed->save(1, "t"));
+    EXPECT_EQ(p.text("ECHO_L.P1").find("EIGENGEWICHT"), std::string::npos);
+    EXPECT_EQ(p.text("D2.TXT").find("Spez. Gewicht"), std::string::npos);
+    ui::ScriptedUi again;
+    auto reopened = editorOn(p, again);
+    ASSERT_TRUE(reopened->openLoadCase(1));
+    EXPECT_FALSE(reopened->loadCase().selfWeight);
+    EXPECT_FALSE(reopened->loadCase().uniform);
+    EXPECT_EQ(reopened->memory().gamma(), 25.0f); // the dialog's preset stays
 }
 
 // An archive written by another program: code page 850, two load cases, one with self weight.
