@@ -1,0 +1,81 @@
+#!/usr/bin/env python3
+"""Writes the seed inputs of the fuzz targets from the test fixtures into fuzz/corpus/<target>/.
+
+The corpora also keep small inputs the fuzzers found (merged with -merge=1) and every input
+that once broke a reader; run this script again when a fixture changes.
+"""
+import pathlib
+import struct
+import sys
+
+ROOT = pathlib.Path(__file__).resolve().parent.parent
+SEEDS = ROOT / "fuzz" / "corpus"
+FIXTURES = ROOT / "tests"
+SEP = b"\n%%%%\n"
+
+
+def fixture(path):
+    return (FIXTURES / path).read_bytes()
+
+
+def seed(target, name, data):
+    folder = SEEDS / target
+    folder.mkdir(parents=True, exist_ok=True)
+    (folder / name).write_bytes(data)
+
+
+def compact(data, full, head, tail):
+    """Keeps the first head and last tail bytes of each full-size record."""
+    out = b""
+    for at in range(0, len(data) - full + 1, full):
+        record = data[at:at + full]
+        out += record[:head] + record[full - tail:]
+    return out
+
+
+def solver_seeds():
+    pos = "geometry/fixtures/slab_with_opening/"
+    nodes, elements = struct.unpack("<2i", fixture(pos + "PARAMETER"))
+    area_loads = b"".join(struct.pack("<23f", 10.0, *([0.0] * 22)) for _ in range(elements))
+    force = struct.pack("<15d", *([0.0] * 6), 25.0, *([0.0] * 8))
+    nodal_loads = b"".join(force if k == 5 else bytes(120) for k in range(nodes))
+    parts = [fixture(pos + "PARAMETER"), fixture(pos + "KNOTEN1"),
+             compact(fixture(pos + "ELEMENTE1"), 2372, 48, 12), fixture(pos + "FEDER1"),
+             compact(fixture(pos + "BETTUNG1"), 1160, 4, 0), area_loads, nodal_loads]
+    seed("fuzz_solver_model", "slab_with_opening", SEP.join(parts))
+    seed("fuzz_solver_model", "no_loads", SEP.join(parts[:5] + [area_loads[:92], b""]))
+
+
+def geometry_seeds():
+    seed("fuzz_geometry_file", "slab_with_opening",
+         fixture("geometry/fixtures/slab_with_opening/ECHO_G.P1"))
+    seed("fuzz_geometry_file", "one_element",
+         b"PARAMETER\n4 1\nKNOTEN\n1  0.000  0.000\n2  2.000  0.000\n3  2.000  1.000\n"
+         b"4  0.000  1.000\nELEMENTE\n1  1  2  3  4 3.000E+07  0.20 0.200\nLAGERE\n"
+         b"h  e  n  a n  c  c\n"
+         b"MASTER\n2.000  1.000  1  1 3.000E+07  0.20 0.200\n")
+
+
+def echo_seeds():
+    for name in ["echo_l_lf2_self_weight", "echo_l_two_cases_cp850", "all_kinds/ECHO_L.P1"]:
+        for choice in [0, 1]:
+            seed("fuzz_load_echo", name.replace("/", "_") + "_" + str(choice),
+                 bytes([choice]) + fixture("loads/fixtures/" + name))
+
+
+def result_seeds(pos):
+    """pos: a computed position (build/bin/beispielplatte DIR/ P1 2 2, then vintor's start)."""
+    read = lambda name: (pos / name).read_bytes()
+    report = b"\n".join(read("OUTPUTFEM.txt").split(b"\n")[:24])
+    parts = [read("PARAMETER"), read("KNOTEN1"), compact(read("ELEMENTE1"), 2372, 48, 12),
+             read("FEDER1"), compact(read("BETTUNG1"), 1160, 4, 0), read("Knoten3LF1"),
+             read("Elemente3LF1"), read("KNOTEN2LF1"), read("Info")[:16], report]
+    seed("fuzz_results", "example_2x2", SEP.join(parts))
+
+
+if __name__ == "__main__":
+    if len(sys.argv) > 1:
+        result_seeds(pathlib.Path(sys.argv[1]))
+    solver_seeds()
+    geometry_seeds()
+    echo_seeds()
