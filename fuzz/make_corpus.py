@@ -44,6 +44,10 @@ def solver_seeds():
              compact(fixture(pos + "BETTUNG1"), 1160, 4, 0), area_loads, nodal_loads]
     seed("fuzz_solver_model", "slab_with_opening", SEP.join(parts))
     seed("fuzz_solver_model", "no_loads", SEP.join(parts[:5] + [area_loads[:92], b""]))
+    seed("fuzz_load_model", "slab_with_opening", SEP.join(parts[:3] + parts[5:]))
+    seed("fuzz_load_model", "two_elements_loads",
+         SEP.join(parts[:3] + [fixture("loads/fixtures/elemente2lf3_two_elements"),
+                               fixture("loads/fixtures/knoten2lf3_seven_nodes")]))
 
 
 def geometry_seeds():
@@ -73,7 +77,21 @@ def result_seeds(pos):
     seed("fuzz_results", "example_2x2", SEP.join(parts))
 
 
+def bookkeeping_seeds():
+    files = {0: ["pl_header_lf12", "pl02_self_weight_and_force", "all_kinds/PL01.P1"],
+             1: ["diary_lf2", "diary_three_entries"], 2: [], 3: ["timelw_stamp"],
+             4: ["mmryl_25_1_5", "mmryl_self_weight"]}
+    for choice, names in files.items():
+        for name in names:
+            seed("fuzz_load_bookkeeping", str(choice) + "_" + name.replace("/", "_"),
+                 bytes([choice]) + fixture("loads/fixtures/" + name))
+    seed("fuzz_load_bookkeeping", "2_d2log", bytes([2]) + struct.pack("<4h", 3, 2, 7, 1))
+    seed("fuzz_load_bookkeeping", "5_ttable",
+         bytes([5]) + fixture("manager/fixtures/ttable_duplicated_P1")[:4 * 92])
+
+
 if __name__ == "__main__":
+    bookkeeping_seeds()
     if len(sys.argv) > 1:
         result_seeds(pathlib.Path(sys.argv[1]))
     solver_seeds()

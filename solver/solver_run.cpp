@@ -9,8 +9,11 @@
 #include "solver/result_files.hpp"
 #include "solver/stress_resultants.hpp"
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <ctime>
+#include <iterator>
 
 namespace slab {
 
@@ -65,6 +68,28 @@ long long steadyMilliseconds() {
         .count();
 }
 
+std::optional<std::string> nonFiniteResult(const SolverModel& m) {
+    auto finiteRow = [](const auto& row) {
+        return std::all_of(std::begin(row), std::end(row), [](double v) { return std::isfinite(v); });
+    };
+    const char* what = nullptr;
+    int at = 0;
+    for (int j = 1; j <= m.nodeCount && !what; ++j)
+        if (!finiteRow(m.displacement[static_cast<std::size_t>(j)]) ||
+            !finiteRow(m.nodeResults[static_cast<std::size_t>(j)]))
+            what = "Knoten", at = j;
+    for (int e = 1; e <= m.elementCount && !what; ++e)
+        if (!finiteRow(m.elementResults[static_cast<std::size_t>(e)]))
+            what = "Element", at = e;
+    const double sums[] = {m.totalLoad, m.equivalentSum, m.supportSum, m.phSums.all};
+    if (!what && !finiteRow(sums)) what = "Kontrollsummen";
+    if (!what) return std::nullopt;
+    const std::string place = at > 0 ? format("%s %i", what, at) : std::string(what);
+    return format("Die Berechnung ergibt bei %s keine endlichen Werte: Lasten, Federn oder "
+                  "Steifigkeiten sind zu groß. Bitte die Eingabe prüfen.",
+                  place.c_str());
+}
+
 bool runCalculation(CalculationForm& form, SolverModel& model, ports::Ui& ui, const Clock& clock,
                     StageTimes* times) {
     const long long start = clock();
@@ -93,6 +118,11 @@ bool runCalculation(CalculationForm& form, SolverModel& model, ports::Ui& ui, co
     setStatus(form, ui, "Berechne FE-Lastfall ...");
     computeElementPh(model);
     computePhSums(model);
+    if (auto error = nonFiniteResult(model)) {
+        ui.message(kSolverTitle, *error);
+        setStatus(form, ui, "Die Berechnung wurde abgebrochen!");
+        return false;
+    }
     setStatus(form, ui, "Schreibe ASCII- und Binaerdateien ...");
     // A file that cannot be written is skipped; the status says which, the others are written.
     if (!writeReport(model, form.positionDirectory, form.loadCase))

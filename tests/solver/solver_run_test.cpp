@@ -149,6 +149,15 @@ TEST(SolverRun, EveryFailureAbortsAndTouchesNoFile) {
          // caught on reading, before the stiffness is formed
          "Die Datei Elemente1 ist beschädigt: Datensatz 3 enthält bei Byte 24 keine endliche "
          "Zahl. Bitte die Eingabe wiederholen."},
+        {"finite load too large for the arithmetic",
+         [](Position& p, CalculationForm&) {
+             // found by fuzzing: a nodal moment of -5.5e303 gave a run "erfolgreich beendet"
+             // with an infinite support sum
+             p.model->nodalLoads[20].v[9] = -5.486121452805878e+303;
+             writeModelFiles(*p.model, p.dir, 1);
+         },
+         "Die Berechnung ergibt bei Knoten 1 keine endlichen Werte: Lasten, Federn oder "
+         "Steifigkeiten sind zu groß. Bitte die Eingabe prüfen."},
     };
     for (const auto& c : cases) {
         Position p;
