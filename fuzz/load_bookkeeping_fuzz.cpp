@@ -70,7 +70,7 @@ void timeTable(const Bytes& bytes) {
     fuzz::require(records.size() == bytes.size() / slab::TimeTableRecord::kSize, "ganze Sätze");
     Bytes image;
     for (const auto& r : records) {
-        fuzz::require(r.text.size() < slab::TimeTableRecord::kTextBytes, "Text im Satz");
+        fuzz::require(fuzz::validUtf8(r.text), "Text in UTF-8", r.text);
         const Bytes one = slab::encodeTimeTableRecord(r);
         image.insert(image.end(), one.begin(), one.end());
     }

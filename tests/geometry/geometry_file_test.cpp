@@ -107,8 +107,8 @@ TEST(GeometryFile, DamagedFilesAreRefusedWithMessages) {
     EXPECT_EQ(refused(std::string(t).replace(t.find("5  2.000"), 8, "5  1.2.3")),
               "Zeile 8 (KNOTEN): \"1.2.3\" ist kein gültiger Wert.");
     // Found by fuzzing: raw bytes of a damaged card went into the message as they were.
-    EXPECT_EQ(refused(std::string(t).replace(t.find("5  2.000"), 8, "5  PA\xff\x1b[2J\xa0")),
-              "Zeile 8 (KNOTEN): \"PA??[2J?\" ist kein gültiger Wert.");
+    EXPECT_EQ(refused(std::string(t).replace(t.find("5  2.000"), 8, "5  PA\xff\x1b[J\xa0")),
+              "Zeile 8 (KNOTEN): \"PA??[J?\" ist kein gültiger Wert.");
     EXPECT_EQ(refused(std::string(t).replace(t.find("5  2.000"), 8, "5  Größe")),
               "Zeile 8 (KNOTEN): \"Größe\" ist kein gültiger Wert.");
     EXPECT_EQ(refused(std::string(t).replace(t.find("5  2.000  0.000"), 15, "5  2.0")),
