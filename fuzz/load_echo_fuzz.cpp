@@ -2,8 +2,7 @@
 // geometry the echo is read against; every block read stays within the table capacities and is
 // written and read back to the same text.
 #include "fuzz/support/fuzz_support.hpp"
-#include "common/codepage.hpp"
-#include "loads/echo/echo_file.hpp"
+#include "fuzz/support/load_case_checks.hpp"
 
 namespace {
 
@@ -25,40 +24,6 @@ EchoGeometry geometryFor(std::uint8_t choice) {
     return g;
 }
 
-void requireWithinTables(const EchoBlock& b) {
-    const LoadCase& lc = b.loadCase;
-    fuzz::require(validLoadCaseNumber(b.number) && lc.number == b.number, "Lastfallnummer 1 bis 99");
-    fuzz::require(fuzz::validUtf8(lc.title), "Titel in UTF-8", lc.title);
-    fuzz::require(lc.nt() <= kMaxAreaLoads, "Flächenlasten in der Tabelle");
-    fuzz::require(lc.nl() <= kMaxLineLoads, "Linienlasten in der Tabelle");
-    fuzz::require(lc.np() <= kMaxPointLoads, "Punktlasten in der Tabelle");
-    fuzz::require(lc.nr() <= kMaxEdgeLoads, "Randlasten in der Tabelle");
-    for (const AreaLoad& a : lc.areaLoads)
-        fuzz::require(a.corners.size() <= static_cast<std::size_t>(kMaxAreaCorners), "Ecken in der Tabelle");
-    for (const Settlement& s : lc.columnSettlements)
-        fuzz::require(s.number >= 1 && s.number <= kMaxColumns, "Stützennummer in der Tabelle");
-    for (const Settlement& s : lc.wallMovements)
-        fuzz::require(s.number >= 1 && s.number <= kMaxWalls, "Wandnummer in der Tabelle");
-    for (const LineLoad& l : lc.lineLoads)
-        fuzz::require(fuzz::validUtf8(l.comment), "Kommentar in UTF-8", l.comment);
-    for (const PointLoad& p : lc.pointLoads)
-        fuzz::require(fuzz::validUtf8(p.comment), "Kommentar in UTF-8", p.comment);
-    for (const EdgeLoad& e : lc.edgeLoads)
-        fuzz::require(fuzz::validUtf8(e.comment), "Kommentar in UTF-8", e.comment);
-}
-
-// The block written for a load case read is read back as the same block.
-void requireRoundTrip(const EchoBlock& b, const EchoGeometry& g) {
-    const std::string text = echoBlockText(b.loadCase, g);
-    const std::string image = slab::utf8ToCp850("LASTFÄLLE\n") + echoBlockBytes(b.loadCase, g);
-    const EchoImport again = readEchoImage(image, g);
-    fuzz::require(again.blocks.size() == 1, "geschriebener Block wird gelesen", text);
-    fuzz::require(again.problems.empty(), "geschriebener Block ohne Hinweise",
-                  again.problems.empty() ? "" : again.problems[0]);
-    fuzz::require(echoBlockText(again.blocks[0].loadCase, g) == text,
-                  "geschriebener Block gibt denselben Text", text);
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -68,8 +33,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const EchoImport import = readEchoImage(bytes, g);
     fuzz::requireClearTexts(import.problems, "Hinweis zum Lesen");
     for (const EchoBlock& b : import.blocks) {
-        requireWithinTables(b);
-        requireRoundTrip(b, g);
+        fuzz::require(validLoadCaseNumber(b.number) && b.loadCase.number == b.number,
+                      "Lastfallnummer 1 bis 99");
+        fuzz::requireWithinTables(b.loadCase);
+        fuzz::requireEchoRoundTrip(b.loadCase, g);
     }
     ui::ScriptedUi box;
     reportEchoImport(import, "ECHO_L.P1", box);

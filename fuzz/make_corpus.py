@@ -45,6 +45,7 @@ def solver_seeds():
     seed("fuzz_solver_model", "slab_with_opening", SEP.join(parts))
     seed("fuzz_solver_model", "no_loads", SEP.join(parts[:5] + [area_loads[:92], b""]))
     seed("fuzz_load_model", "slab_with_opening", SEP.join(parts[:3] + parts[5:]))
+    seed("fuzz_manager_model", "slab_with_opening", SEP.join(parts[:5]))
     seed("fuzz_load_model", "two_elements_loads",
          SEP.join(parts[:3] + [fixture("loads/fixtures/elemente2lf3_two_elements"),
                                fixture("loads/fixtures/knoten2lf3_seven_nodes")]))
@@ -90,7 +91,55 @@ def bookkeeping_seeds():
          bytes([5]) + fixture("manager/fixtures/ttable_duplicated_P1")[:4 * 92])
 
 
+def manager_seeds():
+    m = "manager/fixtures/"
+    memory = {0: ["ext_P1", "ext_no_position"], 1: ["dpfad_daten"], 2: ["listep_first_ten"],
+              3: ["../../geometry/fixtures/slab_with_opening/DATEIEN"], 4: ["lastd_0", "lastd_3"],
+              5: ["drucker1_ini_defaults", "pagenr_4_4", "pagenr_kind2_date"],
+              6: ["pscala_a3_1_50", "wdev_1280_1024"], 7: ["fkopf_example"],
+              8: ["pglinfo_program_arbeit", "lasinfo_esc_e", "plotinfo_lpt2"],
+              9: ["ttable_duplicated_P1"]}
+    for choice, names in memory.items():
+        for name in names:
+            seed("fuzz_manager_files", str(choice) + "_" + name.split("/")[-1],
+                 bytes([choice]) + fixture(m + name)[:4096])
+    # The files the readers open: 12 k + 10 picks file k of the target's list.
+    in_folders = {0: "inc1_buero", 2: "idz_2", 3: "drucker1_ini_defaults", 4: "pscala_defaults",
+                  5: "wdev_defaults", 6: "pmedium1_plotter", 8: "aufsteller1_anna",
+                  10: "pglinfo_hardware_arbeit", 11: "lasinfo_esc_e", 12: "plotinfo_defaults",
+                  14: "pagenr_defaults", 15: "fkopf_example",
+                  16: "../../geometry/fixtures/slab_with_opening/D1.TXT"}
+    for k, name in in_folders.items():
+        seed("fuzz_manager_files", "file" + str(k) + "_" + name.split("/")[-1],
+             bytes([12 * k + 10]) + fixture(m + name))
+
+
+def command_line_seeds():
+    lines = [b"\0.P1 @/daten/", b"\0.P1 @/daten/ @3", b"\0.NEU @/home/user/Platten/",
+             b"\0.P1", b"\1/daten/\n.P1\n",
+             b"\2punkt 1,5 2.25\ntitel text=Decke \xc3\xbcber EG\nfeld a=1 b=2,5 c\n# x\nhilfe\nfeld\n"]
+    for k, data in enumerate(lines):
+        seed("fuzz_command_line", "line" + str(k), data)
+
+
+def copy_seeds():
+    kinds = "loads/fixtures/all_kinds/"
+    point = struct.pack("<7f2B6x", 2.0, 1.5, 0, 0, 12.5, 0, 0.3, 0, 0)
+    edge = struct.pack("<2h2fB3x", 1, 2, 3.0, 4.0, ord("V"))
+    line = struct.pack("<6f100xh2x", 1, 1, 5, 1, 2.5, 2.5, 0)
+    comment = b"Stuetze".ljust(81, b"\0")
+    files = [fixture(kinds + "PL01.P1"), fixture(kinds + "SBD01.P1"), fixture(kinds + "MACRO01.P1"),
+             point, comment, edge, comment, line, comment,
+             fixture("loads/fixtures/sblns_rectangle_4x3")[:1024]]
+    seed("fuzz_load_copy", "from_echo", SEP.join([fixture(kinds + "ECHO_L.P1")] + files + [b""]))
+    seed("fuzz_load_copy", "from_files", SEP.join([b""] + files + [b""]))
+    seed("fuzz_load_copy", "from_files_added", SEP.join([b""] + files + [b"+"]))
+
+
 if __name__ == "__main__":
+    copy_seeds()
+    command_line_seeds()
+    manager_seeds()
     bookkeeping_seeds()
     if len(sys.argv) > 1:
         result_seeds(pathlib.Path(sys.argv[1]))

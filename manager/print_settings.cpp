@@ -117,7 +117,12 @@ TextPrintSettings parseTextPrintSettings(std::string_view text) {
     const auto lines = textLines(text);
     if (lines.empty()) return s;
     const std::string font(slab::trim(lines.front()));
-    if (!font.empty()) s.font = font;
+    // A name with control bytes (a NUL of a damaged file) is no font and could not be written
+    // back whole.
+    const bool control = std::any_of(font.begin(), font.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+    });
+    if (!font.empty() && !control) s.font = font;
     // The numbers follow the font's line, separated by any white space.
     std::string rest;
     for (std::size_t k = 1; k < lines.size(); ++k)

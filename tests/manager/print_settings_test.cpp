@@ -82,6 +82,10 @@ TEST(PrintSettings, TextPrintSettingsWithTheirDefaults) {
     // A value that is not a number keeps its default; an empty first line keeps the font.
     EXPECT_EQ(tarvik::parseTextPrintSettings("\nacht\n30\n"),
               (tarvik::TextPrintSettings{"Courier New", 10, 30, 10}));
+    // Found by fuzzing: a font name with a NUL was taken and could not be written back whole.
+    EXPECT_EQ(tarvik::parseTextPrintSettings(std::string("\x04\0\x04\n12\n", 7)),
+              (tarvik::TextPrintSettings{"Courier New", 12, 20, 10}));
+    EXPECT_EQ(tarvik::parseTextPrintSettings("Arial\x1b[1m\n"), tarvik::TextPrintSettings{});
     EXPECT_EQ(tarvik::textPrintSettingsProblem({"Courier New", 3, 20, 10}),
               "Die Schriftgröße muss zwischen 4 und 72 Punkt liegen.");
     EXPECT_EQ(tarvik::textPrintSettingsProblem({"", 10, 20, 10}),

@@ -1,0 +1,43 @@
+// Checks on a load case read by the load editor: tables within their capacities, texts in
+// UTF-8, and the block of the load echo written from it read back to the same text.
+#pragma once
+
+#include "common/codepage.hpp"
+#include "fuzz/support/fuzz_support.hpp"
+#include "loads/echo/echo_file.hpp"
+
+namespace fuzz {
+
+/// Counts within the tables, numbers within their ranges, texts in UTF-8.
+inline void requireWithinTables(const daskel::LoadCase& lc) {
+    using namespace daskel;
+    require(validUtf8(lc.title), "Titel in UTF-8", lc.title);
+    require(lc.nt() <= kMaxAreaLoads, "Flächenlasten in der Tabelle");
+    require(lc.nl() <= kMaxLineLoads, "Linienlasten in der Tabelle");
+    require(lc.np() <= kMaxPointLoads, "Punktlasten in der Tabelle");
+    require(lc.nr() <= kMaxEdgeLoads, "Randlasten in der Tabelle");
+    for (const AreaLoad& a : lc.areaLoads)
+        require(a.corners.size() <= static_cast<std::size_t>(kMaxAreaCorners), "Ecken in der Tabelle");
+    for (const Settlement& s : lc.columnSettlements)
+        require(s.number >= 1 && s.number <= kMaxColumns, "Stützennummer in der Tabelle");
+    for (const Settlement& s : lc.wallMovements)
+        require(s.number >= 1 && s.number <= kMaxWalls, "Wandnummer in der Tabelle");
+    for (const LineLoad& l : lc.lineLoads) require(validUtf8(l.comment), "Kommentar in UTF-8", l.comment);
+    for (const PointLoad& p : lc.pointLoads) require(validUtf8(p.comment), "Kommentar in UTF-8", p.comment);
+    for (const EdgeLoad& e : lc.edgeLoads) require(validUtf8(e.comment), "Kommentar in UTF-8", e.comment);
+}
+
+/// The block written for the load case is read back as the same block, without notes.
+inline void requireEchoRoundTrip(const daskel::LoadCase& lc, const daskel::EchoGeometry& g) {
+    using namespace daskel;
+    const std::string text = echoBlockText(lc, g);
+    const std::string image = slab::utf8ToCp850("LASTFÄLLE\n") + echoBlockBytes(lc, g);
+    const EchoImport again = readEchoImage(image, g);
+    require(again.blocks.size() == 1, "geschriebener Block wird gelesen", text);
+    require(again.problems.empty(), "geschriebener Block ohne Hinweise",
+            again.problems.empty() ? "" : again.problems[0]);
+    require(echoBlockText(again.blocks[0].loadCase, g) == text, "geschriebener Block gibt denselben Text",
+            text);
+}
+
+} // namespace fuzz
