@@ -60,7 +60,7 @@ void runSmallModel(const std::string& dir) {
     CalculationForm form;
     form.positionDirectory = dir;
     form.loadCase = 1;
-    auto model = std::make_unique<SolverModel>();
+    static auto model = std::make_unique<SolverModel>(); // several MB: one per process
     ui::ScriptedUi box;
     const bool ok = runCalculation(form, *model, box, [] { return 0LL; });
     fuzz::requireClearMessages(box);
