@@ -39,9 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto parts = fuzz::splitParts(data, size, 5);
     fuzz::clearScratch();
     const std::string dir = fuzz::scratchDirectory();
-    fuzz::writePart(dir + "PARAMETER", parts[0]);
-    fuzz::writePart(dir + "KNOTEN1", parts[1]);
-    fuzz::writePart(dir + "ELEMENTE1", fuzz::expandRecords(parts[2], 60, 48, slab::ElementRecord::kSize));
+    fuzz::writeModelFiles(dir, parts[0], parts[1], parts[2], {}, {});
     fuzz::writePart(dir + "ELEMENTE2LF1", parts[3]);
     fuzz::writePart(dir + "KNOTEN2LF1", parts[4]);
 

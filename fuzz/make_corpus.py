@@ -136,7 +136,21 @@ def copy_seeds():
     seed("fuzz_load_copy", "from_files_added", SEP.join([b""] + files + [b"+"]))
 
 
+def morvel_seeds():
+    gduser = fixture("geometry/fixtures/slab_with_opening/GDUSER1")
+    snap = struct.pack("<fi", 0.05, 1)
+    memory = struct.pack("<3fhff5Bf", 1e24, 3e7, 6e6, 2, 2.75, 0.24, 0, 1, 0, 1, 0, 10.0)
+    margin = b"0.05\n"
+    # Below 128 the bytes are decoded in memory; 128 + 4 k + f writes file f of the folder.
+    for name, data in [("gduser1", gduser), ("fangen", snap), ("morvelmem5", memory), ("fmargin", margin)]:
+        seed("fuzz_morvel_settings", "memory_" + name, bytes([0]) + data)
+    for f, (name, data) in enumerate([("gduser1", gduser), ("fmargin", margin), ("fangen", snap),
+                                       ("morvelmem5", memory)]):
+        seed("fuzz_morvel_settings", "folder_" + name, bytes([128 + f]) + data)
+
+
 if __name__ == "__main__":
+    morvel_seeds()
     copy_seeds()
     command_line_seeds()
     manager_seeds()

@@ -46,12 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto parts = fuzz::splitParts(data, size, 5);
     fuzz::clearScratch();
     const std::string dir = fuzz::scratchDirectory();
-    fuzz::writePart(dir + "PARAMETER", parts[0]);
-    fuzz::writePart(dir + "KNOTEN1", parts[1]);
-    fuzz::writePart(dir + "ELEMENTE1", fuzz::expandRecords(parts[2], 60, 48, slab::ElementRecord::kSize));
-    fuzz::writePart(dir + "FEDER1", parts[3]);
-    fuzz::writePart(dir + "BETTUNG1", fuzz::expandRecords(parts[4], 4, 4, slab::BeddingRecord::kSize));
-
+    fuzz::writeModelFiles(dir, parts[0], parts[1], parts[2], parts[3], parts[4]);
     ui::ScriptedUi box;
     const tarvik::PositionModel m = tarvik::readPositionModel(dir, box);
     fuzz::requireClearMessages(box);

@@ -13,13 +13,6 @@ namespace {
 
 using namespace slab;
 
-// ELEMENTE1 keeps corners and material in its first 48 bytes and the edge codes in its last
-// 12; the work area between is never read, so the fuzzer does not have to write it.
-constexpr std::size_t kElementHead = 48;
-constexpr std::size_t kElementCompact = kElementHead + 12;
-// BETTUNG1: only the modulus in front of the work area counts.
-constexpr std::size_t kBeddingCompact = 4;
-
 // The rows read equal the file's first rows, byte for byte, when encoded again.
 template <class R>
 void requireSameImage(const std::string& bytes, const RecordTable<R>& table, int count,
@@ -79,15 +72,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto parts = fuzz::splitParts(data, size, 7);
     fuzz::clearScratch();
     const std::string dir = fuzz::scratchDirectory();
-    const std::string elements =
-        fuzz::expandRecords(parts[2], kElementCompact, kElementHead, ElementRecord::kSize);
-    const std::string bedding =
-        fuzz::expandRecords(parts[4], kBeddingCompact, kBeddingCompact, BeddingRecord::kSize);
-    fuzz::writePart(dir + "PARAMETER", parts[0]);
-    fuzz::writePart(dir + "KNOTEN1", parts[1]);
-    fuzz::writePart(dir + "ELEMENTE1", elements);
-    fuzz::writePart(dir + "FEDER1", parts[3]);
-    fuzz::writePart(dir + "BETTUNG1", bedding);
+    const std::string elements = fuzz::expandElements(parts[2]);
+    const std::string bedding = fuzz::expandBedding(parts[4]);
+    fuzz::writeModelFiles(dir, parts[0], parts[1], parts[2], parts[3], parts[4]);
     fuzz::writePart(dir + "ELEMENTE2LF1", parts[5]);
     fuzz::writePart(dir + "KNOTEN2LF1", parts[6]);
 

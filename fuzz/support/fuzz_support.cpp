@@ -1,6 +1,8 @@
 // The shared part of the fuzz targets: input parts, scratch folder, property checks.
 #include "fuzz/support/fuzz_support.hpp"
 
+#include "solver/modelfiles/model_files.hpp"
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -138,6 +140,23 @@ std::string expandRecords(std::string_view part, std::size_t compact, std::size_
     }
     out.append(part.substr(at));
     return out;
+}
+
+std::string expandElements(std::string_view part) {
+    return expandRecords(part, 60, 48, slab::ElementRecord::kSize);
+}
+
+std::string expandBedding(std::string_view part) {
+    return expandRecords(part, 4, 4, slab::BeddingRecord::kSize);
+}
+
+void writeModelFiles(const std::string& dir, std::string_view parameter, std::string_view nodes,
+                     std::string_view elements, std::string_view springs, std::string_view bedding) {
+    writePart(dir + "PARAMETER", parameter);
+    writePart(dir + "KNOTEN1", nodes);
+    writePart(dir + "ELEMENTE1", expandElements(elements));
+    writePart(dir + "FEDER1", springs);
+    writePart(dir + "BETTUNG1", expandBedding(bedding));
 }
 
 std::vector<std::uint8_t> bytesOf(std::string_view text) {

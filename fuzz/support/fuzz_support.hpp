@@ -65,6 +65,18 @@ void writeFile(const std::string& path, std::string_view bytes);
 std::string expandRecords(std::string_view part, std::size_t compact, std::size_t head,
                           std::size_t full);
 
+/// ELEMENTE1 from compact records: corners and material (48 bytes) and the edge codes (12
+/// bytes) of each element; the work area between, which no reader looks at, stays zero.
+std::string expandElements(std::string_view part);
+
+/// BETTUNG1 from compact records: the modulus (4 bytes) of each element, the work area zero.
+std::string expandBedding(std::string_view part);
+
+/// Writes PARAMETER, KNOTEN1, ELEMENTE1, FEDER1 and BETTUNG1 into dir (ELEMENTE1 and BETTUNG1
+/// from compact records); an empty part writes no file.
+void writeModelFiles(const std::string& dir, std::string_view parameter, std::string_view nodes,
+                     std::string_view elements, std::string_view springs, std::string_view bedding);
+
 /// The bytes of a string as a byte vector.
 std::vector<std::uint8_t> bytesOf(std::string_view text);
 
