@@ -1,8 +1,12 @@
-// Fuzz target: the small binary files of the load editor and the position's protocol. The first
-// input byte picks the reader (PL header, DIARY, D2LOG, TIMELW, MMRYL, TTABLE); the rest is the
-// file. Every image read is written and read back to the same values.
+// Fuzz target: the small files of the load editor and the position's protocol. The first input
+// byte picks the reader (PL header, DIARY, D2LOG, TIMELW, MMRYL, TTABLE, KNOTENEIN, the load
+// document D2.TXT); the rest is the file. Every image read is written and read back the same.
 #include "fuzz/support/fuzz_support.hpp"
+#include "loads/d2/d2_file.hpp"
+#include "loads/d2/d2_sections.hpp"
+#include "loads/generator/entered_node_loads.hpp"
 #include "loads/load_case_files.hpp"
+#include "solver/modelfiles/parameter.hpp"
 #include "loads/view_memory.hpp"
 #include "solver/modelfiles/ttable.hpp"
 
@@ -84,18 +88,44 @@ void timeTable(const Bytes& bytes) {
                       "TTABLE-Satz gleich nach dem Schreiben");
 }
 
+void enteredNodeLoads(const Bytes& bytes) {
+    const auto records = decodeEnteredNodeLoads(bytes);
+    if (!records) return;
+    fuzz::require(records->size() * EnteredNodeRecord::kSize == bytes.size(), "ganze Sätze");
+    fuzz::require(records->size() <= static_cast<std::size_t>(slab::kMaxNodes), "höchstens 3000 Knoten");
+    // Restored into a table of three nodes: either every agreeing node or none changes.
+    slab::RecordTable<slab::NodalLoadRecord> table(4);
+    restoreEnteredLoads(table, *records);
+}
+
+// The load document of the position: a section stored and removed again leaves a document the
+// next store and removal read without fault.
+void loadDocument(std::string_view text) {
+    fuzz::clearScratch();
+    const std::string dir = fuzz::scratchDirectory();
+    fuzz::writePart(dir + "D2.TXT", text);
+    ui::ScriptedUi box;
+    storeLoadDocumentSection(dir, 7, d2OpeningLine(), d2TitlePrefix(7) + " Nutzlast\n", box);
+    removeLoadDocumentSections(dir, {7}, box);
+    storeLoadDocumentSection(dir, 7, d2OpeningLine(), d2TitlePrefix(7) + " Nutzlast\n", box);
+    fuzz::requireClearMessages(box);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
     const Bytes bytes(data + 1, data + size);
-    switch (data[0] % 6) {
+    const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
+    switch (data[0] % 8) {
     case 0: header(bytes); break;
     case 1: diary(bytes); break;
     case 2: saveOrder(bytes); break;
     case 3: importStamp(bytes); break;
     case 4: memory(bytes); break;
     case 5: timeTable(bytes); break;
+    case 6: enteredNodeLoads(bytes); break;
+    case 7: loadDocument(text); break;
     }
     return 0;
 }

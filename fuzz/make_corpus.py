@@ -87,6 +87,9 @@ def bookkeeping_seeds():
             seed("fuzz_load_bookkeeping", str(choice) + "_" + name.replace("/", "_"),
                  bytes([choice]) + fixture("loads/fixtures/" + name))
     seed("fuzz_load_bookkeeping", "2_d2log", bytes([2]) + struct.pack("<4h", 3, 2, 7, 1))
+    seed("fuzz_load_bookkeeping", "6_knotenein",
+         bytes([6]) + struct.pack("<8d", 0, 0, 0, 0, 0, 0, 0, 0) + struct.pack("<8d", 25, 0, 0, 0, 25, 0, 0, 0))
+    seed("fuzz_load_bookkeeping", "7_d2", bytes([7]) + fixture("loads/fixtures/all_kinds/D2.TXT")[:4096])
     seed("fuzz_load_bookkeeping", "5_ttable",
          bytes([5]) + fixture("manager/fixtures/ttable_duplicated_P1")[:4 * 92])
 
