@@ -48,8 +48,8 @@ inline void requireEchoRoundTrip(const daskel::LoadCase& lc, const daskel::EchoG
     require(again.blocks.size() == 1, "geschriebener Block wird gelesen", text);
     require(again.problems.empty(), "geschriebener Block ohne Hinweise",
             again.problems.empty() ? "" : again.problems[0] + "\n" + text);
-    require(echoBlockText(again.blocks[0].loadCase, g) == text, "geschriebener Block gibt denselben Text",
-            text);
+    const std::string reread = echoBlockText(again.blocks[0].loadCase, g);
+    require(reread == text, "geschriebener Block gibt denselben Text", text + "---\n" + reread);
 }
 
 } // namespace fuzz
