@@ -2,9 +2,9 @@
 // load editor's LXPROT when the line has no "@"), and the console's command parsing (words,
 // name=wert fields, numbers, the text after a key, the command loop over a table). The first
 // input byte picks the part; the rest is the command line, the LXPROT file or the script.
-#include "fuzz/support/fuzz_support.hpp"
 #include "common/command_line.hpp"
 #include "common/position.hpp"
+#include "fuzz/support/fuzz_support.hpp"
 #include "geometry/start.hpp"
 #include "loads/document.hpp"
 #include "manager/settings_files.hpp"
@@ -26,7 +26,8 @@ void requireRefusalOrUse(bool used, const ui::ScriptedUi& box, std::string_view 
 
 void commandLine(std::string_view text, bool withLxprot) {
     const slab::CommandLine cl = slab::splitCommandLine(text);
-    fuzz::require(cl.position.find('@') == std::string::npos && cl.dataPath.find('@') == std::string::npos,
+    fuzz::require(cl.position.find('@') == std::string::npos &&
+                      cl.dataPath.find('@') == std::string::npos,
                   "Teile ohne @");
     tarvik::positionNameProblem(cl.position);
     tarvik::dataPathProblem(slab::withTrailingSlash(cl.dataPath));
@@ -65,16 +66,19 @@ constexpr std::array kCommands = {ui::ConsoleCommand{"punkt", "X Y", "ein Punkt"
                                   ui::ConsoleCommand{"feld", "NAME=WERT ...", "Felder"}};
 
 ui::Flow runCommand(std::size_t i, const ui::CommandCall& call) {
-    for (const auto& w : call.words) fuzz::require(!w.empty(), "keine leeren Wörter");
+    for (const auto& w : call.words)
+        fuzz::require(!w.empty(), "keine leeren Wörter");
     switch (i) {
     case 0:
         if (const auto xy = ui::numbers(call.words, 2)) {
             fuzz::require(xy->size() == 2, "zwei Zahlen");
-            for (double v : *xy) fuzz::requireFinite(v, "Koordinate");
+            for (double v : *xy)
+                fuzz::requireFinite(v, "Koordinate");
         }
         break;
     case 1:
-        if (const auto t = ui::textAfterKey(call.rest, "text")) fuzz::require(t->size() <= call.rest.size(), "Text aus der Zeile");
+        if (const auto t = ui::textAfterKey(call.rest, "text"))
+            fuzz::require(t->size() <= call.rest.size(), "Text aus der Zeile");
         break;
     default:
         for (const auto& [key, value] : ui::parseFields(call.words))
@@ -99,9 +103,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0) return 0;
     const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
     switch (data[0] % 3) {
-    case 0: commandLine(text, false); break;
-    case 1: commandLine(text, true); break;
-    case 2: console(text); break;
+    case 0:
+        commandLine(text, false);
+        break;
+    case 1:
+        commandLine(text, true);
+        break;
+    case 2:
+        console(text);
+        break;
     }
     return 0;
 }

@@ -23,7 +23,8 @@ void requireSoundTables(const morvel::Model& m) {
     for (int e = 1; e <= m.elementCount; ++e) {
         const auto& el = m.elements[static_cast<std::size_t>(e)];
         fuzz::require(el.number == e, "Datensatz k beschreibt Element k");
-        for (int corner : el.node) fuzz::require(corner >= 1 && corner <= m.nodeCount, "Eckknoten");
+        for (int corner : el.node)
+            fuzz::require(corner >= 1 && corner <= m.nodeCount, "Eckknoten");
         fuzz::requireFinite(el.e, "E-Modul");
         fuzz::requireFinite(el.nu, "Querdehnzahl");
         fuzz::requireFinite(el.thickness, "Dicke");
@@ -44,8 +45,9 @@ void requireSolverAccepts(const morvel::Model& m) {
     std::vector<std::string> failed;
     morvel::writeModel(m, morvel::Settings{}, p, morvel::Date{}, failed);
     fuzz::require(failed.empty(), "Modelldateien geschrieben", failed.empty() ? "" : failed[0]);
-    fuzz::writeFile(dir + "ELEMENTE2LF1",
-                    std::string(static_cast<std::size_t>(m.elementCount) * slab::ElementLoadRecord::kSize, '\0'));
+    fuzz::writeFile(dir + "ELEMENTE2LF1", std::string(static_cast<std::size_t>(m.elementCount) *
+                                                          slab::ElementLoadRecord::kSize,
+                                                      '\0'));
     static auto solverModel = std::make_unique<slab::SolverModel>();
     ui::ScriptedUi box;
     const bool ok = slab::readModel(dir, 1, *solverModel, box);
@@ -73,7 +75,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string written = morvel::geometryText(*first);
     auto again = morvel::readGeometryText(written, *second);
     fuzz::require(!again, "geschriebene Geometriedatei wird wieder gelesen", again ? *again : "");
-    fuzz::require(morvel::geometryText(*second) == written, "zweites Schreiben gibt denselben Text");
+    fuzz::require(morvel::geometryText(*second) == written,
+                  "zweites Schreiben gibt denselben Text");
     requireSolverAccepts(*first);
     return 0;
 }

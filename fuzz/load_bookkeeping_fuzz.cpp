@@ -6,8 +6,8 @@
 #include "loads/d2/d2_sections.hpp"
 #include "loads/generator/entered_node_loads.hpp"
 #include "loads/load_case_files.hpp"
-#include "solver/modelfiles/parameter.hpp"
 #include "loads/view_memory.hpp"
+#include "solver/modelfiles/parameter.hpp"
 #include "solver/modelfiles/ttable.hpp"
 
 #include <algorithm>
@@ -53,7 +53,8 @@ void diary(const Bytes& bytes) {
 void saveOrder(const Bytes& bytes) {
     const std::vector<int> order = decodeSaveOrder(bytes);
     fuzz::require(order.size() <= bytes.size() / 2, "nicht mehr Nummern als die Datei hält");
-    fuzz::require(decodeSaveOrder(encodeSaveOrder(order)) == order, "D2LOG gleich nach dem Schreiben");
+    fuzz::require(decodeSaveOrder(encodeSaveOrder(order)) == order,
+                  "D2LOG gleich nach dem Schreiben");
 }
 
 void importStamp(const Bytes& bytes) {
@@ -92,7 +93,8 @@ void enteredNodeLoads(const Bytes& bytes) {
     const auto records = decodeEnteredNodeLoads(bytes);
     if (!records) return;
     fuzz::require(records->size() * EnteredNodeRecord::kSize == bytes.size(), "ganze Sätze");
-    fuzz::require(records->size() <= static_cast<std::size_t>(slab::kMaxNodes), "höchstens 3000 Knoten");
+    fuzz::require(records->size() <= static_cast<std::size_t>(slab::kMaxNodes),
+                  "höchstens 3000 Knoten");
     // Restored into a table of three nodes: either every agreeing node or none changes.
     slab::RecordTable<slab::NodalLoadRecord> table(4);
     restoreEnteredLoads(table, *records);
@@ -118,14 +120,30 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Bytes bytes(data + 1, data + size);
     const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
     switch (data[0] % 8) {
-    case 0: header(bytes); break;
-    case 1: diary(bytes); break;
-    case 2: saveOrder(bytes); break;
-    case 3: importStamp(bytes); break;
-    case 4: memory(bytes); break;
-    case 5: timeTable(bytes); break;
-    case 6: enteredNodeLoads(bytes); break;
-    case 7: loadDocument(text); break;
+    case 0:
+        header(bytes);
+        break;
+    case 1:
+        diary(bytes);
+        break;
+    case 2:
+        saveOrder(bytes);
+        break;
+    case 3:
+        importStamp(bytes);
+        break;
+    case 4:
+        memory(bytes);
+        break;
+    case 5:
+        timeTable(bytes);
+        break;
+    case 6:
+        enteredNodeLoads(bytes);
+        break;
+    case 7:
+        loadDocument(text);
+        break;
     }
     return 0;
 }

@@ -43,9 +43,9 @@ const SlabOutline& outline() {
     return made;
 }
 
-constexpr std::array kFiles = {files::kMacroHeaders, files::kMacros,    files::kPointLoads,
-                               files::kPointComments, files::kEdgeLoads, files::kEdgeComments,
-                               files::kLineLoads,    files::kLineComments};
+constexpr std::array kFiles = {files::kMacroHeaders,  files::kMacros,      files::kPointLoads,
+                               files::kPointComments, files::kEdgeLoads,   files::kEdgeComments,
+                               files::kLineLoads,     files::kLineComments};
 
 void hatchRoundTrip(std::string_view part) {
     const std::vector<std::uint8_t> bytes(part.begin(), part.end());

@@ -1,8 +1,8 @@
 // Fuzz target: the load editor's reading of the slab model and of the load files of a load case.
 // Input parts: PARAMETER, KNOTEN1, ELEMENTE1 (compact records), ELEMENTE2LF1, KNOTEN2LF1.
 // Whatever is read stays within its tables, and the load files written from it read back the same.
-#include "fuzz/support/fuzz_support.hpp"
 #include "common/file_io.hpp"
+#include "fuzz/support/fuzz_support.hpp"
 #include "loads/element_loads.hpp"
 #include "loads/slab_model.hpp"
 #include "solver/modelfiles/model_files.hpp"
@@ -17,7 +17,8 @@ void requireSoundModel(const SlabModel& m, const std::vector<std::string>& probl
     fuzz::requireClearTexts(problems, "Hinweis zum Modell");
     fuzz::require(m.nodeCount >= 0 && m.nodeCount <= slab::kMaxNodes, "Knotenzahl");
     fuzz::require(m.elementCount >= 0 && m.elementCount <= slab::kMaxElements, "Elementzahl");
-    fuzz::require(m.nodes.size() >= static_cast<std::size_t>(m.nodeCount) + 1, "Knotentabelle groß genug");
+    fuzz::require(m.nodes.size() >= static_cast<std::size_t>(m.nodeCount) + 1,
+                  "Knotentabelle groß genug");
     fuzz::require(m.elements.size() >= static_cast<std::size_t>(m.elementCount) + 1,
                   "Elementtabelle groß genug");
     if (!problems.empty())
@@ -27,7 +28,8 @@ void requireSoundModel(const SlabModel& m, const std::vector<std::string>& probl
             fuzz::require(n >= 1 && n <= m.nodeCount, "Eckknoten unter den Knoten");
 }
 
-template <class R> bool sameRows(const slab::RecordTable<R>& a, const slab::RecordTable<R>& b, int count) {
+template <class R>
+bool sameRows(const slab::RecordTable<R>& a, const slab::RecordTable<R>& b, int count) {
     const auto x = slab::encodeRows(a, static_cast<std::size_t>(count));
     const auto y = slab::encodeRows(b, static_cast<std::size_t>(count));
     return x.size() == y.size() && std::memcmp(x.data(), y.data(), x.size()) == 0;

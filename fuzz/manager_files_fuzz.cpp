@@ -37,7 +37,8 @@ void dataPath(const Bytes& b) {
 void recent(std::string_view text) {
     const auto entries = parseRecentList(text);
     fuzz::require(entries.size() <= kMaxRecent, "höchstens zehn Positionen");
-    fuzz::require(parseRecentList(recentListText(entries)) == entries, "LISTEP gleich nach dem Schreiben");
+    fuzz::require(parseRecentList(recentListText(entries)) == entries,
+                  "LISTEP gleich nach dem Schreiben");
 }
 
 void documents(std::string_view text) {
@@ -58,7 +59,8 @@ void lastDocument(const Bytes& b) {
 
 void printSettings(std::string_view text, const Bytes& b) {
     const TextPrintSettings s = parseTextPrintSettings(text);
-    fuzz::require(parseTextPrintSettings(textPrintSettingsText(s)) == s || textPrintSettingsProblem(s),
+    fuzz::require(parseTextPrintSettings(textPrintSettingsText(s)) == s ||
+                      textPrintSettingsProblem(s),
                   "DRUCKER1.INI gleich nach dem Schreiben");
     const Numbering n = decodeNumbering(b);
     fuzz::require(decodeNumbering(encodeNumbering(n)) == n, "PAGENR gleich nach dem Schreiben");
@@ -69,7 +71,8 @@ void plotSettings(std::string_view text, const Bytes& b) {
         // Compared as bytes: a NaN in a letter size is kept as read, and never equals itself.
         const Bytes image = encodePlotParameters(*p);
         const auto again = decodePlotParameters(image);
-        fuzz::require(again && encodePlotParameters(*again) == image, "PSCALA gleich nach dem Schreiben");
+        fuzz::require(again && encodePlotParameters(*again) == image,
+                      "PSCALA gleich nach dem Schreiben");
         overviewScaleOf(*p);
     }
     const ScreenSize s = parseScreenSize(text);
@@ -100,7 +103,8 @@ void printerControl(const Bytes& b) {
     }
     if (const auto p = decodePlotterConnection(b)) {
         if (!plotterConnectionProblem(*p))
-            fuzz::require(decodePlotterConnection(encodePlotterConnection(*p)) == p, "PLOTINFO gleich");
+            fuzz::require(decodePlotterConnection(encodePlotterConnection(*p)) == p,
+                          "PLOTINFO gleich");
     }
 }
 
@@ -116,9 +120,10 @@ void protocol(const Bytes& b) {
 }
 
 // The files of the working and the position folder that the readers open.
-constexpr std::array kWorkFiles = {"INC1", "INC2", "IDZ", "DRUCKER1.INI", "PSCALA", "WDEV",
-                                   "PMEDIUM1", "PMEDIUM", "AUFSTELLER1", "VERSION.PLATTE",
-                                   "PGLINFO", "LASINFO", "PLOTINFO", "LADEPFAD"};
+constexpr std::array kWorkFiles = {"INC1",        "INC2",           "IDZ",      "DRUCKER1.INI",
+                                   "PSCALA",      "WDEV",           "PMEDIUM1", "PMEDIUM",
+                                   "AUFSTELLER1", "VERSION.PLATTE", "PGLINFO",  "LASINFO",
+                                   "PLOTINFO",    "LADEPFAD"};
 constexpr std::array kPositionFiles = {"PAGENR", "FKOPF", "D1.TXT"};
 
 void readFolders(std::uint8_t choice, std::string_view content) {
@@ -126,18 +131,21 @@ void readFolders(std::uint8_t choice, std::string_view content) {
     const std::string work = fuzz::scratchSubdirectory("work");
     const std::string position = fuzz::scratchSubdirectory("position");
     const std::size_t k = choice % (kWorkFiles.size() + kPositionFiles.size());
-    const std::string path = k < kWorkFiles.size() ? work + kWorkFiles[k]
-                                                   : position + kPositionFiles[k - kWorkFiles.size()];
+    const std::string path = k < kWorkFiles.size()
+                                 ? work + kWorkFiles[k]
+                                 : position + kPositionFiles[k - kWorkFiles.size()];
     fuzz::writeFile(path, content);
     const HeaderLines lines = readHeaderLines(work);
-    fuzz::require(fuzz::validUtf8(lines.line1) && fuzz::validUtf8(lines.line2), "Kopfzeilen in UTF-8");
+    fuzz::require(fuzz::validUtf8(lines.line1) && fuzz::validUtf8(lines.line2),
+                  "Kopfzeilen in UTF-8");
     readTextPrintSettings(work);
     readNumbering(position);
     readPlotParameters(work);
     readScreenSize(work);
     readOutputMedium(work);
     const FormHeader form = openFormHeader(work, position, 0);
-    for (const auto& field : form.fields) fuzz::require(fuzz::validUtf8(field), "Formularfeld in UTF-8", field);
+    for (const auto& field : form.fields)
+        fuzz::require(fuzz::validUtf8(field), "Formularfeld in UTF-8", field);
     readConversionProgram(work);
     readPrinterStrings(work);
     readPlotterConnection(work);
@@ -154,17 +162,39 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Bytes b(data + 1, data + size);
     const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
     switch (data[0] % 12) {
-    case 0: ext(b); break;
-    case 1: dataPath(b); break;
-    case 2: recent(text); break;
-    case 3: documents(text); break;
-    case 4: lastDocument(b); break;
-    case 5: printSettings(text, b); break;
-    case 6: plotSettings(text, b); break;
-    case 7: formHeader(b); break;
-    case 8: printerControl(b); break;
-    case 9: protocol(b); break;
-    default: readFolders(data[0] / 12, text); break;
+    case 0:
+        ext(b);
+        break;
+    case 1:
+        dataPath(b);
+        break;
+    case 2:
+        recent(text);
+        break;
+    case 3:
+        documents(text);
+        break;
+    case 4:
+        lastDocument(b);
+        break;
+    case 5:
+        printSettings(text, b);
+        break;
+    case 6:
+        plotSettings(text, b);
+        break;
+    case 7:
+        formHeader(b);
+        break;
+    case 8:
+        printerControl(b);
+        break;
+    case 9:
+        protocol(b);
+        break;
+    default:
+        readFolders(data[0] / 12, text);
+        break;
     }
     return 0;
 }

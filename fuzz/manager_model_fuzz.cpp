@@ -1,8 +1,8 @@
 // Fuzz target: the project manager's reading of a position's model (for its overview and the
 // duplication), the overview drawn from it, and the model arrays written again by a duplication.
 // Input parts: PARAMETER, KNOTEN1, ELEMENTE1 (compact records), FEDER1, BETTUNG1 (compact).
-#include "fuzz/support/fuzz_support.hpp"
 #include "common/file_io.hpp"
+#include "fuzz/support/fuzz_support.hpp"
 #include "manager/position_model.hpp"
 #include "scene/overview_scene.hpp"
 
@@ -16,7 +16,8 @@ void requireSoundModel(const tarvik::PositionModel& m) {
     auto holds = [](const auto& table, int count) {
         return !table || table->size() >= static_cast<std::size_t>(count) + 1;
     };
-    fuzz::require(holds(m.nodes, m.nodeCount) && holds(m.springs, m.nodeCount), "Knotentabellen groß genug");
+    fuzz::require(holds(m.nodes, m.nodeCount) && holds(m.springs, m.nodeCount),
+                  "Knotentabellen groß genug");
     fuzz::require(holds(m.elements, m.elementCount) && holds(m.bedding, m.elementCount),
                   "Elementtabellen groß genug");
     if (m.bounds) fuzz::require(m.nodes.has_value(), "Ausdehnung nur aus Knoten");
@@ -24,7 +25,8 @@ void requireSoundModel(const tarvik::PositionModel& m) {
 
 template <class R>
 void requireSameRows(const std::optional<slab::RecordTable<R>>& a,
-                     const std::optional<slab::RecordTable<R>>& b, int count, std::string_view file) {
+                     const std::optional<slab::RecordTable<R>>& b, int count,
+                     std::string_view file) {
     if (!a || !b) return;
     fuzz::require(slab::encodeRows(*a, static_cast<std::size_t>(count)) ==
                       slab::encodeRows(*b, static_cast<std::size_t>(count)),

@@ -22,10 +22,12 @@ void memoryImages(const Bytes& b) {
     const Bytes snap = encodeSnap(decodeSnap(b));
     fuzz::require(encodeSnap(decodeSnap(snap)) == snap, "FANGEN gleich nach dem Schreiben");
     const Bytes memory = encodeMemory(decodeMemory(b));
-    fuzz::require(encodeMemory(decodeMemory(memory)) == memory, "MORVELMEM5 gleich nach dem Schreiben");
+    fuzz::require(encodeMemory(decodeMemory(memory)) == memory,
+                  "MORVELMEM5 gleich nach dem Schreiben");
     if (b.size() == MemorySettings::kSize)
         fuzz::require(memory == b, "MORVELMEM5 wird unverändert geschrieben");
-    if (b.size() == SnapSettings::kSize) fuzz::require(snap == b, "FANGEN wird unverändert geschrieben");
+    if (b.size() == SnapSettings::kSize)
+        fuzz::require(snap == b, "FANGEN wird unverändert geschrieben");
 }
 
 constexpr std::array kFiles = {kGdUser1File, kMarginFile, kSnapFile, kMemoryFile};
@@ -40,7 +42,8 @@ void readFolder(std::uint8_t choice, std::string_view content) {
     requireUsableMargin(s.margin);
     // Written and read again, the settings stay.
     const std::string again = fuzz::scratchSubdirectory("again");
-    fuzz::require(writeMemory(again, s.memory) && writeGdUser1(again, s.user), "Einstellungen geschrieben");
+    fuzz::require(writeMemory(again, s.memory) && writeGdUser1(again, s.user),
+                  "Einstellungen geschrieben");
     Settings t;
     readStartSettings(again, t);
     fuzz::require(encodeMemory(t.memory) == encodeMemory(s.memory), "MORVELMEM5 gleich");

@@ -24,18 +24,22 @@ void requireSoundResults(const ResultSet& r) {
     fuzz::require(r.reactions.size() == r.nodes.size(), "eine Auflagerzeile je Knoten");
     for (int e = 1; e <= r.elementCount(); ++e) {
         const Element& el = r.element(e);
-        for (int n : el.node) fuzz::require(n >= 1 && n <= r.nodeCount(), "Eckknoten unter den Knoten");
+        for (int n : el.node)
+            fuzz::require(n >= 1 && n <= r.nodeCount(), "Eckknoten unter den Knoten");
         fuzz::require(el.lx > 0 && el.ly > 0, "positive Elementlängen");
         fuzz::requireFinite(el.bedding, "Bettungsmodul");
-        for (double v : r.elementResults[static_cast<std::size_t>(e)]) fuzz::requireFinite(v, "Elementergebnis");
+        for (double v : r.elementResults[static_cast<std::size_t>(e)])
+            fuzz::requireFinite(v, "Elementergebnis");
     }
     for (int j = 1; j <= r.nodeCount(); ++j) {
         fuzz::requireFinite(r.node(j).at.x, "Knoten x");
         fuzz::requireFinite(r.node(j).at.y, "Knoten y");
-        for (double v : r.node(j).spring) fuzz::requireFinite(v, "Federkonstante");
+        for (double v : r.node(j).spring)
+            fuzz::requireFinite(v, "Federkonstante");
         for (std::size_t c = 1; c < r.nodeResults[static_cast<std::size_t>(j)].size(); ++c)
             fuzz::requireFinite(r.nodeResults[static_cast<std::size_t>(j)][c], "Knotenergebnis");
-        for (double v : r.reactions[static_cast<std::size_t>(j)]) fuzz::requireFinite(v, "Auflagerkraft");
+        for (double v : r.reactions[static_cast<std::size_t>(j)])
+            fuzz::requireFinite(v, "Auflagerkraft");
     }
 }
 

@@ -23,7 +23,8 @@ void requireSameImage(const std::string& bytes, const RecordTable<R>& table, int
                   "Datensätze geben beim Schreiben dieselben Bytes", file);
 }
 
-template <class R> void requireFiniteRows(const RecordTable<R>& table, int count, std::string_view file) {
+template <class R>
+void requireFiniteRows(const RecordTable<R>& table, int count, std::string_view file) {
     for (int k = 1; k <= count; ++k)
         fuzz::require(!firstNonFiniteField(table[static_cast<std::size_t>(k)]),
                       "nur endliche Zahlen gelesen", file);
@@ -31,12 +32,14 @@ template <class R> void requireFiniteRows(const RecordTable<R>& table, int count
 
 void requireSoundModel(const SolverModel& m) {
     fuzz::require(m.nodeCount >= 1 && m.nodeCount <= kMaxNodes, "Knotenzahl in der Tabelle");
-    fuzz::require(m.elementCount >= 1 && m.elementCount <= kMaxElements, "Elementzahl in der Tabelle");
+    fuzz::require(m.elementCount >= 1 && m.elementCount <= kMaxElements,
+                  "Elementzahl in der Tabelle");
     for (int e = 1; e <= m.elementCount; ++e) {
         const auto& node = m.elements[static_cast<std::size_t>(e)].node;
         for (int c = 0; c < 4; ++c) {
             fuzz::require(node[c] >= 1 && node[c] <= m.nodeCount, "Eckknoten unter den Knoten");
-            for (int d = c + 1; d < 4; ++d) fuzz::require(node[c] != node[d], "vier verschiedene Ecken");
+            for (int d = c + 1; d < 4; ++d)
+                fuzz::require(node[c] != node[d], "vier verschiedene Ecken");
         }
         fuzz::require(edgeLength(m, e, 1) > 0 && edgeLength(m, e, 2) > 0, "positive Elementlängen");
     }
@@ -93,7 +96,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     requireSameImage(elements, model->elements, model->elementCount, "Elemente1");
     requireSameImage(std::string(parts[3]), model->springs, model->nodeCount, "FEDER1");
     requireSameImage(bedding, model->bedding, model->elementCount, "BETTUNG1");
-    requireSameImage(std::string(parts[5]), model->elementLoads, model->elementCount, "Elemente2LF1");
+    requireSameImage(std::string(parts[5]), model->elementLoads, model->elementCount,
+                     "Elemente2LF1");
     requireSameImage(std::string(parts[6]), model->nodalLoads, model->nodeCount, "Knoten2LF1");
     if (model->nodeCount <= 25 && model->elementCount <= 16) runSmallModel(dir);
     return 0;

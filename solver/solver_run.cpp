@@ -70,24 +70,25 @@ long long steadyMilliseconds() {
 
 std::optional<std::string> nonFiniteResult(const SolverModel& m) {
     auto finiteRow = [](const auto& row) {
-        return std::all_of(std::begin(row), std::end(row), [](double v) { return std::isfinite(v); });
+        return std::all_of(std::begin(row), std::end(row),
+                           [](double v) { return std::isfinite(v); });
     };
-    const char* what = nullptr;
-    int at = 0;
-    for (int j = 1; j <= m.nodeCount && !what; ++j)
-        if (!finiteRow(m.displacement[static_cast<std::size_t>(j)]) ||
-            !finiteRow(m.nodeResults[static_cast<std::size_t>(j)]))
-            what = "Knoten", at = j;
-    for (int e = 1; e <= m.elementCount && !what; ++e)
+    auto message = [](const std::string& place) {
+        return format("Die Berechnung ergibt bei %s keine endlichen Werte: Lasten, Federn oder "
+                      "Steifigkeiten sind zu groß. Bitte die Eingabe prüfen.",
+                      place.c_str());
+    };
+    for (int j = 1; j <= m.nodeCount; ++j) {
+        const auto row = static_cast<std::size_t>(j);
+        if (!finiteRow(m.displacement[row]) || !finiteRow(m.nodeResults[row]))
+            return message(format("Knoten %i", j));
+    }
+    for (int e = 1; e <= m.elementCount; ++e)
         if (!finiteRow(m.elementResults[static_cast<std::size_t>(e)]))
-            what = "Element", at = e;
+            return message(format("Element %i", e));
     const double sums[] = {m.totalLoad, m.equivalentSum, m.supportSum, m.phSums.all};
-    if (!what && !finiteRow(sums)) what = "Kontrollsummen";
-    if (!what) return std::nullopt;
-    const std::string place = at > 0 ? format("%s %i", what, at) : std::string(what);
-    return format("Die Berechnung ergibt bei %s keine endlichen Werte: Lasten, Federn oder "
-                  "Steifigkeiten sind zu groß. Bitte die Eingabe prüfen.",
-                  place.c_str());
+    if (!finiteRow(sums)) return message("den Kontrollsummen");
+    return std::nullopt;
 }
 
 bool runCalculation(CalculationForm& form, SolverModel& model, ports::Ui& ui, const Clock& clock,

@@ -22,7 +22,8 @@ std::vector<std::string_view> splitParts(const std::uint8_t* data, std::size_t s
         rest.remove_prefix(at + kSeparator.size());
     }
     parts.push_back(rest);
-    while (parts.size() < count) parts.emplace_back();
+    while (parts.size() < count)
+        parts.emplace_back();
     return parts;
 }
 
@@ -151,7 +152,8 @@ std::string expandBedding(std::string_view part) {
 }
 
 void writeModelFiles(const std::string& dir, std::string_view parameter, std::string_view nodes,
-                     std::string_view elements, std::string_view springs, std::string_view bedding) {
+                     std::string_view elements, std::string_view springs,
+                     std::string_view bedding) {
     writePart(dir + "PARAMETER", parameter);
     writePart(dir + "KNOTEN1", nodes);
     writePart(dir + "ELEMENTE1", expandElements(elements));

@@ -20,14 +20,18 @@ inline void requireWithinTables(const daskel::LoadCase& lc) {
     require(lc.np() <= kMaxPointLoads, "Punktlasten in der Tabelle");
     require(lc.nr() <= kMaxEdgeLoads, "Randlasten in der Tabelle");
     for (const AreaLoad& a : lc.areaLoads)
-        require(a.corners.size() <= static_cast<std::size_t>(kMaxAreaCorners), "Ecken in der Tabelle");
+        require(a.corners.size() <= static_cast<std::size_t>(kMaxAreaCorners),
+                "Ecken in der Tabelle");
     for (const Settlement& s : lc.columnSettlements)
         require(s.number >= 1 && s.number <= kMaxColumns, "Stützennummer in der Tabelle");
     for (const Settlement& s : lc.wallMovements)
         require(s.number >= 1 && s.number <= kMaxWalls, "Wandnummer in der Tabelle");
-    for (const LineLoad& l : lc.lineLoads) require(validUtf8(l.comment), "Kommentar in UTF-8", l.comment);
-    for (const PointLoad& p : lc.pointLoads) require(validUtf8(p.comment), "Kommentar in UTF-8", p.comment);
-    for (const EdgeLoad& e : lc.edgeLoads) require(validUtf8(e.comment), "Kommentar in UTF-8", e.comment);
+    for (const LineLoad& l : lc.lineLoads)
+        require(validUtf8(l.comment), "Kommentar in UTF-8", l.comment);
+    for (const PointLoad& p : lc.pointLoads)
+        require(validUtf8(p.comment), "Kommentar in UTF-8", p.comment);
+    for (const EdgeLoad& e : lc.edgeLoads)
+        require(validUtf8(e.comment), "Kommentar in UTF-8", e.comment);
 }
 
 /// The block written for the load case is read back as the same block, without notes.

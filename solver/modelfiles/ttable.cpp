@@ -28,7 +28,8 @@ std::vector<TimeTableRecord> decodeTimeTable(const std::vector<std::uint8_t>& by
         r.time = static_cast<std::int64_t>(high) * 4294967296LL + low;
         // The field ends with a NUL: a damaged record without one gives its first 83 bytes, as
         // the writer would store the text, so that reading and writing agree.
-        r.text = getAnsiTextField(p + TimeTableRecord::kTextOffset, TimeTableRecord::kTextBytes - 1);
+        r.text =
+            getAnsiTextField(p + TimeTableRecord::kTextOffset, TimeTableRecord::kTextBytes - 1);
         records.push_back(std::move(r));
     }
     return records;

@@ -11,7 +11,8 @@ namespace {
 std::vector<std::string> parts(std::string_view input, std::size_t count) {
     const auto bytes = fuzz::bytesOf(input);
     std::vector<std::string> out;
-    for (auto p : fuzz::splitParts(bytes.data(), bytes.size(), count)) out.emplace_back(p);
+    for (auto p : fuzz::splitParts(bytes.data(), bytes.size(), count))
+        out.emplace_back(p);
     return out;
 }
 

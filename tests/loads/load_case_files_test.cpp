@@ -352,7 +352,8 @@ TEST(LoadCaseFiles, HeaderTitleOfOverlongBytesIsConverted) {
     const char surrogate[] = "x\xed\xa0\x80";
     std::memcpy(b.data() + 210, surrogate, sizeof surrogate);
     EXPECT_EQ(decodeHeader(b)->title, "x\xc3\xad\xc2\xa0\xe2\x82\xac");
-    const char umlaut[] = "Gr\xc3\xb6\xc3\x9f" "e";
+    const char umlaut[] = "Gr\xc3\xb6\xc3\x9f"
+                          "e";
     std::memcpy(b.data() + 210, umlaut, sizeof umlaut);
     EXPECT_EQ(decodeHeader(b)->title, "Größe");
 }

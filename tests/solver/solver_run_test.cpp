@@ -137,7 +137,8 @@ TEST(SolverRun, EveryFailureAbortsAndTouchesNoFile) {
          "Knoten mit eingeprägten Lagerverschiebungen müssen gelagert werden!"},
         {"no supports",
          [](Position& p, CalculationForm&) {
-             for (int j = 1; j <= p.model->nodeCount; ++j) p.model->nodes[j].code = {0, 0, 0, 0};
+             for (int j = 1; j <= p.model->nodeCount; ++j)
+                 p.model->nodes[j].code = {0, 0, 0, 0};
              writeModelFiles(*p.model, p.dir, 1);
          },
          "Stiffness matrix is not positiv definit!"},
