@@ -176,3 +176,29 @@ TEST(SolverRun, EveryFailureAbortsAndTouchesNoFile) {
         EXPECT_EQ(snapshot(p.dir), before) << c.what;
     }
 }
+
+TEST(SolverRun, NonFiniteResultNamesTheFirstPlace) {
+    auto m = std::make_unique<SolverModel>();
+    buildExampleSlab(ExampleSlab{}, *m); // 8 x 6 elements, 63 nodes
+    m->displacement.assign(64, {});
+    m->nodeResults.assign(64, {});
+    m->elementResults.assign(49, {});
+    EXPECT_EQ(nonFiniteResult(*m), std::nullopt);
+    const double inf = std::numeric_limits<double>::infinity();
+    const auto at = [](const char* place) {
+        return std::string("Die Berechnung ergibt bei ") + place +
+               " keine endlichen Werte: Lasten, Federn oder Steifigkeiten sind zu groß. Bitte "
+               "die Eingabe prüfen.";
+    };
+    m->displacement[63][2] = inf; // only the deflection of the last node
+    EXPECT_EQ(nonFiniteResult(*m), at("Knoten 63"));
+    m->displacement[63][2] = 0;
+    m->nodeResults[5][13] = std::numeric_limits<double>::quiet_NaN(); // only a nodal average
+    EXPECT_EQ(nonFiniteResult(*m), at("Knoten 5"));
+    m->nodeResults[5][13] = 0;
+    m->elementResults[48][38] = -inf; // the last element's last quarter point
+    EXPECT_EQ(nonFiniteResult(*m), at("Element 48"));
+    m->elementResults[48][38] = 0;
+    m->supportSum = inf;
+    EXPECT_EQ(nonFiniteResult(*m), at("den Kontrollsummen"));
+}
