@@ -1,6 +1,7 @@
 // The shared part of the fuzz targets: input parts, scratch folder, property checks.
 #include "fuzz/support/fuzz_support.hpp"
 
+#include "common/utf8.hpp"
 #include "solver/modelfiles/model_files.hpp"
 
 #include <cstdio>
@@ -37,38 +38,7 @@ void fail(std::string_view property, std::string_view detail) {
 }
 
 bool validUtf8(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        std::size_t extra = 0;
-        unsigned lowest = 0;
-        if (c < 0x80) {
-            ++i;
-            continue;
-        } else if ((c & 0xE0) == 0xC0) {
-            extra = 1;
-            lowest = 0x80;
-        } else if ((c & 0xF0) == 0xE0) {
-            extra = 2;
-            lowest = 0x800;
-        } else if ((c & 0xF8) == 0xF0) {
-            extra = 3;
-            lowest = 0x10000;
-        } else {
-            return false;
-        }
-        if (i + extra >= text.size()) return false;
-        unsigned code = c & (0x3F >> extra);
-        for (std::size_t k = 1; k <= extra; ++k) {
-            const auto d = static_cast<unsigned char>(text[i + k]);
-            if ((d & 0xC0) != 0x80) return false;
-            code = (code << 6) | (d & 0x3F);
-        }
-        // Overlong forms, surrogates and values beyond U+10FFFF are no UTF-8.
-        if (code < lowest || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF) return false;
-        i += extra + 1;
-    }
-    return true;
+    return slab::isUtf8(text);
 }
 
 void requireClearMessages(const ui::ScriptedUi& box) {

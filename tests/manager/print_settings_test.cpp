@@ -1,5 +1,6 @@
 // The print settings files byte for byte: INC1, INC2, IDZ, DRUCKER1.INI, PAGENR, and the form
 // header FKOPF, AUFSTELLER1, FKPFAD and FSEITE with the serialised string form.
+#include "common/file_io.hpp"
 #include "manager/form_header.hpp"
 #include "manager/print_settings.hpp"
 #include "tests/manager/manager_fixtures.hpp"
@@ -53,6 +54,18 @@ TEST(PrintSettings, HeaderLinesWrittenAndReadBack) {
     EXPECT_EQ(text(w + "INC2"), "Statik Wohnhaus");
     EXPECT_TRUE(matchesFixture("idz_2", bytes(w + "IDZ")));
     EXPECT_EQ(tarvik::readHeaderLines(w), lines);
+}
+
+// Found by fuzzing: a header line in Windows-1252, or one cut inside a character, reached the
+// pages as bytes that are no UTF-8.
+TEST(PrintSettings, HeaderLinesOfOlderFilesAreReadAsText) {
+    testsupport::TempDir work;
+    const std::string w = work.str();
+    ASSERT_TRUE(slab::writeFileAtomic(w + "INC1", std::string("Ingenieurb\xfcro\r\n")));
+    ASSERT_TRUE(slab::writeFileAtomic(w + "INC2", std::string(248, 'x') + "ü"));
+    const auto lines = tarvik::readHeaderLines(w);
+    EXPECT_EQ(lines.line1, "Ingenieurbüro");
+    EXPECT_EQ(lines.line2, std::string(248, 'x'));
 }
 
 TEST(PrintSettings, HeaderLinesThatCannotBeStored) {
