@@ -37,9 +37,14 @@ inline void requireWithinTables(const daskel::LoadCase& lc) {
 /// The block written for the load case is read back as the same block, without notes.
 inline void requireEchoRoundTrip(const daskel::LoadCase& lc, const daskel::EchoGeometry& g) {
     using namespace daskel;
-    // Header values beyond single precision cannot reach the load files; refusing them at entry
+    // Header values outside single precision (too large, or too small to be normal) cannot reach
+    // the load files; refusing them at entry
     // and import is the number checks' task. The round trip covers the values that fit.
-    auto fits = [](double v) { return std::fabs(v) <= std::numeric_limits<float>::max(); };
+    auto fits = [](double v) {
+        const double a = std::fabs(v);
+        return a == 0 ||
+               (a >= std::numeric_limits<float>::min() && a <= std::numeric_limits<float>::max());
+    };
     if (!fits(lc.gamma) || !fits(lc.g) || !fits(lc.uniformValue) || !fits(lc.deltaT) ||
         !fits(lc.alphaT))
         return;
