@@ -51,6 +51,18 @@ inline void requireEchoRoundTrip(const daskel::LoadCase& lc, const daskel::EchoG
     for (const auto* list : {&lc.columnSettlements, &lc.wallMovements})
         for (const Settlement& s : *list)
             if (!fits(s.value)) return;
+    // Likewise texts with characters that code page 850 lacks are the title and comment checks'
+    // to refuse or shorten with a message.
+    auto inCp850 = [](const std::string& t) {
+        return slab::cp850ToUtf8(slab::utf8ToCp850(t)) == t;
+    };
+    if (!inCp850(lc.title)) return;
+    for (const LineLoad& l : lc.lineLoads)
+        if (!inCp850(l.comment)) return;
+    for (const PointLoad& p : lc.pointLoads)
+        if (!inCp850(p.comment)) return;
+    for (const EdgeLoad& e : lc.edgeLoads)
+        if (!inCp850(e.comment)) return;
     const std::string text = echoBlockText(lc, g);
     const std::string image = slab::utf8ToCp850("LASTFÄLLE\n") + echoBlockBytes(lc, g);
     const EchoImport again = readEchoImage(image, g);
