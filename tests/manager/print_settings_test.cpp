@@ -251,3 +251,23 @@ TEST(FormHeader, FirstPageMustBeAWholeNumber) {
 }
 
 } // namespace
+
+// Found by fuzzing: the author of AUFSTELLER1 and the fields of FKOPF in Windows-1252 reached
+// the form as bytes that are no UTF-8.
+TEST(FormHeader, FieldsOfOlderFilesAreReadAsText) {
+    testsupport::TempDir work, position;
+    std::vector<std::uint8_t> author;
+    tarvik::appendSerialString(author, "M\xfcller");
+    ASSERT_TRUE(slab::writeFileAtomic(work.str() + "AUFSTELLER1", author));
+    EXPECT_EQ(tarvik::openFormHeader(work.str(), position.str(), 0)[tarvik::FormField::Author],
+              "Müller");
+    std::vector<std::uint8_t> form;
+    for (std::size_t k = 0; k < tarvik::kFormFieldCount; ++k)
+        tarvik::appendSerialString(form, k == 2 ? "Br\xfc"
+                                                  "cke"
+                                                : "x");
+    const auto header = tarvik::decodeFormHeader(form);
+    ASSERT_TRUE(header);
+    EXPECT_EQ((*header)[tarvik::FormField::Structure], "Brücke");
+    EXPECT_EQ((*header)[tarvik::FormField::Author], "x");
+}
