@@ -2,6 +2,7 @@
 // rather than read as 0, so that a damaged file cannot pass for a model.
 #include "geometry/geometry_cards.hpp"
 
+#include "common/codepage.hpp"
 #include "common/format.hpp"
 
 #include <cctype>
@@ -69,6 +70,18 @@ bool convertField(const std::string& field, FieldType type, CardFields& out) {
     }
     }
     return false;
+}
+
+/// A token as a message may quote it: control characters, and every byte above ASCII when the
+/// token is no valid UTF-8, become '?' (a damaged file must not put raw bytes on the console).
+std::string shownToken(const std::string& token) {
+    const bool utf8 = slab::utf8ToWindows1252(token).has_value();
+    std::string out;
+    for (char c : token) {
+        const auto u = static_cast<unsigned char>(c);
+        out += (u < 0x20 || u == 0x7F || (u >= 0x80 && !utf8)) ? '?' : c;
+    }
+    return out;
 }
 
 } // namespace
@@ -140,7 +153,7 @@ std::optional<std::string> convertCard(const Card& card, std::string_view sectio
     for (std::size_t i = 0; i < types.size(); ++i)
         if (!convertField(filterField(tokens[i], types[i]), types[i], out))
             return slab::format("Zeile %i (%.*s): \"%s\" ist kein gültiger Wert.", card.line,
-                                sectionLength, section.data(), tokens[i].c_str());
+                                sectionLength, section.data(), shownToken(tokens[i]).c_str());
     return std::nullopt;
 }
 

@@ -63,8 +63,17 @@ bool validUtf8(std::string_view s) {
                                    : (c >> 3) == 0x1E ? 4
                                                       : 0;
         if (length == 0 || i + length > s.size()) return false;
-        for (std::size_t k = 1; k < length; ++k)
-            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
+        std::uint32_t code = length == 1 ? c : c & (0x7Fu >> length);
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto d = static_cast<unsigned char>(s[i + k]);
+            if ((d & 0xC0) != 0x80) return false;
+            code = (code << 6) | (d & 0x3Fu);
+        }
+        // Overlong forms, surrogates and values beyond U+10FFFF are no UTF-8 either; taken as
+        // UTF-8 they would pass into the title unconverted.
+        constexpr std::uint32_t kLowest[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (code < kLowest[length] || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF)
+            return false;
         i += length;
     }
     return true;

@@ -73,7 +73,10 @@ std::vector<std::uint8_t> encodeLastDocument(int number) {
 
 std::optional<int> decodeLastDocument(const std::vector<std::uint8_t>& bytes) {
     if (bytes.size() < 2) return std::nullopt;
-    return slab::getLE<std::int16_t>(bytes.data());
+    // A negative number is no document: the file is damaged.
+    const int number = slab::getLE<std::int16_t>(bytes.data());
+    if (number < 0) return std::nullopt;
+    return number;
 }
 
 std::string documentFileName(int number, bool textForm) {

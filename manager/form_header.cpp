@@ -2,8 +2,10 @@
 #include "manager/form_header.hpp"
 
 #include "common/binary_io.hpp"
+#include "common/codepage.hpp"
 #include "common/file_io.hpp"
 #include "common/format.hpp"
+#include "common/utf8.hpp"
 #include "manager/document_list.hpp"
 #include "manager/print_settings.hpp"
 #include "manager/text_files.hpp"
@@ -108,12 +110,21 @@ std::vector<std::uint8_t> encodeFormHeader(const FormHeader& header) {
     return bytes;
 }
 
+namespace {
+
+// A text that is no UTF-8 comes from an older Windows program.
+std::string fieldText(std::string text) {
+    return slab::isUtf8(text) ? text : slab::windows1252ToUtf8(text);
+}
+
+} // namespace
+
 std::optional<FormHeader> decodeFormHeader(const std::vector<std::uint8_t>& bytes) {
     auto strings = decodeSerialStrings(bytes, kFormFieldCount);
     if (!strings || strings->size() != kFormFieldCount) return std::nullopt;
     FormHeader header;
     for (std::size_t k = 0; k < kFormFieldCount; ++k)
-        header.fields[k] = std::move((*strings)[k]);
+        header.fields[k] = fieldText(std::move((*strings)[k]));
     return header;
 }
 
@@ -139,7 +150,7 @@ FormHeader openFormHeader(const std::string& work, const std::string& positionDi
     header[FormField::Program] = settingsLine(work + std::string(kVersionFile));
     if (auto bytes = slab::readFileBytes(work + std::string(kAuthorFile)))
         if (auto author = decodeSerialStrings(*bytes, 1); author && author->size() == 1)
-            header[FormField::Author] = author->front();
+            header[FormField::Author] = fieldText(author->front());
     if (auto stored = readFormHeader(positionDirectory)) header = *stored;
     header[FormField::Date] = formDate(now);
     return header;

@@ -2,9 +2,11 @@
 #include "manager/print_settings.hpp"
 
 #include "common/binary_io.hpp"
+#include "common/codepage.hpp"
 #include "common/file_io.hpp"
 #include "common/format.hpp"
 #include "common/text.hpp"
+#include "common/utf8.hpp"
 #include "manager/document_list.hpp"
 
 #include <algorithm>
@@ -35,7 +37,10 @@ std::string settingsLine(const std::string& path) {
     if (!text) return {};
     const auto lines = textLines(*text);
     if (lines.empty()) return {};
-    return lines.front().substr(0, std::min(lines.front().size(), kMaxSettingsLine));
+    // A line that is no UTF-8 comes from an older Windows program; cut between characters.
+    const std::string line =
+        slab::isUtf8(lines.front()) ? lines.front() : slab::windows1252ToUtf8(lines.front());
+    return std::string(slab::utf8Prefix(line, kMaxSettingsLine));
 }
 
 std::string_view numberingChoice(NumberingKind kind) {
@@ -117,7 +122,12 @@ TextPrintSettings parseTextPrintSettings(std::string_view text) {
     const auto lines = textLines(text);
     if (lines.empty()) return s;
     const std::string font(slab::trim(lines.front()));
-    if (!font.empty()) s.font = font;
+    // A name with control bytes (a NUL of a damaged file) is no font and could not be written
+    // back whole.
+    const bool control = std::any_of(font.begin(), font.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+    });
+    if (!font.empty() && !control) s.font = font;
     // The numbers follow the font's line, separated by any white space.
     std::string rest;
     for (std::size_t k = 1; k < lines.size(); ++k)

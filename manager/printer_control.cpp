@@ -24,6 +24,12 @@ constexpr std::size_t kParityAt = 6;
 constexpr std::size_t kPortAt = 7, kPortWidth = 5;
 constexpr std::size_t kParallelAt = 12;
 
+// A field holds its text and a NUL; a damaged field without the NUL gives as many characters as
+// the writer stores, so that reading and writing agree.
+std::string fieldText(const std::uint8_t* p, std::size_t width) {
+    return slab::getTextField(p, width - 1);
+}
+
 constexpr int kBauds[] = {150, 300, 600, 1200, 2400, 4800, 9600};
 constexpr std::string_view kPorts[] = {"LPT1", "LPT2", "COM1", "COM2"};
 
@@ -53,9 +59,9 @@ std::optional<ConversionProgram> decodeConversionProgram(const std::vector<std::
     if (bytes.size() < ConversionProgram::kSize) return std::nullopt;
     ConversionProgram c;
     c.byProgram = bytes[kModeAt] != 0;
-    c.folder = slab::getTextField(bytes.data() + kFolderAt, kFolderWidth);
-    c.parameters = slab::getTextField(bytes.data() + kParametersAt, kParametersWidth);
-    c.fixedOption = slab::getTextField(bytes.data() + kOptionAt, kOptionWidth);
+    c.folder = fieldText(bytes.data() + kFolderAt, kFolderWidth);
+    c.parameters = fieldText(bytes.data() + kParametersAt, kParametersWidth);
+    c.fixedOption = fieldText(bytes.data() + kOptionAt, kOptionWidth);
     return c;
 }
 
@@ -80,8 +86,8 @@ std::optional<PrinterStrings> decodePrinterStrings(const std::vector<std::uint8_
     if (bytes.size() < PrinterStrings::kSize) return std::nullopt;
     PrinterStrings s;
     s.hardware = bytes[0] != 0;
-    s.init = slab::getTextField(bytes.data() + kInitAt, kInitWidth);
-    s.reset = slab::getTextField(bytes.data() + kResetAt, kResetWidth);
+    s.init = fieldText(bytes.data() + kInitAt, kInitWidth);
+    s.reset = fieldText(bytes.data() + kResetAt, kResetWidth);
     s.image.assign(bytes.begin(), bytes.begin() + PrinterStrings::kSize);
     return s;
 }
@@ -110,7 +116,7 @@ std::optional<PlotterConnection> decodePlotterConnection(const std::vector<std::
     p.stopBits = slab::getLE<std::int16_t>(bytes.data() + 2);
     p.dataBits = slab::getLE<std::int16_t>(bytes.data() + 4);
     p.parity = static_cast<char>(bytes[kParityAt]);
-    p.port = slab::getTextField(bytes.data() + kPortAt, kPortWidth);
+    p.port = fieldText(bytes.data() + kPortAt, kPortWidth);
     return p;
 }
 

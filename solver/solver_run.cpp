@@ -9,8 +9,11 @@
 #include "solver/result_files.hpp"
 #include "solver/stress_resultants.hpp"
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <ctime>
+#include <iterator>
 
 namespace slab {
 
@@ -65,6 +68,29 @@ long long steadyMilliseconds() {
         .count();
 }
 
+std::optional<std::string> nonFiniteResult(const SolverModel& m) {
+    auto finiteRow = [](const auto& row) {
+        return std::all_of(std::begin(row), std::end(row),
+                           [](double v) { return std::isfinite(v); });
+    };
+    auto message = [](const std::string& place) {
+        return format("Die Berechnung ergibt bei %s keine endlichen Werte: Lasten, Federn oder "
+                      "Steifigkeiten sind zu groß. Bitte die Eingabe prüfen.",
+                      place.c_str());
+    };
+    for (int j = 1; j <= m.nodeCount; ++j) {
+        const auto row = static_cast<std::size_t>(j);
+        if (!finiteRow(m.displacement[row]) || !finiteRow(m.nodeResults[row]))
+            return message(format("Knoten %i", j));
+    }
+    for (int e = 1; e <= m.elementCount; ++e)
+        if (!finiteRow(m.elementResults[static_cast<std::size_t>(e)]))
+            return message(format("Element %i", e));
+    const double sums[] = {m.totalLoad, m.equivalentSum, m.supportSum, m.phSums.all};
+    if (!finiteRow(sums)) return message("den Kontrollsummen");
+    return std::nullopt;
+}
+
 bool runCalculation(CalculationForm& form, SolverModel& model, ports::Ui& ui, const Clock& clock,
                     StageTimes* times) {
     const long long start = clock();
@@ -93,6 +119,11 @@ bool runCalculation(CalculationForm& form, SolverModel& model, ports::Ui& ui, co
     setStatus(form, ui, "Berechne FE-Lastfall ...");
     computeElementPh(model);
     computePhSums(model);
+    if (auto error = nonFiniteResult(model)) {
+        ui.message(kSolverTitle, *error);
+        setStatus(form, ui, "Die Berechnung wurde abgebrochen!");
+        return false;
+    }
     setStatus(form, ui, "Schreibe ASCII- und Binaerdateien ...");
     // A file that cannot be written is skipped; the status says which, the others are written.
     if (!writeReport(model, form.positionDirectory, form.loadCase))

@@ -40,6 +40,10 @@ std::string timingText(long long milliseconds);
 using Clock = std::function<long long()>;
 long long steadyMilliseconds();
 
+/// The message when the solution holds a value that is not finite (finite input too large for
+/// the arithmetic), naming the first node or element; nullopt when every value is finite.
+std::optional<std::string> nonFiniteResult(const SolverModel& m);
+
 /// One run on "Start der Berechnung": read, form and solve, and the final status and timing.
 /// Returns true when the run succeeded.
 bool runCalculation(CalculationForm& form, SolverModel& model, ports::Ui& ui,

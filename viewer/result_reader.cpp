@@ -38,6 +38,13 @@ class Reader {
         return slab::format(" Berechnen Sie den Lastfall %i neu.", loadCase_);
     }
     std::string perCase(const char* base) const { return slab::loadCaseFileName(base, loadCase_); }
+    // The solver refuses such a record, so results beside it cannot belong to it.
+    bool failNotFinite(std::string_view name, std::size_t record) {
+        return fail(slab::format("Die Modelldatei %.*s ist beschädigt: Datensatz %zu enthält keine "
+                                 "endliche Zahl. Speichern Sie die Platte im Geometrieprogramm und "
+                                 "berechnen Sie den Lastfall %i neu.",
+                                 static_cast<int>(name.size()), name.data(), record, loadCase_));
+    }
 
     bool readModelFile(const std::string& name, std::size_t size, bool required, Bytes& bytes);
     bool readResultFile(const std::string& name, std::size_t size, Bytes& bytes);
@@ -123,12 +130,14 @@ bool Reader::readModel(ResultSet& r) {
     for (std::size_t j = 0; j < nn; ++j) {
         const auto rec =
             slab::decodeRecord<slab::NodeRecord>(nodes.data() + j * slab::NodeRecord::kSize);
+        if (slab::firstNonFiniteField(rec)) return failNotFinite(slab::files::kNodes, j + 1);
         Node& n = r.nodes[j + 1];
         n.at = {rec.x, rec.y};
         n.code = rec.code;
         if (!springs.empty()) {
             const auto s = slab::decodeRecord<slab::SpringRecord>(springs.data() +
                                                                   j * slab::SpringRecord::kSize);
+            if (slab::firstNonFiniteField(s)) return failNotFinite(slab::files::kSprings, j + 1);
             for (std::size_t k = 0; k < 4; ++k)
                 n.spring[k] = s.v[slab::SpringRecord::kConstant + k];
         }
@@ -137,10 +146,15 @@ bool Reader::readModel(ResultSet& r) {
     for (std::size_t e = 0; e < ne; ++e) {
         const auto rec = slab::decodeRecord<slab::ElementRecord>(elements.data() +
                                                                  e * slab::ElementRecord::kSize);
+        if (slab::firstNonFiniteField(rec)) return failNotFinite(slab::files::kElements, e + 1);
         Element& el = r.elements[e + 1];
         el.node = rec.node;
-        if (!bedding.empty())
-            el.bedding = slab::getLE<float>(bedding.data() + e * slab::BeddingRecord::kSize);
+        if (!bedding.empty()) {
+            const auto bed = slab::decodeRecord<slab::BeddingRecord>(
+                bedding.data() + e * slab::BeddingRecord::kSize);
+            if (slab::firstNonFiniteField(bed)) return failNotFinite(slab::files::kBedding, e + 1);
+            el.bedding = bed.v[0];
+        }
     }
     return checkElements(r);
 }

@@ -4,11 +4,22 @@
 #include "common/binary_io.hpp"
 #include "common/codepage.hpp"
 #include "loads/echo/echo_text.hpp"
+#include "solver/modelfiles/record_file.hpp"
 
 namespace daskel {
 
+namespace {
+
+// A record with an infinity or NaN is damaged: copied, it would reach the load files.
+template <class R> bool allFinite(const R& r) {
+    return !slab::firstNonFiniteField(r).has_value();
+}
+
+} // namespace
+
 std::optional<PointLoad> pointLoadOf(const PointLoadRecord& r) {
-    if (r.kind > static_cast<std::uint8_t>(PointLoadKind::Offset)) return std::nullopt;
+    if (r.kind > static_cast<std::uint8_t>(PointLoadKind::Offset) || !allFinite(r))
+        return std::nullopt;
     PointLoad p;
     p.x = r.x;
     p.y = r.y;
@@ -24,7 +35,7 @@ std::optional<EdgeLoad> edgeLoadOf(const EdgeLoadRecord& r) {
     std::optional<EdgeLoadKind> kind;
     if (r.kind == 'V' || r.kind == 'v') kind = EdgeLoadKind::Forces;
     if (r.kind == 'M' || r.kind == 'm') kind = EdgeLoadKind::Moments;
-    if (!kind || r.boundary < 1 || r.section < 1) return std::nullopt;
+    if (!kind || r.boundary < 1 || r.section < 1 || !allFinite(r)) return std::nullopt;
     EdgeLoad e;
     e.boundary = r.boundary;
     e.section = r.section;
@@ -35,7 +46,7 @@ std::optional<EdgeLoad> edgeLoadOf(const EdgeLoadRecord& r) {
 }
 
 std::optional<LineLoad> lineLoadOf(const LineLoadRecord& r) {
-    if (r.kind != 0 && r.kind != 1) return std::nullopt;
+    if ((r.kind != 0 && r.kind != 1) || !allFinite(r)) return std::nullopt;
     LineLoad l;
     l.xa = r.xa;
     l.ya = r.ya;

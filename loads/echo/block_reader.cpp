@@ -6,6 +6,7 @@
 #include "loads/echo/echo_text.hpp"
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 
 namespace daskel::echo {
@@ -213,8 +214,11 @@ std::optional<int> BlockReader::readSettlements(Keyword keyword, int capacity, c
         values[*number] = *value;
     }
     list.clear();
+    // A value the echo writes as 0.00000 is none: kept, it would vanish at the next save and
+    // reading, while the load files carried it.
     for (const auto& [number, value] : values)
-        if (value != 0) list.push_back(Settlement{number, value});
+        if (slab::format("%.5f", std::fabs(value)) != "0.00000")
+            list.push_back(Settlement{number, value});
     return *count;
 }
 

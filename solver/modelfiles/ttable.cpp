@@ -26,7 +26,10 @@ std::vector<TimeTableRecord> decodeTimeTable(const std::vector<std::uint8_t>& by
         std::uint32_t low = getLE<std::uint32_t>(p);
         std::int32_t high = getLE<std::int32_t>(p + 4);
         r.time = static_cast<std::int64_t>(high) * 4294967296LL + low;
-        r.text = getAnsiTextField(p + TimeTableRecord::kTextOffset, TimeTableRecord::kTextBytes);
+        // The field ends with a NUL: a damaged record without one gives its first 83 bytes, as
+        // the writer would store the text, so that reading and writing agree.
+        r.text =
+            getAnsiTextField(p + TimeTableRecord::kTextOffset, TimeTableRecord::kTextBytes - 1);
         records.push_back(std::move(r));
     }
     return records;

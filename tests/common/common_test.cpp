@@ -6,6 +6,7 @@
 #include "common/file_lookup.hpp"
 #include "common/format.hpp"
 #include "common/position.hpp"
+#include "common/utf8.hpp"
 #include "tests/support/test_support.hpp"
 
 #include <filesystem>
@@ -188,4 +189,19 @@ TEST(BinaryIo, AnsiTextFieldsCountCharactersNotBytes) {
               "westeuropäischen Zeichensatzes).");
     EXPECT_EQ(utf8ToWindows1252("Überlagerung"), "\xDC" "berlagerung");
     EXPECT_FALSE(utf8ToWindows1252("Ω"));
+}
+
+TEST(Utf8, WellFormedTextsAndPrefixesBetweenCharacters) {
+    EXPECT_TRUE(slab::isUtf8("Größe € \xf0\x9f\x99\x82"));
+    EXPECT_FALSE(slab::isUtf8("Gr\xf6\xdf"
+                              "e"));                // Windows-1252
+    EXPECT_FALSE(slab::isUtf8("\xc0\x86"));         // overlong
+    EXPECT_FALSE(slab::isUtf8("\xed\xa0\x80"));     // surrogate
+    EXPECT_FALSE(slab::isUtf8("\xf4\x90\x80\x80")); // past U+10FFFF
+    EXPECT_FALSE(slab::isUtf8("ab\xe2\x82"));       // cut
+    EXPECT_EQ(slab::utf8Prefix("aüb", 2), "a");
+    EXPECT_EQ(slab::utf8Prefix("aüb", 3), "aü");
+    EXPECT_EQ(slab::utf8Prefix("a€", 3), "a");
+    EXPECT_EQ(slab::utf8Prefix("abc", 5), "abc");
+    EXPECT_EQ(slab::utf8Prefix("€", 0), "");
 }

@@ -106,6 +106,11 @@ TEST(GeometryFile, DamagedFilesAreRefusedWithMessages) {
               "Zeile 8 (KNOTEN): \"abc\" ist kein gültiger Wert.");
     EXPECT_EQ(refused(std::string(t).replace(t.find("5  2.000"), 8, "5  1.2.3")),
               "Zeile 8 (KNOTEN): \"1.2.3\" ist kein gültiger Wert.");
+    // Found by fuzzing: raw bytes of a damaged card went into the message as they were.
+    EXPECT_EQ(refused(std::string(t).replace(t.find("5  2.000"), 8, "5  PA\xff\x1b[J\xa0")),
+              "Zeile 8 (KNOTEN): \"PA??[J?\" ist kein gültiger Wert.");
+    EXPECT_EQ(refused(std::string(t).replace(t.find("5  2.000"), 8, "5  Größe")),
+              "Zeile 8 (KNOTEN): \"Größe\" ist kein gültiger Wert.");
     EXPECT_EQ(refused(std::string(t).replace(t.find("5  2.000  0.000"), 15, "5  2.0")),
               "Zeile 8 (KNOTEN): 3 Werte erwartet, 2 gefunden.");
     EXPECT_EQ(refused(t.substr(0, t.find("LAGERE"))), "Der Abschnitt LAGERE fehlt.");

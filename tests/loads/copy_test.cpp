@@ -12,6 +12,7 @@
 #include "ui/console/scripted_ui.hpp"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 #include <filesystem>
 #include <memory>
@@ -379,4 +380,25 @@ TEST(CopyLoadCase, OlderAreaFilesSkipTheDomainMacrosOfTheSourcesSelfWeight) {
     EXPECT_EQ(e->loadCase().areaLoads[0].p0, 4);
     ASSERT_EQ(e->loadCase().areaLoads[0].corners.size(), 3u);
     EXPECT_EQ(e->loadCase().areaLoads[0].corners[0].x, 1);
+}
+
+// Found by fuzzing: a point load of an older SRC_L file with a NaN coordinate was copied into
+// the load case, whose load echo then could not be read back.
+TEST(LegacyFiles, RecordsWithNumbersThatAreNotFiniteAreDamaged) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    PointLoadRecord p;
+    p.size = 5;
+    EXPECT_TRUE(pointLoadOf(p));
+    p.x = nan;
+    EXPECT_FALSE(pointLoadOf(p));
+    EdgeLoadRecord e;
+    e.boundary = e.section = 1;
+    EXPECT_TRUE(edgeLoadOf(e));
+    e.b = -inf;
+    EXPECT_FALSE(edgeLoadOf(e));
+    LineLoadRecord l;
+    EXPECT_TRUE(lineLoadOf(l));
+    l.end = inf;
+    EXPECT_FALSE(lineLoadOf(l));
 }

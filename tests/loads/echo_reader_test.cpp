@@ -327,6 +327,21 @@ TEST(EchoReaderBadInput, SettlementsOutsideTheColumnAndWallNumbers) {
     EXPECT_EQ(lc.columnSettlements.size(), 1u);
 }
 
+// Found by fuzzing: a settlement of 1.2e-7 m was kept on reading, written as 0.00000 and then
+// dropped when the block was read again.
+TEST(EchoReaderBadInput, SettlementsBelowTheWrittenPrecisionAreNone) {
+    const std::string file = "LF 1\n0 0 0 0\nTITEL\n\n"
+                             "STÜTZENSENKUNG\n3\n3 0.01200E-05\n17 -0.00200\n4 -0.000004\n"
+                             "WANDBEWEGUNGEN\n2\n2 0.000006\n5 0.000004\n";
+    LoadCase lc;
+    EXPECT_TRUE(problemsOf(slab::utf8ToCp850(file), &lc).empty());
+    ASSERT_EQ(lc.columnSettlements.size(), 1u);
+    EXPECT_EQ(lc.columnSettlements[0].number, 17);
+    EXPECT_DOUBLE_EQ(lc.columnSettlements[0].value, -0.002);
+    ASSERT_EQ(lc.wallMovements.size(), 1u); // 0.000006 is written as 0.00001, 0.000004 as 0.00000
+    EXPECT_EQ(lc.wallMovements[0].number, 2);
+}
+
 TEST(EchoReaderBadInput, UnknownLinesAndLongLines) {
     const std::string longTitle(200, 'x');
     const std::string file =

@@ -339,3 +339,23 @@ TEST(ElementLoads, SelfWeightKeepsOrDropsTheShapeMark) {
     EXPECT_FALSE(lc.selfWeight);
     EXPECT_EQ(lc.gamma, 0.0);
 }
+
+// Found by fuzzing: an overlong UTF-8 form (0xC0 0x86) passed for UTF-8 and came back as a
+// title that is no UTF-8; such a title is an old Windows-1252 text and is converted.
+TEST(LoadCaseFiles, HeaderTitleOfOverlongBytesIsConverted) {
+    LoadCase lc;
+    lc.number = 3;
+    auto b = encodeHeader(lc);
+    const char damaged[] = "sss\xc0\x86";
+    std::memcpy(b.data() + 210, damaged, sizeof damaged);
+    auto read = decodeHeader(b);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->title, "sss\xc3\x80\xe2\x80\xa0"); // "À" and "†" of Windows-1252
+    const char surrogate[] = "x\xed\xa0\x80";
+    std::memcpy(b.data() + 210, surrogate, sizeof surrogate);
+    EXPECT_EQ(decodeHeader(b)->title, "x\xc3\xad\xc2\xa0\xe2\x82\xac");
+    const char umlaut[] = "Gr\xc3\xb6\xc3\x9f"
+                          "e";
+    std::memcpy(b.data() + 210, umlaut, sizeof umlaut);
+    EXPECT_EQ(decodeHeader(b)->title, "Größe");
+}

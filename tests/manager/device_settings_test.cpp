@@ -228,3 +228,22 @@ TEST(PrinterControl, UnusedBytesOfLasinfoAreKept) {
 }
 
 } // namespace
+
+// Found by fuzzing: a field without its NUL read one character more than it is written with,
+// so reading a written file gave another text.
+TEST(PrinterControl, FieldsWithoutTheirNulReadWhatIsWritten) {
+    std::vector<std::uint8_t> pgl(tarvik::ConversionProgram::kSize, ' ');
+    const auto c = tarvik::decodeConversionProgram(pgl);
+    ASSERT_TRUE(c);
+    EXPECT_EQ(c->folder, std::string(80, ' '));
+    EXPECT_EQ(c->parameters, std::string(80, ' '));
+    EXPECT_EQ(c->fixedOption, std::string(81, ' '));
+    EXPECT_EQ(tarvik::decodeConversionProgram(tarvik::encodeConversionProgram(*c)), c);
+    std::vector<std::uint8_t> las(tarvik::PrinterStrings::kSize, 'x');
+    const auto s = tarvik::decodePrinterStrings(las);
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->init, std::string(80, 'x'));
+    EXPECT_EQ(s->reset, std::string(80, 'x'));
+    std::vector<std::uint8_t> plot(tarvik::PlotterConnection::kSize, 'C');
+    EXPECT_EQ(tarvik::decodePlotterConnection(plot)->port, "CCCC");
+}

@@ -75,6 +75,8 @@ TEST(DocumentList, LastDocumentIsASigned16BitNumber) {
     EXPECT_TRUE(matchesFixture("lastd_0", tarvik::encodeLastDocument(0)));
     EXPECT_EQ(tarvik::decodeLastDocument(bytes(testsupport::fixturePath("lastd_3"))), 3);
     EXPECT_EQ(tarvik::decodeLastDocument(bytesOf("\x01")), std::nullopt);
+    // Found by fuzzing: a negative number of a damaged file was taken as the last document.
+    EXPECT_EQ(tarvik::decodeLastDocument(bytesOf("\x2e\xde")), std::nullopt);
 }
 
 TEST(DocumentList, DocumentFilesInEitherForm) {

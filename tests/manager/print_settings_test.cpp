@@ -1,5 +1,6 @@
 // The print settings files byte for byte: INC1, INC2, IDZ, DRUCKER1.INI, PAGENR, and the form
 // header FKOPF, AUFSTELLER1, FKPFAD and FSEITE with the serialised string form.
+#include "common/file_io.hpp"
 #include "manager/form_header.hpp"
 #include "manager/print_settings.hpp"
 #include "tests/manager/manager_fixtures.hpp"
@@ -55,6 +56,18 @@ TEST(PrintSettings, HeaderLinesWrittenAndReadBack) {
     EXPECT_EQ(tarvik::readHeaderLines(w), lines);
 }
 
+// Found by fuzzing: a header line in Windows-1252, or one cut inside a character, reached the
+// pages as bytes that are no UTF-8.
+TEST(PrintSettings, HeaderLinesOfOlderFilesAreReadAsText) {
+    testsupport::TempDir work;
+    const std::string w = work.str();
+    ASSERT_TRUE(slab::writeFileAtomic(w + "INC1", std::string("Ingenieurb\xfcro\r\n")));
+    ASSERT_TRUE(slab::writeFileAtomic(w + "INC2", std::string(248, 'x') + "ü"));
+    const auto lines = tarvik::readHeaderLines(w);
+    EXPECT_EQ(lines.line1, "Ingenieurbüro");
+    EXPECT_EQ(lines.line2, std::string(248, 'x'));
+}
+
 TEST(PrintSettings, HeaderLinesThatCannotBeStored) {
     EXPECT_EQ(tarvik::headerLinesProblem({"a", "b", 3}),
               "Die Zahl der Kopfzeilen muss 0, 1 oder 2 sein.");
@@ -82,6 +95,10 @@ TEST(PrintSettings, TextPrintSettingsWithTheirDefaults) {
     // A value that is not a number keeps its default; an empty first line keeps the font.
     EXPECT_EQ(tarvik::parseTextPrintSettings("\nacht\n30\n"),
               (tarvik::TextPrintSettings{"Courier New", 10, 30, 10}));
+    // Found by fuzzing: a font name with a NUL was taken and could not be written back whole.
+    EXPECT_EQ(tarvik::parseTextPrintSettings(std::string("\x04\0\x04\n12\n", 7)),
+              (tarvik::TextPrintSettings{"Courier New", 12, 20, 10}));
+    EXPECT_EQ(tarvik::parseTextPrintSettings("Arial\x1b[1m\n"), tarvik::TextPrintSettings{});
     EXPECT_EQ(tarvik::textPrintSettingsProblem({"Courier New", 3, 20, 10}),
               "Die Schriftgröße muss zwischen 4 und 72 Punkt liegen.");
     EXPECT_EQ(tarvik::textPrintSettingsProblem({"", 10, 20, 10}),
@@ -234,3 +251,23 @@ TEST(FormHeader, FirstPageMustBeAWholeNumber) {
 }
 
 } // namespace
+
+// Found by fuzzing: the author of AUFSTELLER1 and the fields of FKOPF in Windows-1252 reached
+// the form as bytes that are no UTF-8.
+TEST(FormHeader, FieldsOfOlderFilesAreReadAsText) {
+    testsupport::TempDir work, position;
+    std::vector<std::uint8_t> author;
+    tarvik::appendSerialString(author, "M\xfcller");
+    ASSERT_TRUE(slab::writeFileAtomic(work.str() + "AUFSTELLER1", author));
+    EXPECT_EQ(tarvik::openFormHeader(work.str(), position.str(), 0)[tarvik::FormField::Author],
+              "Müller");
+    std::vector<std::uint8_t> form;
+    for (std::size_t k = 0; k < tarvik::kFormFieldCount; ++k)
+        tarvik::appendSerialString(form, k == 2 ? "Br\xfc"
+                                                  "cke"
+                                                : "x");
+    const auto header = tarvik::decodeFormHeader(form);
+    ASSERT_TRUE(header);
+    EXPECT_EQ((*header)[tarvik::FormField::Structure], "Brücke");
+    EXPECT_EQ((*header)[tarvik::FormField::Author], "x");
+}

@@ -5,6 +5,7 @@
 
 #include "common/position.hpp"
 
+#include <algorithm>
 #include <numeric>
 
 using namespace slab;
@@ -170,6 +171,10 @@ TEST(TimeTable, RecordLayoutAppendAndDamagedTail) {
     auto longText = encodeTimeTableRecord({1, std::string(100, 'x')});
     EXPECT_EQ(longText[91], 0);
     EXPECT_EQ(decodeTimeTable(longText).at(0).text, std::string(83, 'x'));
+    // Found by fuzzing: a damaged record without the closing NUL read 84 characters, one more
+    // than any record written holds.
+    std::fill(longText.begin() + 8, longText.end(), std::uint8_t{'y'});
+    EXPECT_EQ(decodeTimeTable(longText).at(0).text, std::string(83, 'y'));
 
     EXPECT_TRUE(readTimeTable(dir.str()).empty());
     ASSERT_TRUE(appendTimeTableRecord(dir.str(), r));

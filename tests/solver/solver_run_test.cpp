@@ -137,7 +137,8 @@ TEST(SolverRun, EveryFailureAbortsAndTouchesNoFile) {
          "Knoten mit eingeprägten Lagerverschiebungen müssen gelagert werden!"},
         {"no supports",
          [](Position& p, CalculationForm&) {
-             for (int j = 1; j <= p.model->nodeCount; ++j) p.model->nodes[j].code = {0, 0, 0, 0};
+             for (int j = 1; j <= p.model->nodeCount; ++j)
+                 p.model->nodes[j].code = {0, 0, 0, 0};
              writeModelFiles(*p.model, p.dir, 1);
          },
          "Stiffness matrix is not positiv definit!"},
@@ -149,6 +150,15 @@ TEST(SolverRun, EveryFailureAbortsAndTouchesNoFile) {
          // caught on reading, before the stiffness is formed
          "Die Datei Elemente1 ist beschädigt: Datensatz 3 enthält bei Byte 24 keine endliche "
          "Zahl. Bitte die Eingabe wiederholen."},
+        {"finite load too large for the arithmetic",
+         [](Position& p, CalculationForm&) {
+             // found by fuzzing: a nodal moment of -5.5e303 gave a run "erfolgreich beendet"
+             // with an infinite support sum
+             p.model->nodalLoads[20].v[9] = -5.486121452805878e+303;
+             writeModelFiles(*p.model, p.dir, 1);
+         },
+         "Die Berechnung ergibt bei Knoten 1 keine endlichen Werte: Lasten, Federn oder "
+         "Steifigkeiten sind zu groß. Bitte die Eingabe prüfen."},
     };
     for (const auto& c : cases) {
         Position p;
@@ -165,4 +175,30 @@ TEST(SolverRun, EveryFailureAbortsAndTouchesNoFile) {
         EXPECT_EQ(ui.beeps, 0);
         EXPECT_EQ(snapshot(p.dir), before) << c.what;
     }
+}
+
+TEST(SolverRun, NonFiniteResultNamesTheFirstPlace) {
+    auto m = std::make_unique<SolverModel>();
+    buildExampleSlab(ExampleSlab{}, *m); // 8 x 6 elements, 63 nodes
+    m->displacement.assign(64, {});
+    m->nodeResults.assign(64, {});
+    m->elementResults.assign(49, {});
+    EXPECT_EQ(nonFiniteResult(*m), std::nullopt);
+    const double inf = std::numeric_limits<double>::infinity();
+    const auto at = [](const char* place) {
+        return std::string("Die Berechnung ergibt bei ") + place +
+               " keine endlichen Werte: Lasten, Federn oder Steifigkeiten sind zu groß. Bitte "
+               "die Eingabe prüfen.";
+    };
+    m->displacement[63][2] = inf; // only the deflection of the last node
+    EXPECT_EQ(nonFiniteResult(*m), at("Knoten 63"));
+    m->displacement[63][2] = 0;
+    m->nodeResults[5][13] = std::numeric_limits<double>::quiet_NaN(); // only a nodal average
+    EXPECT_EQ(nonFiniteResult(*m), at("Knoten 5"));
+    m->nodeResults[5][13] = 0;
+    m->elementResults[48][38] = -inf; // the last element's last quarter point
+    EXPECT_EQ(nonFiniteResult(*m), at("Element 48"));
+    m->elementResults[48][38] = 0;
+    m->supportSum = inf;
+    EXPECT_EQ(nonFiniteResult(*m), at("den Kontrollsummen"));
 }

@@ -130,6 +130,34 @@ TEST_F(ReaderTest, NumbersThatAreNotFinite) {
                       "Berechnen Sie den Lastfall 2 neu.");
 }
 
+// Found by fuzzing: an infinite spring constant reached the extremes of the soil pressure.
+TEST_F(ReaderTest, ModelNumbersThatAreNotFinite) {
+    const struct {
+        const char* file;
+        std::size_t offset;
+        const char* record;
+    } cases[] = {{"FEDER1", 5 * 40 + 4, "FEDER1 ist beschädigt: Datensatz 6"},
+                 {"KNOTEN1", 11 * 40 + 4, "KNOTEN1 ist beschädigt: Datensatz 12"},
+                 {"BETTUNG1", 1 * 1160, "BETTUNG1 ist beschädigt: Datensatz 2"},
+                 {"ELEMENTE1", 3 * 2372 + 40, "ELEMENTE1 ist beschädigt: Datensatz 4"}};
+    for (const auto& c : cases) {
+        const auto original = *slab::readFileBytes(p.dir() + c.file);
+        auto bytes = original;
+        if (std::string(c.file) == "BETTUNG1")
+            slab::putLE(bytes.data() + c.offset, std::numeric_limits<float>::infinity());
+        else if (std::string(c.file) == "FEDER1")
+            slab::putLE(bytes.data() + c.offset, -std::numeric_limits<float>::infinity());
+        else
+            slab::putLE(bytes.data() + c.offset, std::numeric_limits<double>::quiet_NaN());
+        ASSERT_TRUE(slab::writeFileAtomic(p.dir() + c.file, bytes));
+        EXPECT_EQ(read(), std::string("Die Modelldatei ") + c.record +
+                              " enthält keine endliche Zahl. Speichern Sie die Platte im "
+                              "Geometrieprogramm und berechnen Sie den Lastfall 2 neu.")
+            << c.file;
+        ASSERT_TRUE(slab::writeFileAtomic(p.dir() + c.file, original));
+    }
+}
+
 TEST_F(ReaderTest, InfoOfAnotherModel) {
     auto bytes = *slab::readFileBytes(p.dir() + "Info");
     slab::putLE<std::int32_t>(bytes.data(), 20);
