@@ -37,9 +37,8 @@ inline void requireWithinTables(const daskel::LoadCase& lc) {
 /// The block written for the load case is read back as the same block, without notes.
 inline void requireEchoRoundTrip(const daskel::LoadCase& lc, const daskel::EchoGeometry& g) {
     using namespace daskel;
-    // Header values outside single precision (too large, or too small to be normal) cannot reach
-    // the load files; refusing them at entry and import is the number checks' task. The round
-    // trip covers the values that fit.
+    // Header values too small to be normal in single precision are written as zeros; the reader
+    // refuses those too large for it. The round trip covers the values that fit.
     auto fits = [](double v) {
         const double a = std::fabs(v);
         return a == 0 ||

@@ -68,13 +68,14 @@ bool isBlank(std::string_view s) {
 
 std::optional<double> finiteNumber(std::string_view token) {
     auto v = slab::parseNumber(token);
-    if (!v || !std::isfinite(*v)) return std::nullopt;
+    if (!v || !std::isfinite(*v) || std::fabs(*v) > std::numeric_limits<float>::max())
+        return std::nullopt;
     return v;
 }
 
 std::optional<float> singleNumber(std::string_view token) {
     auto v = finiteNumber(token);
-    if (!v || std::fabs(*v) > std::numeric_limits<float>::max()) return std::nullopt;
+    if (!v) return std::nullopt;
     return static_cast<float>(*v);
 }
 

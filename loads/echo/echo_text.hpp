@@ -31,7 +31,9 @@ std::vector<std::string_view> tokens(std::string_view s);
 /// True when the line holds no token.
 bool isBlank(std::string_view s);
 
-/// A finite number; "nan", "inf" and the like count as garbled.
+/// A finite number within single precision's range, kept as written: the load files hold floats,
+/// so a larger header value could only become an infinity there. "nan", "inf" and the like
+/// count as garbled.
 std::optional<double> finiteNumber(std::string_view token);
 
 /// A number that the load case keeps in single precision.

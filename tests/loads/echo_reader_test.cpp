@@ -434,3 +434,28 @@ TEST(EchoReaderBadInput, DamagedFilesNeverOverrunATable) {
         }
     }
 }
+
+// Header values the load files cannot carry as floats are refused like garbled ones: -1e270
+// would have been written back as a line of 270 digits, and 1e39 reached the files as infinity.
+TEST(EchoReaderBadInput, HeaderValuesBeyondSinglePrecisionAreRefused) {
+    LoadCase lc;
+    EXPECT_EQ(problemsOf(slab::utf8ToCp850("LF 3\n0 0 0 0\nTITEL\n\nEIGENGEWICHT\n25.0 -1e270\n"
+                                           "GLEICHLAST\n1e39\nTEMPERATUR\n1e39\n1.0E-05\n"
+                                           "STÜTZENSENKUNG\n1\n1 4e38\n"),
+                         &lc),
+              (std::vector<std::string>{
+                  "LF 3: Werte nach EIGENGEWICHT fehlen oder sind fehlerhaft, Abschnitt nicht "
+                  "übernommen.",
+                  "LF 3: Werte nach GLEICHLAST fehlen oder sind fehlerhaft, Abschnitt nicht "
+                  "übernommen.",
+                  "LF 3: Werte nach TEMPERATUR fehlen oder sind fehlerhaft, Abschnitt nicht "
+                  "übernommen.",
+                  "LF 3: Eintrag 1 von STÜTZENSENKUNG fehlerhaft, nicht übernommen."}));
+    EXPECT_FALSE(lc.selfWeight);
+    EXPECT_FALSE(lc.uniform);
+    EXPECT_FALSE(lc.temperature);
+    EXPECT_TRUE(lc.columnSettlements.empty());
+    // the largest float still passes
+    EXPECT_TRUE(problemsOf("LF 3\n0 0 0 0\nTITEL\n\nGLEICHLAST\n3.4e38\n", &lc).empty());
+    EXPECT_EQ(lc.uniformValue, 3.4e38);
+}
