@@ -40,9 +40,13 @@ std::string convert(std::string_view in, const char* from, const char* to) {
 
 } // namespace
 
-std::string utf8ToCp850(std::string_view utf8) { return convert(utf8, "UTF-8", "CP850"); }
+std::string utf8ToCp850(std::string_view utf8) {
+    return convert(utf8, "UTF-8", "CP850");
+}
 
-std::string cp850ToUtf8(std::string_view cp850) { return convert(cp850, "CP850", "UTF-8"); }
+std::string cp850ToUtf8(std::string_view cp850) {
+    return convert(cp850, "CP850", "UTF-8");
+}
 
 std::string windows1252ToUtf8(std::string_view text) {
     return convert(text, "WINDOWS-1252", "UTF-8");
@@ -62,6 +66,10 @@ std::optional<std::string> utf8ToWindows1252(std::string_view utf8) {
     if (r == static_cast<std::size_t>(-1) || srcLeft != 0) return std::nullopt;
     out.resize(out.size() - dstLeft);
     return out;
+}
+
+bool fitsCp850(std::string_view utf8) {
+    return cp850ToUtf8(utf8ToCp850(utf8)) == utf8;
 }
 
 } // namespace slab

@@ -13,6 +13,8 @@ std::string utf8ToCp850(std::string_view utf8);
 
 /// Code page 850 to UTF-8; every byte has a UTF-8 form.
 std::string cp850ToUtf8(std::string_view cp850);
+/// True when every character of the UTF-8 text has a form in code page 850.
+bool fitsCp850(std::string_view utf8);
 
 /// Windows-1252 (the text fields of binary records) to UTF-8; bytes without a character
 /// become "?".

@@ -4,6 +4,7 @@
 #include "loads/document.hpp"
 
 #include "common/binary_io.hpp"
+#include "common/codepage.hpp"
 #include "common/file_io.hpp"
 #include "common/file_lookup.hpp"
 #include "common/format.hpp"
@@ -105,6 +106,11 @@ bool LoadEditor::setTitle(const std::string& title) {
 
 bool LoadEditor::titleFits(const std::string& title) {
     auto why = slab::ansiFieldProblem(title, kMaxTitle);
+    // The load echo keeps the title in code page 850, which lacks a few Windows-1252 characters
+    // (the dashes and quotes among them).
+    if (!why && !slab::fitsCp850(title))
+        why =
+            "Der Text enthält ein Zeichen, das die Lastdatei (Codepage 850) nicht aufnehmen kann.";
     if (!why) return true;
     ui_.message(titles::kError, "Titel: " + *why + " Bitte kürzen oder ändern.");
     return false;

@@ -1,6 +1,7 @@
 // Loads entered by hand, checked before they change the load case.
 #include "loads/load_entry.hpp"
 
+#include "common/codepage.hpp"
 #include "common/format.hpp"
 #include "loads/outline/polygon.hpp"
 
@@ -32,6 +33,9 @@ std::optional<std::string> full(int count, int capacity, const char* what) {
 }
 
 std::optional<std::string> commentError(const std::string& comment, std::size_t most) {
+    if (!slab::fitsCp850(comment))
+        return std::string("Der Kommentar enthält ein Zeichen, das die Lastdatei (Codepage 850) "
+                           "nicht aufnehmen kann.");
     if (comment.size() <= most) return std::nullopt;
     return slab::format(
         "Der Kommentar ist zu lang: höchstens %zu Zeichen (Umlaute zählen doppelt).", most);

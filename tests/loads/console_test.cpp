@@ -310,4 +310,13 @@ TEST(DaskelConsole, TitlesAreCheckedByCharactersAgainstTheirRecord) {
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(pl.data() + 210)), std::string(80, '\xC4'));
     r = p.run("zeige\n");
     EXPECT_TRUE(contains(r.out, "Titel: " + eighty + "\n")) << r.out;
+
+    // the load echo's code page 850 lacks the dashes and typographic quotes of Windows-1252
+    r = p.run("titel Feld 1 – 3\n"
+              "linienlast 0 1 3 1 anfang=1 ende=1 kommentar=„Wand“\n"
+              "lasten\n");
+    const std::string cp850 = "ein Zeichen, das die Lastdatei (Codepage 850) nicht aufnehmen kann.";
+    EXPECT_TRUE(contains(r.out, "Fehler: Titel: Der Text enthält " + cp850)) << r.out;
+    EXPECT_TRUE(contains(r.out, "Der Kommentar enthält " + cp850)) << r.out;
+    EXPECT_FALSE(contains(r.out, "Linienlast 1 eingegeben.")) << r.out;
 }
