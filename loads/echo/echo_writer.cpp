@@ -7,6 +7,8 @@
 #include "loads/echo/echo_text.hpp"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 
 namespace daskel {
 
@@ -40,6 +42,23 @@ void appendUniformLoad(std::string& out, const LoadCase& lc) {
         slab::appendFormat(out, "%8.3lf\n", lc.uniformValue);
 }
 
+/// A value of a table line. Beyond 1e9 it goes in exponent form with the nine digits that keep
+/// a float: in fixed form a value such as 1.5e23 took 30 characters, and the line outgrew the
+/// 126 characters the reader takes, which cut off its last values and its kind.
+void appendValue(std::string& out, double v) {
+    if (std::fabs(v) < 1e9)
+        slab::appendFormat(out, "%8.3f", v);
+    else
+        slab::appendFormat(out, "%.8e", v);
+}
+
+void appendSix(std::string& out, std::array<double, 6> v) {
+    for (std::size_t k = 0; k < v.size(); ++k) {
+        if (k > 0) out += ' ';
+        appendValue(out, v[k]);
+    }
+}
+
 void appendAreaLoads(std::string& out, const std::vector<AreaLoad>& areas, int count) {
     if (count == 0) return;
     appendKeyword(out, Keyword::AreaLoads);
@@ -59,9 +78,8 @@ void appendAreaLoads(std::string& out, const std::vector<AreaLoad>& areas, int c
             slab::appendFormat(out, "%i %i\n", corners, int(echo::areaKindCode(a.kind)));
         for (int c = 0; c < corners; ++c) {
             const AreaCorner& p = a.corners[static_cast<std::size_t>(c)];
-            slab::appendFormat(out, "%8.3f %8.3f %8.3f %8.3f %8.3f %8.3f\n", double(p.x),
-                               double(p.y), double(p.nextX), double(p.nextY), double(p.p1),
-                               double(p.p2));
+            appendSix(out, {p.x, p.y, p.nextX, p.nextY, p.p1, p.p2});
+            out += '\n';
         }
     }
 }
@@ -73,9 +91,8 @@ void appendLineLoads(std::string& out, const std::vector<LineLoad>& lines, int c
         const LineLoad& l = lines[static_cast<std::size_t>(k)];
         slab::appendFormat(out, "%i %s\n", k + 1,
                            echo::oneLineText(l.comment, kMaxLineComment).c_str());
-        slab::appendFormat(out, "%8.3lf %8.3lf %8.3lf %8.3lf %8.3lf %8.3lf %s\n", double(l.xa),
-                           double(l.ya), double(l.xb), double(l.yb), double(l.start), double(l.end),
-                           std::string(echo::lineKindWord(l.kind)).c_str());
+        appendSix(out, {l.xa, l.ya, l.xb, l.yb, l.start, l.end});
+        out += ' ' + std::string(echo::lineKindWord(l.kind)) + '\n';
     }
 }
 
@@ -86,10 +103,9 @@ void appendPointLoads(std::string& out, const std::vector<PointLoad>& points, in
         const PointLoad& p = points[static_cast<std::size_t>(k)];
         slab::appendFormat(out, "%i %s\n", k + 1,
                            echo::oneLineText(p.comment, kMaxPointComment).c_str());
-        slab::appendFormat(out, "%s %8.3lf %8.3lf %8.3lf %8.3lf %8.3lf %8.3lf\n",
-                           std::string(echo::pointKindWord(p.kind)).c_str(), double(p.x),
-                           double(p.y), double(p.width), double(p.nx), double(p.ny),
-                           double(p.size));
+        out += std::string(echo::pointKindWord(p.kind)) + ' ';
+        appendSix(out, {p.x, p.y, p.width, p.nx, p.ny, p.size});
+        out += '\n';
     }
 }
 
@@ -109,9 +125,12 @@ void appendEdgeLoads(std::string& out, const std::vector<EdgeLoad>& edges, int c
         }
         slab::appendFormat(out, "%i %s\n", k + 1,
                            echo::oneLineText(e.comment, kMaxEdgeComment).c_str());
-        slab::appendFormat(out, "%8.3lf %8.3lf %8.3lf %8.3lf %s %8.3lf %8.3lf %i %i\n", xa, ya, xb,
-                           yb, std::string(echo::edgeKindWord(e.kind)).c_str(), double(e.a),
-                           double(e.b), int(e.boundary), int(e.section));
+        slab::appendFormat(out, "%8.3lf %8.3lf %8.3lf %8.3lf %s ", xa, ya, xb, yb,
+                           std::string(echo::edgeKindWord(e.kind)).c_str());
+        appendValue(out, e.a);
+        out += ' ';
+        appendValue(out, e.b);
+        slab::appendFormat(out, " %i %i\n", int(e.boundary), int(e.section));
     }
 }
 

@@ -287,3 +287,31 @@ TEST(EchoRoundTrip, UnknownAreaKindCodesPassThrough) {
     EXPECT_EQ(static_cast<int>(in.blocks[0].loadCase.areaLoads.at(0).kind), 5);
     EXPECT_EQ(echoBlockBytes(in.blocks[0].loadCase, {}), block);
 }
+
+// Values far beyond any real load still fit their line: in fixed form 1.5e23 took 30
+// characters and the reader cut the line at 126, losing the last values and the kind.
+TEST(EchoRoundTrip, HugeValuesKeepTheirLinesWhole) {
+    LoadCase lc = fullLoadCase();
+    lc.lineLoads[0].start = 1.5111573e23f;
+    lc.lineLoads[0].end = -3.4e38f;
+    lc.pointLoads[0].size = 2.2670310e23f;
+    lc.edgeLoads[0].a = 5.9235429e28f;
+    const std::string bytes = echoBlockBytes(lc, rectangleGeometry());
+    std::size_t longest = 0;
+    for (std::size_t at = 0, end; at < bytes.size(); at = end + 1) {
+        end = bytes.find('\n', at);
+        if (end == std::string::npos) end = bytes.size();
+        longest = std::max(longest, end - at);
+    }
+    EXPECT_LE(longest, 126u);
+    auto in = readEchoImage(bytes, rectangleGeometry());
+    EXPECT_TRUE(in.problems.empty()) << in.problems.front();
+    ASSERT_EQ(in.blocks.size(), 1u);
+    const LoadCase& back = in.blocks[0].loadCase;
+    EXPECT_EQ(back.lineLoads[0].start, lc.lineLoads[0].start); // nine digits keep a float
+    EXPECT_EQ(back.lineLoads[0].end, lc.lineLoads[0].end);
+    EXPECT_EQ(back.lineLoads[0].kind, lc.lineLoads[0].kind);
+    EXPECT_EQ(back.pointLoads[0].size, lc.pointLoads[0].size);
+    EXPECT_EQ(back.edgeLoads[0].a, lc.edgeLoads[0].a);
+    EXPECT_EQ(back.edgeLoads[0].section, lc.edgeLoads[0].section);
+}
