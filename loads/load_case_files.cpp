@@ -4,6 +4,7 @@
 #include "common/binary_io.hpp"
 #include "common/codepage.hpp"
 #include "common/format.hpp"
+#include "common/utf8.hpp"
 #include "loads/file_names.hpp"
 
 #include <algorithm>
@@ -52,32 +53,6 @@ ShapeFlags shapeFlags(UniformShape shape) {
 
 constexpr std::size_t kStampSize = 36, kStampSizeField = 16, kStampTime = 24;
 constexpr std::size_t kMemoryGamma = 48, kMemoryG = 52;
-
-/// True when the text is well-formed UTF-8.
-bool validUtf8(std::string_view s) {
-    for (std::size_t i = 0; i < s.size();) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        const std::size_t length = c < 0x80           ? 1
-                                   : (c >> 5) == 0x6  ? 2
-                                   : (c >> 4) == 0xE  ? 3
-                                   : (c >> 3) == 0x1E ? 4
-                                                      : 0;
-        if (length == 0 || i + length > s.size()) return false;
-        std::uint32_t code = length == 1 ? c : c & (0x7Fu >> length);
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto d = static_cast<unsigned char>(s[i + k]);
-            if ((d & 0xC0) != 0x80) return false;
-            code = (code << 6) | (d & 0x3Fu);
-        }
-        // Overlong forms, surrogates and values beyond U+10FFFF are no UTF-8 either; taken as
-        // UTF-8 they would pass into the title unconverted.
-        constexpr std::uint32_t kLowest[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (code < kLowest[length] || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF)
-            return false;
-        i += length;
-    }
-    return true;
-}
 
 void putText(std::vector<std::uint8_t>& bytes, std::size_t offset, std::size_t width,
              const std::string& text) {
@@ -135,7 +110,7 @@ std::optional<LoadCase> decodeHeader(const std::vector<std::uint8_t>& bytes) {
     lc.number = slab::getLE<std::int16_t>(p + kPlNumber);
     // Our own headers hold UTF-8; those of older programs Windows-1252.
     std::string title = slab::getTextField(p + kPlTitle, kTextField);
-    lc.title = validUtf8(title) ? title : slab::windows1252ToUtf8(title);
+    lc.title = slab::isUtf8(title) ? title : slab::windows1252ToUtf8(title);
     lc.uniformValue = slab::getLE<double>(p + kPlValue);
     lc.deltaT = slab::getLE<double>(p + kPlDeltaT);
     lc.alphaT = slab::getLE<double>(p + kPlAlphaT);
