@@ -19,8 +19,12 @@ namespace {
 
 #ifdef SLAB_HAS_GUI
 constexpr bool kWindowBuilt = true;
+#else
+constexpr bool kWindowBuilt = false;
+#endif
 
 int runWindow(int argc, char** argv, const std::string& commandLine) {
+#ifdef SLAB_HAS_GUI
     QApplication app(argc, argv);
     if (commandLine.empty()) {
         QMessageBox::information(nullptr, QStringLiteral("Fehlende Eingabe"),
@@ -30,10 +34,11 @@ int runWindow(int argc, char** argv, const std::string& commandLine) {
     vintor::VintorWindow window(commandLine);
     window.show();
     return QApplication::exec();
-}
 #else
-constexpr bool kWindowBuilt = false;
+    (void)argc, (void)argv, (void)commandLine;
+    return 1;
 #endif
+}
 
 } // namespace
 
@@ -42,10 +47,8 @@ int main(int argc, char** argv) {
     // survives, instead of ending the process.
     std::signal(SIGXFSZ, SIG_IGN);
     const std::string commandLine = slab::joinArguments(argc, argv);
-#ifdef SLAB_HAS_GUI
     if (ui::chooseFrontEnd(ui::currentSituation(kWindowBuilt)) == ui::FrontEnd::Window)
         return runWindow(argc, argv, commandLine);
-#endif
     // Standard input is read without read-ahead: the manager's script goes on after this program.
     auto input = ui::LineInput::fromDescriptor(STDIN_FILENO, isatty(STDIN_FILENO) != 0);
     return vintor::runConsole(commandLine, input, std::cout);
