@@ -12,6 +12,9 @@
 #include "viewer/load_control.hpp"
 #include "viewer/result_reader.hpp"
 
+#include <cmath>
+#include <string>
+
 namespace {
 
 using namespace viewer;
@@ -49,8 +52,9 @@ void drawQuantities(const ResultSet& r) {
     for (Quantity q : kQuantities) {
         const auto ex = extremaOf(r, q);
         if (!ex) continue;
-        fuzz::requireFinite(ex->min.value, "Kleinstwert");
-        fuzz::requireFinite(ex->max.value, "Größtwert");
+        const std::string name(quantityName(q));
+        fuzz::require(std::isfinite(ex->min.value), "Kleinstwert endlich", name);
+        fuzz::require(std::isfinite(ex->max.value), "Größtwert endlich", name);
         fuzz::require(ex->min.value <= ex->max.value, "Kleinstwert nicht über dem Größtwert");
         const Levels levels = levelsFor(ex->min.value, ex->max.value);
         for (std::size_t k = 1; k < levels.thresholds.size(); ++k)

@@ -7,6 +7,7 @@
 #include "solver/modelfiles/model_files.hpp"
 #include "solver/modelfiles/result_layouts.hpp"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <filesystem>
@@ -52,6 +53,7 @@ class Reader {
     bool readModel(ResultSet& r);
     bool checkElements(ResultSet& r);
     bool readResultRows(ResultSet& r);
+    bool checkFieldRange(const ResultSet& r);
     bool checkInfo();
     bool checkAge();
 
@@ -247,6 +249,30 @@ bool Reader::readResultRows(ResultSet& r) {
                 slab::format("Die Ergebnisdatei %s enthält beim Element %i ungültige Zahlen.",
                              elementName.c_str(), e) +
                 recompute());
+    return checkFieldRange(r);
+}
+
+// The pictures interpolate w inside an element from its corners' w, slopes and twist, and
+// multiply it by the bedding for the soil pressure. Every Hermite function stays below 1, the
+// length of its side or the product of both, so this sum bounds both fields; a damaged file
+// with values near the end of the number range would otherwise draw infinities.
+bool Reader::checkFieldRange(const ResultSet& r) {
+    for (int e = 1; e <= elements_; ++e) {
+        const Element& el = r.element(e);
+        const double scale[4] = {1.0, el.lx, el.ly, el.lx * el.ly};
+        double bound = 0;
+        for (int n : el.node)
+            for (int k = 0; k < 4; ++k)
+                bound += std::fabs(r.nodeResults[static_cast<std::size_t>(n)][node_column::kW + k]) *
+                         scale[k];
+        bound *= std::max(1.0, std::fabs(el.bedding));
+        if (!std::isfinite(bound))
+            return fail(slab::format("Die Ergebnisdatei %s enthält an den Ecken von Element %i "
+                                     "Verformungen, deren Verlauf oder Bodenpressung den "
+                                     "Zahlenbereich überschreitet.",
+                                     perCase("Knoten3LF").c_str(), e) +
+                        recompute());
+    }
     return true;
 }
 

@@ -130,6 +130,27 @@ TEST_F(ReaderTest, NumbersThatAreNotFinite) {
                       "Berechnen Sie den Lastfall 2 neu.");
 }
 
+// Found by fuzzing: finite values whose soil pressure or interpolated deflection is not.
+TEST_F(ReaderTest, DeflectionsBeyondTheNumberRange) {
+    const auto original = *slab::readFileBytes(p.dir() + "Knoten3LF2");
+    auto withValue = [&](int node, int column, double v) {
+        auto bytes = original;
+        slab::putLE(bytes.data() + (node - 1) * 112 + column * 8, v);
+        ASSERT_TRUE(slab::writeFileAtomic(p.dir() + "Knoten3LF2", bytes));
+    };
+    // Node 7 is a corner of the bedded element 2: 20000 kN/m³ times 1e305 m.
+    withValue(7, 1, 1e305);
+    EXPECT_EQ(read(), "Die Ergebnisdatei Knoten3LF2 enthält an den Ecken von Element 2 "
+                      "Verformungen, deren Verlauf oder Bodenpressung den Zahlenbereich "
+                      "überschreitet. Berechnen Sie den Lastfall 2 neu.");
+    // A slope of 1e308 over a side of 2 m at node 1 of the unbedded element 1.
+    withValue(1, 3, 1e308);
+    EXPECT_NE(read().find("an den Ecken von Element 1 "), std::string::npos);
+    // Huge but representable: the pictures can still be drawn.
+    withValue(1, 1, 1e300);
+    EXPECT_EQ(read(), "");
+}
+
 // Found by fuzzing: an infinite spring constant reached the extremes of the soil pressure.
 TEST_F(ReaderTest, ModelNumbersThatAreNotFinite) {
     const struct {
