@@ -31,6 +31,8 @@ Levels levelsFor(double min, double max, int target) {
     target = std::clamp(target, 2, kMaxBands);
     if (!(range > kFlatShare * size) || !std::isfinite(range)) return l;
     const double raw = range / target;
+    // Below the normal numbers the step rounds to zero and the bands cannot be counted.
+    if (!std::isnormal(raw)) return l;
     const double power = std::pow(10.0, std::floor(std::log10(raw)));
     for (double factor : {1.0, 2.0, 2.5, 5.0, 10.0}) {
         l.step = factor * power;

@@ -1,6 +1,8 @@
 // Round levels of the colour scale and their texts.
 #include "viewer/levels.hpp"
 
+#include <limits>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -30,6 +32,20 @@ TEST(Levels, AConstantFieldHasOneBand) {
         EXPECT_EQ(l.bandOf(low), 0);
     }
     EXPECT_EQ(viewer::levelsFor(5, 1).min, 1.0);
+}
+
+// Found by fuzzing: a field of subnormal values (±4.9e-324) had a step of zero, and the band
+// loop never ended. Such a field is drawn as constant; a tiny normal field still gets bands.
+TEST(Levels, SubnormalFieldsAreConstant) {
+    const double least = std::numeric_limits<double>::denorm_min();
+    for (auto [low, high] : {std::pair{-least, least}, {-1e-310, 1e-310}}) {
+        const auto l = viewer::levelsFor(low, high);
+        EXPECT_TRUE(l.thresholds.empty());
+        EXPECT_EQ(l.step, 0.0);
+    }
+    const auto tiny = viewer::levelsFor(-1e-300, 1e-300, 4);
+    EXPECT_EQ(tiny.step, 5e-301);
+    EXPECT_EQ(tiny.thresholds, (std::vector<double>{-5e-301, 0.0, 5e-301}));
 }
 
 TEST(Levels, BandOfAValue) {
