@@ -261,10 +261,11 @@ bool Reader::checkFieldRange(const ResultSet& r) {
         const Element& el = r.element(e);
         const double scale[4] = {1.0, el.lx, el.ly, el.lx * el.ly};
         double bound = 0;
-        for (int n : el.node)
+        for (int n : el.node) {
+            const auto& row = r.nodeResults[static_cast<std::size_t>(n)];
             for (int k = 0; k < 4; ++k)
-                bound += std::fabs(r.nodeResults[static_cast<std::size_t>(n)][node_column::kW + k]) *
-                         scale[k];
+                bound += std::fabs(row[node_column::kW + k]) * scale[k];
+        }
         bound *= std::max(1.0, std::fabs(el.bedding));
         if (!std::isfinite(bound))
             return fail(slab::format("Die Ergebnisdatei %s enthält an den Ecken von Element %i "
