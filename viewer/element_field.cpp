@@ -225,7 +225,9 @@ ResultantPatch resultantPatch(const ResultSet& r, Quantity q, int e) {
         const int t = kPatchTrapezoid + k;
         p.at[t] = {(p.at[c0].xi + p.at[c1].xi + p.at[q0].xi + p.at[q1].xi) / 4,
                    (p.at[c0].eta + p.at[c1].eta + p.at[q0].eta + p.at[q1].eta) / 4};
-        p.value[t] = (p.value[c0] + p.value[c1] + p.value[q0] + p.value[q1]) / 4;
+        // Quarters summed: the sum of four values near the end of the number range would
+        // overflow, and a quarter is as exact as the whole.
+        p.value[t] = p.value[c0] / 4 + p.value[c1] / 4 + p.value[q0] / 4 + p.value[q1] / 4;
         p.triangles[4 * k + 0] = {c0, c1, t};
         p.triangles[4 * k + 1] = {c1, q1, t};
         p.triangles[4 * k + 2] = {q1, q0, t};

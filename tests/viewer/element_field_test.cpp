@@ -134,6 +134,24 @@ TEST(Resultants, ContinuousAndWithinTheWrittenValues) {
                          viewer::patchValue(right, {0.0, eta}), 1e-12, 1e-12));
 }
 
+// Moments near the end of the number range keep a finite patch: the mean at the trapezoid
+// points must not overflow on its way.
+TEST(Resultants, HugeWrittenValuesStayFinite) {
+    auto r = viewerfixtures::gridSet(1, 1, 1.0, 1.0);
+    const double huge = 1.5e308;
+    for (auto& row : r.nodeResults)
+        row[nc::kMxx] = huge;
+    for (auto& row : r.elementResults) {
+        row[ec::kMxx] = huge;
+        for (int k = 0; k < 4; ++k)
+            row[ec::kQuarter + k] = huge;
+    }
+    const auto patch = viewer::resultantPatch(r, Quantity::Mxx, 1);
+    for (int v = 0; v < patch.vertexCount; ++v)
+        EXPECT_EQ(patch.value[v], huge) << "vertex " << v;
+    EXPECT_EQ(viewer::patchValue(patch, {0.3, 0.1}), huge);
+}
+
 TEST(Resultants, PrincipalMomentsAreTheLargerAndTheSmaller) {
     auto r = viewerfixtures::gridSet(1, 1, 1.0, 1.0);
     // The solver's M1 acts at phi and may be the smaller one.
