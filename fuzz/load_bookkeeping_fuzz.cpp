@@ -1,7 +1,6 @@
 // Fuzz target: the small files of the load editor and the position's protocol. The first input
 // byte picks the reader (PL header, DIARY, D2LOG, TIMELW, MMRYL, TTABLE, KNOTENEIN, the load
 // document D2.TXT); the rest is the file. Every image read is written and read back the same.
-#include "common/binary_io.hpp"
 #include "common/codepage.hpp"
 #include "fuzz/support/fuzz_support.hpp"
 #include "loads/d2/d2_file.hpp"

@@ -108,7 +108,8 @@ std::optional<LoadCase> decodeHeader(const std::vector<std::uint8_t>& bytes) {
     const std::uint8_t* p = bytes.data();
     LoadCase lc;
     lc.number = slab::getLE<std::int16_t>(p + kPlNumber);
-    // Our own headers hold UTF-8; those of older programs Windows-1252.
+    // The title field holds Windows-1252; headers of our earlier builds held UTF-8, which a
+    // valid UTF-8 field is taken for.
     std::string title = slab::getTextField(p + kPlTitle, kTextField);
     lc.title = slab::isUtf8(title) ? title : slab::windows1252ToUtf8(title);
     lc.uniformValue = slab::getLE<double>(p + kPlValue);
